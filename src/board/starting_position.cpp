@@ -1,0 +1,49 @@
+#include "board/starting_position.h"
+
+namespace bexoru {
+
+namespace {
+// The upper army's back three rows and its two Go-betweens, row by row from row 1.
+constexpr int 上段[3][盤サイズ] = {
+    {3, 19, 5, 9, 13, 37, 39, 13, 9, 5, 19, 3},
+    {28, 0, 21, 0, 30, 25, 32, 30, 0, 21, 0, 28},
+    {7, 11, 15, 23, 17, 27, 34, 17, 23, 15, 11, 7},
+};
+}  // namespace
+
+void 初期配置(盤面型& 盤面) {
+    for (int Y = 1; Y <= 盤サイズ; ++Y) {
+        for (int X = 1; X <= 盤サイズ; ++X) {
+            盤面(X, Y) = Y == 4 ? 駒::歩 : Y == 9 ? -駒::歩 : 空;
+        }
+    }
+    for (int r = 0; r < 3; ++r) {
+        for (int X = 1; X <= 盤サイズ; ++X) {
+            const int c = 上段[r][X - 1];
+            盤面(X, r + 1) = c;
+            盤面(盤サイズ + 1 - X, 盤サイズ - r) = -c;  // turned by 180 degrees
+        }
+    }
+    盤面(4, 5) = 駒::仲;
+    盤面(9, 5) = 駒::仲;
+    盤面(4, 8) = -駒::仲;
+    盤面(9, 8) = -駒::仲;
+}
+
+void 初期設定_状態(盤面型& 盤面, 棋譜記録& 記録, 対局状態& 状態) {
+    状態.ハンデレベル = 0;
+    状態.ハンデ済 = OFF;
+    状態.再生中 = OFF;
+    状態.手番 = 未対局;
+    状態.手数 = 0;
+    状態.移動ヘルプ = 0;
+    記録.記録数 = 0;
+    記録.記録終端 = 0;
+    状態.反転済 = OFF;
+    // Entry 0 stands before the first real entry, so a look-back to it finds a harmless value.
+    記録.記録_成駒[0] = +1;
+    状態.クリック段階 = 0;
+    初期配置(盤面);
+}
+
+}  // namespace bexoru

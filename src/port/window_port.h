@@ -1,0 +1,52 @@
+#pragma once
+// The window port: the only way the core reaches the screen, the user and the
+// platform. The core draws in twips (1/1440 inch, the window's coordinate
+// unit) with 16-colour palette indices; the Qt window and the recording fake
+// of the tests implement it. Nothing here knows about Qt.
+
+#include <string_view>
+
+namespace bexoru {
+
+// The record-file panel's controls, shown and hidden one by one.
+enum class PanelControl {
+    Drive1,    // drive list
+    Dir1,      // folder list
+    File1,     // file list, filtered to "*.棋譜"
+    Text1,     // the name box
+    Label1,    // its caption "ﾌｧｲﾙ名 ："
+    Command1,  // the "RETURN" button
+};
+
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+
+    // Drawing. Positions and sizes are in twips; colours are palette indices 0..15.
+    virtual void setBackColor(int colour) = 0;
+    // Paints the picture kept under a control name ("UE_HU", "KARA_MASU", "TITLE")
+    // with its top-left corner at (x, y). An unknown name paints nothing.
+    virtual void paintPicture(std::string_view name, double x, double y) = 0;
+    virtual void fillBox(double x, double y, double width, double height, int colour) = 0;
+    virtual void outlineBox(double x, double y, double width, double height, int colour) = 0;
+    // Prints UTF-8 text with its top-left corner at (x, y), in the window's font.
+    virtual void printText(double x, double y, std::string_view text, int fontSize, int colour) = 0;
+    // Shows what has been drawn so far at once, even inside a long event.
+    virtual void refresh() = 0;
+
+    // Modal dialogs.
+    virtual void messageBox(std::string_view title, std::string_view text, bool exclamation = false) = 0;
+    virtual bool askYesNo(std::string_view title, std::string_view text) = 0;
+
+    // Menu and panel.
+    virtual void setMenuChecked(std::string_view control, bool checked) = 0;
+    virtual bool isMenuChecked(std::string_view control) const = 0;
+    virtual void setPanelVisible(PanelControl control, bool visible) = 0;
+    virtual void clearNameText() = 0;
+
+    // Platform.
+    virtual void openUrl(std::string_view url) = 0;
+    virtual void quit() = 0;
+};
+
+}  // namespace bexoru

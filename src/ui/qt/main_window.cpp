@@ -1,0 +1,195 @@
+#include "ui/qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QUrl>
+
+#include "app/form1.h"
+#include "ui/qt/canvas.h"
+#include "ui/qt/palette.h"
+
+namespace bexoru::qt {
+
+namespace {
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+MainWindow::MainWindow() : canvas_(new Canvas(this)) {
+    setWindowTitle("Bexoru");
+    setCentralWidget(canvas_);
+    buildMenus();
+    canvas_->onMousePress = [this](int button, QPointF twips) {
+        if (form_) form_->Form_MouseDown(button, 0, twips.x(), twips.y());
+    };
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::attach(Form1* form) { form_ = form; }
+
+void MainWindow::buildMenus() {
+    struct Item {
+        const char* control;
+        const char* caption;
+        const char* parent;  // nullptr: on the menu bar
+        bool checkable;
+        void (Form1::*handler)();
+    };
+    static const Item items[] = {
+        {"TAIKYOKU", "対局", nullptr, false, &Form1::TAIKYOKU_Click},
+        {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, &Form1::MATCH_MAN_Click},
+        {"START", "スタート", "MATCH_MAN", false, &Form1::START_Click},
+        {"START2", "対局(COM)", "TAIKYOKU", false, nullptr},
+        {"SENTE", "先手", "START2", false, &Form1::SENTE_Click},
+        {"GOTE", "後手", "START2", false, &Form1::GOTE_Click},
+        {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false, nullptr},
+        {"LEVEL1", "LEVEL1", "LEVEL", true, &Form1::LEVEL1_Click},
+        {"LEVEL2", "LEVEL2", "LEVEL", true, &Form1::LEVEL2_Click},
+        {"LEVEL3", "LEVEL3", "LEVEL", true, &Form1::LEVEL3_Click},
+        {"OWARI", "終わり", "TAIKYOKU", false, &Form1::OWARI_Click},
+        {"STOP", "局面", nullptr, false, &Form1::STOP_Click},
+        {"CANCEL", "最初", "STOP", false, &Form1::CANCEL_Click},
+        {"REVERSE", "反転", "STOP", false, &Form1::REVERSE_Click},
+        {"REPLAY", "戻", nullptr, false, &Form1::REPLAY_Click},
+        {"AFTER", "進", nullptr, false, &Form1::AFTER_Click},
+        {"LBEL_UP", "△", nullptr, false, &Form1::LBEL_UP_Click},
+        {"LEBEL_DOWN", "▽", nullptr, false, &Form1::LEBEL_DOWN_Click},
+        {"KIFU", "棋譜", nullptr, false, nullptr},
+        {"KIFU_READ", "読込", "KIFU", false, &Form1::KIFU_READ_Click},
+        {"KIFU_WRITE", "書込", "KIFU", false, &Form1::KIFU_WRITE_Click},
+        {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false, &Form1::OPTION_Click},
+        {"SIDOU", "移動指導", "OPTION", true, &Form1::SIDOU_Click},
+        {"BGM", "BGM", "OPTION", true, &Form1::BGM_Click},
+        {"IDOU_HLP", "移動ﾍﾙﾌﾟ", nullptr, false, &Form1::IDOU_HLP_Click},
+        {"SONOTA", "その他", nullptr, false, nullptr},
+        {"KAISETU", "解説", "SONOTA", false, &Form1::KAISETU_Click},
+        {"VER", "バージョン情報", "SONOTA", false, &Form1::VER_Click},
+    };
+    // A control with children becomes a menu; opening it calls its handler.
+    QHash<QString, QMenu*> menus;
+    auto hasChildren = [&](const char* control) {
+        for (const Item& i : items)
+            if (i.parent && qstrcmp(i.parent, control) == 0) return true;
+        return false;
+    };
+    for (const Item& item : items) {
+        const QString control = QString::fromLatin1(item.control);
+        const QString caption = QString::fromUtf8(item.caption);
+        auto handler = item.handler;
+        if (hasChildren(item.control)) {
+            QMenu* menu = item.parent ? menus.value(QString::fromLatin1(item.parent))->addMenu(caption)
+                                      : menuBar()->addMenu(caption);
+            menus.insert(control, menu);
+            actions_.insert(control, menu->menuAction());
+            if (handler) connect(menu, &QMenu::aboutToShow, this, [this, handler] {
+                    if (form_) (form_->*handler)();
+                });
+            continue;
+        }
+        QAction* action = item.parent ? menus.value(QString::fromLatin1(item.parent))->addAction(caption)
+                                      : menuBar()->addAction(caption);
+        action->setObjectName(control);
+        // Check marks are the core's to set: a click never toggles one by itself.
+        action->setCheckable(item.checkable);
+        actions_.insert(control, action);
+        connect(action, &QAction::triggered, this, [this, action, handler, checkable = item.checkable] {
+            if (checkable) action->setChecked(!action->isChecked());
+            if (form_ && handler) (form_->*handler)();
+        });
+    }
+}
+
+void MainWindow::setBackColor(int colour) {
+    canvas_->clear(paletteColour(colour));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, paletteColour(colour));
+    setPalette(p);
+    canvas_->update();
+}
+
+void MainWindow::paintPicture(std::string_view, double, double) {}
+
+void MainWindow::fillBox(double x, double y, double width, double height, int colour) {
+    QPainter painter(&canvas_->image());
+    painter.scale(canvas_->imageScale(), canvas_->imageScale());
+    painter.fillRect(QRectF(x, y, width, height), paletteColour(colour));
+    canvas_->update();
+}
+
+void MainWindow::outlineBox(double x, double y, double width, double height, int colour) {
+    QPainter painter(&canvas_->image());
+    painter.scale(canvas_->imageScale(), canvas_->imageScale());
+    QPen pen(paletteColour(colour));
+    pen.setWidthF(15.0);  // one pixel at the natural size
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.drawRect(QRectF(x + 7.5, y + 7.5, width - 15.0, height - 15.0));
+    canvas_->update();
+}
+
+void MainWindow::printText(double x, double y, std::string_view text, int fontSize, int colour) {
+    QPainter painter(&canvas_->image());
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(canvas_->imageScale(), canvas_->imageScale());
+    QFont font;
+    font.setPointSizeF(fontSize * 20.0);  // a point is 20 twips
+    painter.setFont(font);
+    painter.setPen(paletteColour(colour));
+    painter.drawText(QPointF(x, y + QFontMetricsF(font).ascent()), qs(text));
+    canvas_->update();
+}
+
+void MainWindow::refresh() { canvas_->repaint(); }
+
+void MainWindow::messageBox(std::string_view title, std::string_view text, bool exclamation) {
+    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+bool MainWindow::askYesNo(std::string_view title, std::string_view text) {
+    return QMessageBox::question(this, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MainWindow::setMenuChecked(std::string_view control, bool checked) {
+    if (QAction* a = actions_.value(qs(control))) a->setChecked(checked);
+}
+
+bool MainWindow::isMenuChecked(std::string_view control) const {
+    const QAction* a = actions_.value(qs(control));
+    return a && a->isChecked();
+}
+
+void MainWindow::setPanelVisible(PanelControl, bool) {}
+void MainWindow::clearNameText() {}
+
+void MainWindow::openUrl(std::string_view url) { QDesktopServices::openUrl(QUrl(qs(url))); }
+
+void MainWindow::quit() {
+    quitting_ = true;
+    close();
+    QApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!quitting_ && form_) {
+        quitting_ = true;
+        form_->Form_Unload();
+    }
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    int key = event->key() == Qt::Key_Escape ? 27 : (text.size() == 1 ? text.at(0).unicode() : 0);
+    if (form_ && key != 0) form_->Form_KeyPress(key);
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace bexoru::qt

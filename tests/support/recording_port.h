@@ -1,0 +1,118 @@
+#pragma once
+// Test doubles for the window port, the sound library and the clock. The
+// recording port keeps every call in order so a test can assert what was
+// drawn where and which message appeared; Yes/No questions are answered from
+// a script, and a question the script did not expect fails the test.
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "port/clock.h"
+#include "port/sound_library.h"
+#include "port/window_port.h"
+
+namespace bexoru::test {
+
+struct Call {
+    enum Kind { BackColor, Picture, Fill, Outline, Text, Refresh, Message, Question, MenuCheck, Panel, ClearName, Url, Quit };
+    Kind kind;
+    std::string name{};  // picture, text, message text, menu control, url
+    std::string title{};  // message and question titles
+    double x = 0, y = 0, w = 0, h = 0;
+    int size = 0;
+    int colour = 0;
+    bool flag = false;  // exclamation icon, check mark, visibility, answer
+    PanelControl panel = PanelControl::Drive1;
+};
+
+class RecordingPort final : public WindowPort {
+public:
+    ~RecordingPort() override;
+
+    void setBackColor(int colour) override;
+    void paintPicture(std::string_view name, double x, double y) override;
+    void fillBox(double x, double y, double width, double height, int colour) override;
+    void outlineBox(double x, double y, double width, double height, int colour) override;
+    void printText(double x, double y, std::string_view text, int fontSize, int colour) override;
+    void refresh() override;
+    void messageBox(std::string_view title, std::string_view text, bool exclamation) override;
+    bool askYesNo(std::string_view title, std::string_view text) override;
+    void setMenuChecked(std::string_view control, bool checked) override;
+    bool isMenuChecked(std::string_view control) const override;
+    void setPanelVisible(PanelControl control, bool visible) override;
+    void clearNameText() override;
+    void openUrl(std::string_view url) override;
+    void quit() override;
+
+    // Scripts the answer to the next Yes/No question, which must have this text.
+    void answerNext(std::string text, bool yes);
+    // Fails the test if a scripted answer was never asked for; the destructor checks too.
+    void expectAllAnswered();
+
+    std::vector<Call> calls;
+    std::vector<Call> of(Call::Kind kind) const;
+    // The OK boxes shown so far, as "title|text".
+    std::vector<std::string> messages() const;
+    // Whether text was printed with its top-left corner at (x, y) twips (to within a twip).
+    bool printedAt(std::string_view text, double x, double y) const;
+    // Everything printed, in order.
+    std::vector<std::string> texts() const;
+    bool quitCalled() const;
+    void clear() { calls.clear(); }
+
+    std::map<std::string, bool, std::less<>> menuChecks;
+    std::map<PanelControl, bool> panelVisible;
+
+private:
+    struct Scripted {
+        std::string text;
+        bool yes;
+    };
+    std::deque<Scripted> script_;
+};
+
+class FakeSound final : public SoundLibrary {
+public:
+    std::int32_t device = 1;  // what dsInitialize answers; 0 plays a machine without audio
+
+    std::int32_t dsInitialize(std::intptr_t window) override;
+    std::int32_t dsCreateDSB(std::int32_t device, const std::uint8_t* data, std::size_t size, std::int32_t flags) override;
+    std::int32_t dsPlay(std::int32_t sound) override;
+    std::int32_t dsPlayLooping(std::int32_t sound) override;
+    std::int32_t dsStop(std::int32_t sound) override;
+    std::int32_t dsFree(std::int32_t sound) override;
+    std::int32_t dsTerminate(std::int32_t device) override;
+
+    // Every call as "dsPlay(3)", in order.
+    std::vector<std::string> calls;
+    // How often a handle was played with dsPlay.
+    int plays(std::int32_t sound) const;
+    // The first bytes of each created sound (its size and flag), by handle.
+    struct Created {
+        std::size_t size;
+        std::int32_t flags;
+        std::string head;
+    };
+    std::map<std::int32_t, Created> created;
+
+private:
+    std::int32_t next_ = 100;
+};
+
+// A clock that moves on by a fixed step each time it is read, so waits end
+// at once in real time while their length can still be checked.
+class FakeClock final : public Clock {
+public:
+    double now = 1000.0;
+    double step = 0.01;
+    double seconds() override {
+        now += step;
+        return now;
+    }
+};
+
+}  // namespace bexoru::test
