@@ -4,6 +4,7 @@
 // unit) with 16-colour palette indices; the Qt window and the recording fake
 // of the tests implement it. Nothing here knows about Qt.
 
+#include <string>
 #include <string_view>
 
 namespace bexoru {
@@ -43,6 +44,14 @@ public:
     virtual bool isMenuChecked(std::string_view control) const = 0;
     virtual void setPanelVisible(PanelControl control, bool visible) = 0;
     virtual void clearNameText() = 0;
+    // What the panel holds, for reading and writing records (UTF-8): the name
+    // typed in Text1, the folder the file list shows (it follows the folder
+    // list, also while hidden), and the name of the file last clicked in File1.
+    virtual std::string nameText() const = 0;
+    virtual std::string currentFolder() const = 0;
+    virtual std::string clickedFile() const = 0;
+    // Reads the file list's folder again, e.g. after a record was written.
+    virtual void refreshFileList() = 0;
 
     // Platform.
     virtual void openUrl(std::string_view url) = 0;

@@ -1,6 +1,8 @@
 #include "ui/sound_module.h"
 
+#include <cerrno>
 #include <fstream>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -15,6 +17,7 @@ std::int32_t 音モジュール::音_読込(const std::filesystem::path& file, s
     if (音装置 == 0) return 0;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) return 0;
+    errno = 0;
     std::ifstream in(file, std::ios::binary);
     std::vector<std::uint8_t> bytes;
     if (in) {
@@ -27,7 +30,10 @@ std::int32_t 音モジュール::音_読込(const std::filesystem::path& file, s
         }
     }
     if (!in || bytes.empty()) {
-        音_警告("ファイルを読み込めません: " + file.filename().string());
+        // The system's own words for what went wrong, when it has any.
+        const int error = errno;
+        const std::string why = error != 0 ? std::generic_category().message(error) : "ファイルを読み込めません";
+        音_警告(why + ": " + file.filename().string());
         return 0;
     }
     return lib.dsCreateDSB(音装置, bytes.data(), bytes.size(), flags);

@@ -62,7 +62,17 @@ void RecordingPort::setPanelVisible(PanelControl control, bool visible) {
     calls.push_back({.kind = Call::Panel, .flag = visible, .panel = control});
 }
 
-void RecordingPort::clearNameText() { calls.push_back({.kind = Call::ClearName}); }
+void RecordingPort::clearNameText() {
+    typedName.clear();
+    calls.push_back({.kind = Call::ClearName});
+}
+
+void RecordingPort::refreshFileList() { calls.push_back({.kind = Call::RefreshFiles}); }
+
+bool RecordingPort::shown(PanelControl control) const {
+    const auto it = panelVisible.find(control);
+    return it != panelVisible.end() && it->second;
+}
 
 void RecordingPort::openUrl(std::string_view url) { calls.push_back({.kind = Call::Url, .name = std::string(url)}); }
 

@@ -18,7 +18,7 @@
 namespace bexoru::test {
 
 struct Call {
-    enum Kind { BackColor, Picture, Fill, Outline, Text, Refresh, Message, Question, MenuCheck, Panel, ClearName, Url, Quit };
+    enum Kind { BackColor, Picture, Fill, Outline, Text, Refresh, Message, Question, MenuCheck, Panel, ClearName, Url, Quit, RefreshFiles };
     Kind kind;
     std::string name{};  // picture, text, message text, menu control, url
     std::string title{};  // message and question titles
@@ -45,6 +45,10 @@ public:
     bool isMenuChecked(std::string_view control) const override;
     void setPanelVisible(PanelControl control, bool visible) override;
     void clearNameText() override;
+    std::string nameText() const override { return typedName; }
+    std::string currentFolder() const override { return folder; }
+    std::string clickedFile() const override { return clicked; }
+    void refreshFileList() override;
     void openUrl(std::string_view url) override;
     void quit() override;
 
@@ -66,6 +70,13 @@ public:
 
     std::map<std::string, bool, std::less<>> menuChecks;
     std::map<PanelControl, bool> panelVisible;
+    // What the record panel answers; a test sets them as a user would.
+    // clearNameText() empties typedName.
+    std::string typedName;
+    std::string folder;
+    std::string clicked;
+    // Whether the control is shown now (hidden until shown).
+    bool shown(PanelControl control) const;
 
 private:
     struct Scripted {

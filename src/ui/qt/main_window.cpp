@@ -4,34 +4,70 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
+#include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/form1.h"
+#include "board/presentation.h"
 #include "ui/qt/canvas.h"
-#include "ui/qt/palette.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/record_panel.h"
+#include "ui/qt/scene.h"
 
 namespace bexoru::qt {
 
 namespace {
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string utf8(const QString& s) {
+    return s.toUtf8().toStdString();
+}
+constexpr double kTwipsPerPixel = 15.0;
 }  // namespace
+
+double MainWindow::defaultZoom(const QSize& available) {
+    constexpr double preferred = 1.5;
+    // Room for the title bar, the menu bar and the window frame.
+    constexpr int frameWidth = 40, frameHeight = 110;
+    const double fitWidth = (available.width() - frameWidth) / (窓幅 / kTwipsPerPixel);
+    const double fitHeight = (available.height() - frameHeight) / (窓高 / kTwipsPerPixel);
+    return std::clamp(std::min({preferred, fitWidth, fitHeight}), 0.5, preferred);
+}
 
 MainWindow::MainWindow() : canvas_(new Canvas(this)) {
     setWindowTitle("Bexoru");
     setCentralWidget(canvas_);
+    if (QScreen* s = screen()) canvas_->setZoom(defaultZoom(s->availableGeometry().size()));
     buildMenus();
+
+    panel_ = new RecordPanel(canvas_, listDrives(), QDir::currentPath());
+    panel_->onFileClicked = [this] {
+        if (form_) form_->File1_Click();
+    };
+    panel_->onReturn = [this] {
+        if (form_) form_->Command1_Click();
+    };
+    panel_->onError = [this](const QString& title, const QString& text) { messageBox(utf8(title), utf8(text), false); };
+    canvas_->onLayoutChanged = [this] { panel_->place(); };
     canvas_->onMousePress = [this](int button, QPointF twips) {
         if (form_) form_->Form_MouseDown(button, 0, twips.x(), twips.y());
     };
+    // The full opening size: left to itself a new window takes at most two
+    // thirds of the screen, too little for the board at its zoom.
+    resize(sizeHint());
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::attach(Form1* form) { form_ = form; }
+void MainWindow::attach(Form1* form) {
+    form_ = form;
+}
 
 void MainWindow::buildMenus() {
     struct Item {
@@ -85,9 +121,11 @@ void MainWindow::buildMenus() {
         if (hasChildren(item.control)) {
             QMenu* menu = item.parent ? menus.value(QString::fromLatin1(item.parent))->addMenu(caption)
                                       : menuBar()->addMenu(caption);
+            menu->setObjectName(control);
             menus.insert(control, menu);
             actions_.insert(control, menu->menuAction());
-            if (handler) connect(menu, &QMenu::aboutToShow, this, [this, handler] {
+            if (handler)
+                connect(menu, &QMenu::aboutToShow, this, [this, handler] {
                     if (form_) (form_->*handler)();
                 });
             continue;
@@ -106,46 +144,53 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::setBackColor(int colour) {
-    canvas_->clear(paletteColour(colour));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, paletteColour(colour));
-    setPalette(p);
-    canvas_->update();
+    // Only the drawing surface takes the colour; the menu bar and the record
+    // panel keep the desktop's look.
+    canvas_->clear(colour);
 }
 
-void MainWindow::paintPicture(std::string_view, double, double) {}
+void MainWindow::paintPicture(std::string_view name, double x, double y) {
+    const QSize base = pictureBaseSize(name);
+    if (!base.isValid()) return;
+    SceneOp op;
+    op.kind = SceneOp::Picture;
+    op.picture = std::string(name);
+    op.rect = QRectF(x, y, base.width() * kTwipsPerPixel, base.height() * kTwipsPerPixel);
+    canvas_->draw(std::move(op));
+}
 
 void MainWindow::fillBox(double x, double y, double width, double height, int colour) {
-    QPainter painter(&canvas_->image());
-    painter.scale(canvas_->imageScale(), canvas_->imageScale());
-    painter.fillRect(QRectF(x, y, width, height), paletteColour(colour));
-    canvas_->update();
+    SceneOp op;
+    op.kind = SceneOp::Fill;
+    op.rect = QRectF(x, y, width, height);
+    op.colour = colour;
+    canvas_->draw(std::move(op));
 }
 
 void MainWindow::outlineBox(double x, double y, double width, double height, int colour) {
-    QPainter painter(&canvas_->image());
-    painter.scale(canvas_->imageScale(), canvas_->imageScale());
-    QPen pen(paletteColour(colour));
-    pen.setWidthF(15.0);  // one pixel at the natural size
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.drawRect(QRectF(x + 7.5, y + 7.5, width - 15.0, height - 15.0));
-    canvas_->update();
+    SceneOp op;
+    op.kind = SceneOp::Outline;
+    op.rect = QRectF(x, y, width, height);
+    op.colour = colour;
+    canvas_->draw(std::move(op));
 }
 
 void MainWindow::printText(double x, double y, std::string_view text, int fontSize, int colour) {
-    QPainter painter(&canvas_->image());
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(canvas_->imageScale(), canvas_->imageScale());
-    QFont font;
-    font.setPointSizeF(fontSize * 20.0);  // a point is 20 twips
-    painter.setFont(font);
-    painter.setPen(paletteColour(colour));
-    painter.drawText(QPointF(x, y + QFontMetricsF(font).ascent()), qs(text));
-    canvas_->update();
+    if (text.empty()) return;
+    SceneOp op;
+    op.kind = SceneOp::Text;
+    op.text = qs(text);
+    op.x = x;
+    op.y = y;
+    op.fontSize = fontSize;
+    op.colour = colour;
+    measureText(op);
+    canvas_->draw(std::move(op));
 }
 
-void MainWindow::refresh() { canvas_->repaint(); }
+void MainWindow::refresh() {
+    canvas_->repaint();
+}
 
 void MainWindow::messageBox(std::string_view title, std::string_view text, bool exclamation) {
     QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok,
@@ -166,10 +211,28 @@ bool MainWindow::isMenuChecked(std::string_view control) const {
     return a && a->isChecked();
 }
 
-void MainWindow::setPanelVisible(PanelControl, bool) {}
-void MainWindow::clearNameText() {}
+void MainWindow::setPanelVisible(PanelControl control, bool visible) {
+    panel_->setVisible(control, visible);
+}
+void MainWindow::clearNameText() {
+    panel_->clearNameText();
+}
+std::string MainWindow::nameText() const {
+    return utf8(panel_->nameText());
+}
+std::string MainWindow::currentFolder() const {
+    return utf8(panel_->currentFolder());
+}
+std::string MainWindow::clickedFile() const {
+    return utf8(panel_->clickedFile());
+}
+void MainWindow::refreshFileList() {
+    panel_->refreshFileList();
+}
 
-void MainWindow::openUrl(std::string_view url) { QDesktopServices::openUrl(QUrl(qs(url))); }
+void MainWindow::openUrl(std::string_view url) {
+    QDesktopServices::openUrl(QUrl(qs(url)));
+}
 
 void MainWindow::quit() {
     quitting_ = true;
@@ -186,6 +249,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys typed into the record panel belong to its controls: an Escape
+    // there must not end the program.
+    if (QWidget* focus = focusWidget(); focus && focus->isVisible() && canvas_->isAncestorOf(focus)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
     const QString text = event->text();
     int key = event->key() == Qt::Key_Escape ? 27 : (text.size() == 1 ? text.at(0).unicode() : 0);
     if (form_ && key != 0) form_->Form_KeyPress(key);

@@ -1,15 +1,16 @@
 #pragma once
 // The main window: the Qt side of the window port. It paints the core's
 // primitives into the canvas, shows modal dialogs, carries the menu bar and
-// turns mouse, menu and key events into calls of the application object.
+// the record panel, and turns mouse, menu, panel and key events into calls
+// of the application object.
 
 #include <QHash>
 #include <QMainWindow>
-#include <memory>
 
 #include "port/window_port.h"
 
 class QAction;
+class QScreen;
 
 namespace bexoru {
 class Form1;
@@ -18,6 +19,7 @@ class Form1;
 namespace bexoru::qt {
 
 class Canvas;
+class RecordPanel;
 
 class MainWindow final : public QMainWindow, public WindowPort {
     Q_OBJECT
@@ -28,7 +30,12 @@ public:
     // Connects the window's events to the application object.
     void attach(Form1* form);
     Canvas* canvas() const { return canvas_; }
+    RecordPanel* recordPanel() const { return panel_; }
     QAction* menuAction(const QString& control) const { return actions_.value(control); }
+
+    // The zoom the window opens with on a screen with this much room: 1.5 times
+    // the classic size where it fits (a 1080p screen), less where it does not.
+    static double defaultZoom(const QSize& available);
 
     // WindowPort
     void setBackColor(int colour) override;
@@ -43,6 +50,10 @@ public:
     bool isMenuChecked(std::string_view control) const override;
     void setPanelVisible(PanelControl control, bool visible) override;
     void clearNameText() override;
+    std::string nameText() const override;
+    std::string currentFolder() const override;
+    std::string clickedFile() const override;
+    void refreshFileList() override;
     void openUrl(std::string_view url) override;
     void quit() override;
 
@@ -54,6 +65,7 @@ private:
     void buildMenus();
 
     Canvas* canvas_;
+    RecordPanel* panel_;
     Form1* form_ = nullptr;
     bool quitting_ = false;
     QHash<QString, QAction*> actions_;

@@ -1,0 +1,33 @@
+#pragma once
+// The influence surveys: for each side, rebuild its maps (influence_maps.h)
+// from the board in one walk, column by column and row by row, entering the
+// squares every piece of the side reaches.
+//
+// The surveys run for every trial move of the computer's search, several
+// times per trial, so they allocate nothing and do work in proportion to the
+// squares the pieces reach. They read the board and never change it.
+//
+// In the names, 敵 is the computer's side and 自 the human's.
+
+#include "board/board.h"
+#include "engine/influence_maps.h"
+
+namespace bexoru {
+
+// Rebuilds the computer's maps and writes the squares of its King and Crown
+// Prince when they are met (they are not cleared when absent).
+void 勢力調査_COM(const 盤面型& 盤面, COM勢力図& 図);
+
+// Rebuilds the human's maps and writes the squares of the human King, Crown
+// Prince and Lion when they are met (they are not cleared when absent).
+// The human King enters itself, worth 30, as the attacker of a computer piece
+// next to it when no cheaper human piece attacks that piece.
+void 勢力調査_MAN(const 盤面型& 盤面, MAN勢力図& 図);
+
+// The computer piece 駒 on (X1, Y1) reaches (X2, Y2), a square on the board.
+void 勢力調査_敵駒(const 盤面型& 盤面, COM勢力図& 図, int X1, int Y1, int X2, int Y2, 駒コード 駒);
+
+// The human piece 駒 on (X1, Y1) reaches (X2, Y2), a square on the board.
+void 勢力調査_自駒(const 盤面型& 盤面, MAN勢力図& 図, int X1, int Y1, int X2, int Y2, 駒コード 駒);
+
+}  // namespace bexoru

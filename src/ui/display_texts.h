@@ -1,0 +1,19 @@
+#pragma once
+// The fixed texts the window prints: numerals for the coordinates and the
+// last-move text, and the grade captions of the handicap display.
+
+#include <string_view>
+
+namespace bexoru {
+
+// "一" .. "十二" for 1..12; empty for anything else.
+std::string_view 漢数字(int n);
+
+// The full-width digits "１" .. "９" for 1..9; empty for anything else.
+std::string_view 全角数字(int n);
+
+// The caption printed by 描画_文字列: the handicap grades for -10..10
+// ("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級" for 0) and "手目" for 99; empty for anything else.
+std::string_view 表示文字列(int value);
+
+}  // namespace bexoru

@@ -1,0 +1,184 @@
+// The move check on boards with pieces: blocked lines, jumps, and the
+// positions worth knowing by heart.
+
+#include <gtest/gtest.h>
+
+#include "rules_fixture.h"
+
+namespace bexoru {
+namespace {
+
+using test::桝集合;
+using test::線分の桝;
+
+struct 駒配置 {
+    int x, y;
+    駒コード c;
+};
+
+struct 局面の例 {
+    const char* name;
+    std::vector<駒配置> pieces;
+    int x1, y1, x2, y2;
+    駒コード mover;
+    int expected;
+    int 二手目状態 = 1;
+};
+
+TEST(MoveCheck, PositionsWorthKnowing) {
+    const 局面の例 cases[] = {
+        {"lower 歩 (5,9) steps forward to (5,8)", {{5, 9, -1}}, 5, 9, 5, 8, -1, ON},
+        {"lower 歩 (5,9) may not step back to (5,10)", {{5, 9, -1}}, 5, 9, 5, 10, -1, OFF},
+        {"lower 歩 (5,9) may not step to (4,8)", {{5, 9, -1}}, 5, 9, 4, 8, -1, OFF},
+        {"upper 歩 (5,4) steps forward to (5,5)", {{5, 4, 1}}, 5, 4, 5, 5, 1, ON},
+        {"upper 歩 (5,4) may not go to (5,3)", {{5, 4, 1}}, 5, 4, 5, 3, 1, OFF},
+        {"upper 香 (1,1) behind its own 反 cannot reach (1,2)", {{1, 1, 3}, {1, 2, 28}}, 1, 1, 1, 2, 3, OFF},
+        {"upper 香 (1,1) behind its own 反 cannot reach (1,3)", {{1, 1, 3}, {1, 2, 28}}, 1, 1, 1, 3, 3, OFF},
+        {"upper 香 (1,1) to an empty (1,2)", {{1, 1, 3}, {1, 3, -1}}, 1, 1, 1, 2, 3, ON},
+        {"upper 香 (1,1) captures on (1,3)", {{1, 1, 3}, {1, 3, -1}}, 1, 1, 1, 3, 3, ON},
+        {"upper 香 (1,1) cannot pass the enemy on (1,3)", {{1, 1, 3}, {1, 3, -1}}, 1, 1, 1, 4, 3, OFF},
+        {"upper 鷲 (6,6) jumps to (8,8) over (7,7)", {{6, 6, 18}, {7, 7, -1}}, 6, 6, 8, 8, 18, ON},
+        {"upper 鷲 (6,6) never reaches (9,9)", {{6, 6, 18}}, 6, 6, 9, 9, 18, OFF},
+        {"upper 鷲 (6,6) ranges back to (3,3)", {{6, 6, 18}}, 6, 6, 3, 3, 18, ON},
+        {"upper 鷹 (6,6) goes two forward over an empty (6,7)", {{6, 6, 24}}, 6, 6, 6, 8, 24, ON},
+        {"upper 鷹 (6,6) cannot go two forward over (6,7)", {{6, 6, 24}, {6, 7, -1}}, 6, 6, 6, 8, 24, OFF},
+        {"upper 鷹 (6,6) never reaches (6,9)", {{6, 6, 24}}, 6, 6, 6, 9, 24, OFF},
+        {"upper 鷹 (6,6) ranges back to (6,1)", {{6, 6, 24}}, 6, 6, 6, 1, 24, ON},
+        {"lower 鷹 (6,6) goes two forward to (6,4)", {{6, 6, -24}}, 6, 6, 6, 4, -24, ON},
+        {"lower 鷹 (6,6) cannot go two forward over (6,5)", {{6, 6, -24}, {6, 5, 1}}, 6, 6, 6, 4, -24, OFF},
+        {"鳳 (6,6) to (6,7)", {{6, 6, 25}}, 6, 6, 6, 7, 25, ON},
+        {"鳳 (6,6) jumps to (8,8)", {{6, 6, 25}, {7, 7, 1}}, 6, 6, 8, 8, 25, ON},
+        {"鳳 (6,6) not to (7,7)", {{6, 6, 25}}, 6, 6, 7, 7, 25, OFF},
+        {"鳳 (6,6) not to (6,8)", {{6, 6, 25}}, 6, 6, 6, 8, 25, OFF},
+        {"麒 (6,6) to (7,7)", {{6, 6, 32}}, 6, 6, 7, 7, 32, ON},
+        {"麒 (6,6) jumps to (6,8)", {{6, 6, 32}, {6, 7, 1}}, 6, 6, 6, 8, 32, ON},
+        {"麒 (6,6) not to (6,7)", {{6, 6, 32}}, 6, 6, 6, 7, 32, OFF},
+        {"麒 (6,6) not to (8,8)", {{6, 6, 32}}, 6, 6, 8, 8, 32, OFF},
+        {"獅 (6,6) jumps to (8,4) over occupied squares",
+         {{6, 6, 34}, {7, 5, 1}, {7, 4, -1}, {8, 5, -1}},
+         6,
+         6,
+         8,
+         4,
+         34,
+         ON},
+        {"獅 (6,6) not to (9,6)", {{6, 6, 34}}, 6, 6, 9, 6, 34, OFF},
+        {"獅 (6,6) on its second step not to (8,4)", {{6, 6, 34}}, 6, 6, 8, 4, 34, OFF, 2},
+        {"獅 (6,6) on its second step to (7,5)", {{6, 6, 34}}, 6, 6, 7, 5, 34, ON, 2},
+        {"豹 may not step sideways", {{6, 6, 19}}, 6, 6, 7, 6, 19, OFF},
+        {"upper 虎 may not step forward", {{6, 6, 30}}, 6, 6, 6, 7, 30, OFF},
+        {"lower 虎 may not step forward", {{6, 6, -30}}, 6, 6, 6, 5, -30, OFF},
+        {"lower 虎 steps backward", {{6, 6, -30}}, 6, 6, 6, 7, -30, ON},
+        {"upper 象 may not step backward", {{6, 6, 37}}, 6, 6, 6, 5, 37, OFF},
+        {"lower 象 may not step backward", {{6, 6, -37}}, 6, 6, 6, 7, -37, OFF},
+        {"+18.1 refuses (+1,+1)", {{6, 6, 擬_鷲一}}, 6, 6, 7, 7, 擬_鷲一, OFF},
+        {"a move onto the source square is refused", {}, 6, 6, 6, 6, 空, OFF},
+        {"the source is not checked", {}, 0, 6, 1, 6, 7, ON},
+        {"a far-off source reaches nothing", {}, -20, 6, 1, 6, 27, OFF},
+        {"a pseudo code on the board counts as a piece of its sign", {{6, 7, 擬_獅}}, 6, 6, 6, 7, 39, OFF},
+        {"an enemy pseudo code on the board may be taken", {{6, 7, -擬_獅}}, 6, 6, 6, 7, 39, ON},
+        {"a pseudo code on the line blocks a range", {{6, 7, -擬_鷹}}, 6, 6, 6, 8, 15, OFF},
+    };
+    for (const auto& e : cases) {
+        test::規則盤 b;
+        b.状態.二手目状態 = e.二手目状態;
+        for (const auto& p : e.pieces) b.置く(p.x, p.y, p.c);
+        EXPECT_EQ(b.可否(e.x1, e.y1, e.x2, e.y2, e.mover), e.expected) << e.name;
+    }
+}
+
+// Directions relative to the upper army's forward (toward row 12).
+struct 方向 {
+    const char* name;
+    int dx, 前進;
+};
+constexpr 方向 F{"forward", 0, 1}, B{"backward", 0, -1}, L{"left", -1, 0}, R{"right", 1, 0}, FL{"forward-left", -1, 1},
+    FR{"forward-right", 1, 1}, BL{"backward-left", -1, -1}, BR{"backward-right", 1, -1};
+
+TEST(MoveCheck, EveryRangingDirectionStopsAtThePieceInTheWay) {
+    struct 行 {
+        const char* name;
+        std::vector<int> codes;
+        std::vector<方向> dirs;
+    };
+    const 行 rows[] = {
+        {"香", {3}, {F}},
+        {"白", {4}, {F, B, FL, FR}},
+        {"横", {6, 7}, {L, R}},
+        {"猪", {8}, {FL, FR, BL, BR, L, R}},
+        {"竪", {10, 11}, {F, B}},
+        {"牛", {12}, {F, B, FL, FR, BL, BR}},
+        {"飛", {14, 15}, {F, B, L, R}},
+        {"龍", {16, 17}, {F, B, L, R}},
+        {"鷲", {18}, {F, B, L, R, BL, BR}},
+        {"角", {20, 21}, {FL, FR, BL, BR}},
+        {"馬", {22, 23}, {FL, FR, BL, BR}},
+        {"鷹", {24}, {B, L, R, FL, FR, BL, BR}},
+        {"奔", {26, 27}, {F, B, L, R, FL, FR, BL, BR}},
+        {"反", {28}, {F, B}},
+        {"鯨", {29}, {F, B, BL, BR}},
+        {"鹿", {31}, {F, B}},
+    };
+    for (const auto& row : rows) {
+        for (int code : row.codes) {
+            for (int side : {+1, -1}) {
+                for (const 方向& d : row.dirs) {
+                    for (bool enemy : {true, false}) {
+                        // A piece three squares away along the line, from (6, 6).
+                        const auto sq = [&](int k) { return std::pair{6 + k * d.dx, 6 + k * d.前進 * side}; };
+                        test::規則盤 b;
+                        b.置く(6, 6, side * code);
+                        b.置く(sq(3).first, sq(3).second, enemy ? -side : side);
+                        const int expected[] = {ON, ON, enemy ? ON : OFF, OFF};
+                        for (int k = 1; k <= 4; ++k) {
+                            EXPECT_EQ(b.可否(6, 6, sq(k).first, sq(k).second, side * code), expected[k - 1])
+                                << row.name << " (" << side * code << ") " << d.name << ", "
+                                << (enemy ? "enemy" : "own") << " piece 3 squares away, distance " << k;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(MoveCheck, JumpsPassOverOwnAndEnemyPieces) {
+    // The piece on (6, 6) is boxed in by its eight neighbours.
+    const 桝集合 隣 = 線分の桝({{5, 5, 7, 5}, {5, 6, 5, 6}, {7, 6, 7, 6}, {5, 7, 7, 7}});
+    const 桝集合 縦横隣 = 線分の桝({{6, 5, 6, 5}, {6, 7, 6, 7}, {5, 6, 5, 6}, {7, 6, 7, 6}});
+    const 桝集合 斜隣 = 線分の桝({{5, 5, 5, 5}, {7, 5, 7, 5}, {5, 7, 5, 7}, {7, 7, 7, 7}});
+    const auto 和 = [](桝集合 a, const 桝集合& b) {
+        a.insert(b.begin(), b.end());
+        return a;
+    };
+    struct 例 {
+        const char* name;
+        駒コード c;
+        桝集合 over_own;    // what it reaches when the neighbours are its own
+        桝集合 over_enemy;  // and when they are the enemy's
+    };
+    const 桝集合 上鷲跳 = 線分の桝({{4, 8, 4, 8}, {8, 8, 8, 8}});
+    const 桝集合 下鷲跳 = 線分の桝({{4, 4, 4, 4}, {8, 4, 8, 4}});
+    const 桝集合 鳳跳 = 線分の桝({{4, 4, 4, 4}, {8, 4, 8, 4}, {4, 8, 4, 8}, {8, 8, 8, 8}});
+    const 桝集合 麒跳 = 線分の桝({{4, 6, 4, 6}, {8, 6, 8, 6}, {6, 4, 6, 4}, {6, 8, 6, 8}});
+    const 桝集合 獅外周 = 線分の桝({{4, 4, 8, 4}, {4, 8, 8, 8}, {4, 5, 4, 7}, {8, 5, 8, 7}});
+    const 例 cases[] = {
+        {"upper 鷲", 18, 上鷲跳, 和(隣, 上鷲跳)}, {"lower 鷲", -18, 下鷲跳, 和(隣, 下鷲跳)},
+        {"鳳", 25, 鳳跳, 和(縦横隣, 鳳跳)},       {"麒", -32, 麒跳, 和(斜隣, 麒跳)},
+        {"獅", 34, 獅外周, 和(隣, 獅外周)},       {"鷹 (two forward is no jump)", 24, {}, 隣},
+    };
+    for (const 例& e : cases) {
+        for (bool enemy : {false, true}) {
+            test::規則盤 b;
+            b.置く(6, 6, e.c);
+            for (auto [x, y] : 隣) b.置く(x, y, enemy ? -sign_of(e.c) : sign_of(e.c));
+            const 桝集合& expected = enemy ? e.over_enemy : e.over_own;
+            const 桝集合 actual = b.行き先(6, 6, e.c);
+            EXPECT_EQ(actual, expected) << e.name << (enemy ? " among enemies" : " among its own pieces") << ": "
+                                        << test::差分(expected, actual);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace bexoru

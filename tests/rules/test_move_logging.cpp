@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "board/game_state.h"
+#include "rules/move_logging.h"
+
+namespace bexoru {
+namespace {
+
+struct 記録の例 {
+    const char* name;
+    int x1, y1, x2, y2;
+    駒コード before, after, on_destination;
+};
+
+TEST(MoveLog, EachSaveAppendsOneEntryReadingTheCaptureFromTheBoard) {
+    const 記録の例 cases[] = {
+        {"upper 龍 takes a lower 銀", 5, 3, 5, 7, 17, 17, -9},
+        {"lower 歩 promotes on row 1", 5, 2, 5, 1, -1, -2, 空},
+        {"lower 麒 promotes taking an upper 金", 6, 5, 6, 4, -32, -33, 13},
+        {"a second step repeated over the mover itself", 6, 6, 6, 7, 34, 34, 34},
+    };
+    盤面型 盤面{};
+    棋譜記録 記録{};
+    int n = 0;
+    for (const auto& e : cases) {
+        盤面(e.x2, e.y2) = e.on_destination;
+        ASSERT_EQ(手順保存(盤面, 記録, e.x1, e.y1, e.x2, e.y2, e.before, e.after), ON) << e.name;
+        ++n;
+        const auto i = static_cast<std::size_t>(n);
+        EXPECT_EQ(記録.記録数, n) << e.name;
+        EXPECT_EQ(記録.記録終端, n) << e.name;
+        const int got[] = {記録.記録_移動元X[i], 記録.記録_移動元Y[i], 記録.記録_移動先X[i], 記録.記録_移動先Y[i],
+                           記録.記録_移動駒[i],  記録.記録_成駒[i],    記録.記録_取駒[i]};
+        const int want[] = {e.x1, e.y1, e.x2, e.y2, e.before, e.after, e.on_destination};
+        for (int k = 0; k < 7; ++k) EXPECT_EQ(got[k], want[k]) << e.name << ", array " << k;
+    }
+    EXPECT_EQ(記録.記録_移動駒[0], 0) << "entry 0 is never saved into";
+}
+
+TEST(MoveLog, TheCaptureIsWhatStoodThereWhenSaved) {
+    盤面型 盤面{};
+    棋譜記録 記録{};
+    盤面(5, 7) = -9;
+    盤面(5, 3) = 17;
+    手順保存(盤面, 記録, 5, 3, 5, 7, 17, 17);
+    EXPECT_EQ(記録.記録_取駒[1], -9);
+    // The same move saved after the board was changed records the mover as captured.
+    盤面(5, 7) = 17;
+    盤面(5, 3) = 空;
+    手順保存(盤面, 記録, 5, 3, 5, 7, 17, 17);
+    EXPECT_EQ(記録.記録_取駒[2], 17);
+}
+
+TEST(MoveLog, SavingAfterReplayWentBackCutsTheRecordThere) {
+    盤面型 盤面{};
+    棋譜記録 記録{};
+    for (int k = 0; k < 5; ++k) 手順保存(盤面, 記録, 1, 1, 1, 2, 3, 3);
+    記録.記録数 = 2;
+    手順保存(盤面, 記録, 6, 6, 6, 7, 1, 1);
+    EXPECT_EQ(記録.記録数, 3);
+    EXPECT_EQ(記録.記録終端, 3);
+    EXPECT_EQ(記録.記録_移動元X[3], 6);
+}
+
+TEST(MoveLog, AFullLogRefusesTheStepAndStaysAsItWas) {
+    盤面型 盤面{};
+    棋譜記録 記録{};
+    for (int k = 1; k <= 記録最大; ++k) {
+        ASSERT_EQ(記録余地(記録), 記録最大 - k + 1);
+        ASSERT_EQ(手順保存(盤面, 記録, 1, 1, 1, 2, k, k), ON) << "entry " << k;
+    }
+    EXPECT_EQ(記録.記録数, 記録最大);
+    EXPECT_EQ(記録.記録_移動駒[記録最大], 記録最大) << "the last entry is 500";
+    EXPECT_EQ(記録余地(記録), 0);
+    const 棋譜記録 before = 記録;
+    EXPECT_EQ(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7), OFF);
+    const auto same = [](const 棋譜記録& a, const 棋譜記録& b) {
+        return a.記録_移動元X == b.記録_移動元X && a.記録_移動元Y == b.記録_移動元Y &&
+               a.記録_移動先X == b.記録_移動先X && a.記録_移動先Y == b.記録_移動先Y && a.記録_移動駒 == b.記録_移動駒 &&
+               a.記録_成駒 == b.記録_成駒 && a.記録_取駒 == b.記録_取駒 && a.記録数 == b.記録数 &&
+               a.記録終端 == b.記録終端;
+    };
+    EXPECT_TRUE(same(記録, before)) << "a refused step changes nothing";
+
+    記録.記録数 = 記録最大 + 7;  // however it got there, nothing is written past entry 500
+    EXPECT_EQ(記録余地(記録), 0);
+    EXPECT_EQ(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7), OFF);
+    記録.記録数 = -3;
+    EXPECT_EQ(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7), OFF);
+}
+
+}  // namespace
+}  // namespace bexoru
