@@ -38,42 +38,19 @@ void Form1::Form_Load() {
 
 void Form1::初期設定() {
     初期設定_状態(盤面, 記録, 状態);
+    // A second step pending on the old board has nothing left to finish:
+    // left at 2, the take-back, replay and reversal commands would go on
+    // refusing on the fresh board.
+    状態.二手目状態 = 1;
     描画.画面_再描画();
 }
 
-void Form1::終了処理() { 音.全音解放(); }
-
+// The settings file comes with its own change; until then the options last
+// for one run.
 void Form1::読込_環境設定ファイル() {}
-
-void Form1::Form_MouseDown(int, int, double, double) {}
-
-void Form1::Form_KeyPress(int KeyAscii) {
-    if (KeyAscii != キー_Escape) return;
-    終了処理();
-    port.quit();
-}
-
-void Form1::Form_Unload() {
-    終了処理();
-    port.quit();
-}
-
-void Form1::OWARI_Click() {
-    終了処理();
-    port.quit();
-}
+void Form1::書込_環境設定ファイル() {}
 
 // Commands whose subsystems are not built yet do nothing.
-void Form1::TAIKYOKU_Click() {}
-void Form1::MATCH_MAN_Click() {}
-void Form1::START_Click() {}
-void Form1::SENTE_Click() {}
-void Form1::GOTE_Click() {}
-void Form1::LEVEL1_Click() {}
-void Form1::LEVEL2_Click() {}
-void Form1::LEVEL3_Click() {}
-void Form1::STOP_Click() {}
-void Form1::CANCEL_Click() {}
 void Form1::REVERSE_Click() {}
 void Form1::REPLAY_Click() {}
 void Form1::AFTER_Click() {}
@@ -81,10 +58,7 @@ void Form1::LBEL_UP_Click() {}
 void Form1::LEBEL_DOWN_Click() {}
 void Form1::KIFU_READ_Click() {}
 void Form1::KIFU_WRITE_Click() {}
-void Form1::OPTION_Click() {}
-void Form1::SIDOU_Click() {}
 void Form1::BGM_Click() {}
-void Form1::IDOU_HLP_Click() {}
 void Form1::KAISETU_Click() {}
 void Form1::VER_Click() {}
 void Form1::File1_Click() {}

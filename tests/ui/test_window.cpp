@@ -141,11 +141,9 @@ TEST(WindowMenus, ClickingACheckableItemLeavesItsMarkToTheGame) {
 TEST_F(Window, ClicksComeBackAsTheirSquareAtAnyWindowSize) {
     load();
     std::vector<std::pair<int, QPointF>> presses;
-    auto forward = window_.canvas()->onMousePress;
-    window_.canvas()->onMousePress = [&](int button, QPointF twips) {
-        presses.push_back({button, twips});
-        forward(button, twips);  // and on to the game, as before
-    };
+    // Not passed on to the game: before a game starts it answers every press
+    // on the board with a modal message box.
+    window_.canvas()->onMousePress = [&](int button, QPointF twips) { presses.push_back({button, twips}); };
     struct Row {
         const char* name;
         QSize window;
@@ -389,6 +387,107 @@ TEST_F(Window, ClosingTheWindowFreesTheSoundsOnce) {
     load();
     window_.close();
     EXPECT_EQ(std::count(sound_.calls.begin(), sound_.calls.end(), "dsTerminate(1)"), 1);
+}
+
+// Draws into the real window but answers the game's message boxes itself,
+// so a test can play through the modal announcements with real mouse events.
+class AnsweringPort final : public WindowPort {
+public:
+    explicit AnsweringPort(MainWindow& window) : w_(window) {}
+    void setBackColor(int colour) override { w_.setBackColor(colour); }
+    void paintPicture(std::string_view name, double x, double y) override { w_.paintPicture(name, x, y); }
+    void fillBox(double x, double y, double width, double height, int colour) override {
+        w_.fillBox(x, y, width, height, colour);
+    }
+    void outlineBox(double x, double y, double width, double height, int colour) override {
+        w_.outlineBox(x, y, width, height, colour);
+    }
+    void printText(double x, double y, std::string_view text, int fontSize, int colour) override {
+        w_.printText(x, y, text, fontSize, colour);
+    }
+    void refresh() override { w_.refresh(); }
+    void messageBox(std::string_view title, std::string_view text, bool) override {
+        boxes.push_back(std::string(title) + "|" + std::string(text));
+    }
+    bool askYesNo(std::string_view title, std::string_view text) override {
+        boxes.push_back("?" + std::string(title) + "|" + std::string(text));
+        return false;
+    }
+    void setMenuChecked(std::string_view control, bool checked) override { w_.setMenuChecked(control, checked); }
+    bool isMenuChecked(std::string_view control) const override { return w_.isMenuChecked(control); }
+    void setPanelVisible(PanelControl control, bool visible) override { w_.setPanelVisible(control, visible); }
+    void clearNameText() override { w_.clearNameText(); }
+    std::string nameText() const override { return w_.nameText(); }
+    std::string currentFolder() const override { return w_.currentFolder(); }
+    std::string clickedFile() const override { return w_.clickedFile(); }
+    void refreshFileList() override { w_.refreshFileList(); }
+    void openUrl(std::string_view url) override { w_.openUrl(url); }
+    void quit() override { w_.quit(); }
+
+    std::vector<std::string> boxes;
+
+private:
+    MainWindow& w_;
+};
+
+TEST_F(Window, TwoPeoplePlayAFewMovesWithTheMouse) {
+    AnsweringPort port(window_);
+    Form1 game(port, sound_, clock_);
+    window_.attach(&game);
+    window_.resize(QSize(930, 900));
+    window_.show();
+    game.Form_Load();
+    game.START_Click();
+    QApplication::processEvents();
+
+    Canvas* canvas = window_.canvas();
+    auto press = [&](int X, int Y, Qt::MouseButton button = Qt::LeftButton) {
+        const QPointF centre(座標X(X + 0.5), 座標Y(Y + 0.5));
+        QTest::mouseClick(canvas, button, {}, canvas->fromTwips(centre).toPoint());
+        QApplication::processEvents();
+    };
+    // The colour of a square's outline, and whether its middle shows the picture.
+    auto outline = [&](int X, int Y) {
+        const QRect r = Scene::pixelRect(QRectF(座標X(X), 座標Y(Y), 510, 600), canvas->imageScale());
+        return QColor(canvas->image().pixel(r.topLeft()));
+    };
+    auto shows = [&](int X, int Y, const char* picture) {
+        const QRect r = Scene::pixelRect(QRectF(座標X(X), 座標Y(Y), 510, 600), canvas->imageScale());
+        const QImage expected = renderPicture(picture, r.size()).convertToFormat(QImage::Format_RGB32);
+        const QPoint mid(r.width() / 2, r.height() / 3);
+        return canvas->image().pixel(r.topLeft() + mid) == expected.pixel(mid);
+    };
+
+    press(6, 9);
+    EXPECT_EQ(outline(6, 9), paletteColour(12)) << "the selected pawn is outlined in light red";
+    press(6, 8);
+    EXPECT_TRUE(shows(6, 8, "SITA_HU"));
+    EXPECT_TRUE(shows(6, 9, "KARA_MASU"));
+    EXPECT_EQ(outline(6, 9), paletteColour(2));
+    press(7, 4);
+    press(7, 5);
+    EXPECT_TRUE(shows(7, 5, "UE_HU"));
+    // The Lion steps onto the square the pawn left; it is asked about a
+    // second step and declines.
+    press(6, 10);
+    press(6, 9);
+    EXPECT_TRUE(shows(6, 9, "SITA_SISI_B"));
+    EXPECT_EQ(port.boxes, (std::vector<std::string>{" |先手の番です", "?２手移動|もう一手移動しますか？"}));
+    EXPECT_EQ(game.状態.手数, 3);
+    EXPECT_EQ(game.状態.手番, 後手);
+    EXPECT_EQ(game.記録.記録数, 4);
+
+    // The last move of each army is written beside its side label.
+    const QImage& image = canvas->image();
+    for (double row : {5.0, 6.0}) {
+        const QRect text = Scene::pixelRect(QRectF(座標X(15.6), 座標Y(row), 1250, 400), canvas->imageScale())
+                               .intersected(image.rect());
+        bool white = false;
+        for (int y = text.top(); y <= text.bottom() && !white; ++y)
+            for (int x = text.left(); x <= text.right() && !white; ++x) white = QColor(image.pixel(x, y)).blue() > 200;
+        EXPECT_TRUE(white) << "row " << row;
+    }
+    window_.attach(&form_);
 }
 
 }  // namespace

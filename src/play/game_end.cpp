@@ -1,0 +1,104 @@
+// The end of a game: counting the armies, the tests after a person's move,
+// the result announcement with the offer of a new game, and the orderly end
+// of the program.
+
+#include "play/game_end.h"
+
+#include <string>
+
+#include "app/form1.h"
+#include "engine/mate.h"
+
+namespace bexoru {
+
+void 調査_駒数(const 盤面型& 盤面, int& O_MAN駒数, int& O_COM駒数) {
+    O_MAN駒数 = 0;
+    O_COM駒数 = 0;
+    for (int Y = 1; Y <= 盤サイズ; ++Y) {
+        for (int X = 1; X <= 盤サイズ; ++X) {
+            if (盤面(X, Y) >= 1) ++O_COM駒数;
+            if (盤面(X, Y) <= -1) ++O_MAN駒数;
+        }
+    }
+}
+
+void Form1::終了(std::string_view 結果) {
+    const std::string 文 = 結果 == "引き分け" ? std::string("引き分けです") : std::string(結果) + "の勝ちです";
+    port.messageBox("終了", 文);
+    if (port.askYesNo("再ゲーム", "続けますか？")) {
+        初期設定();
+    } else {
+        終了処理();
+        port.quit();
+    }
+}
+
+void Form1::終了処理() {
+    音.全音解放();
+}
+
+namespace {
+
+// Whether a captured code took a side's last royal piece: its King with no
+// Crown Prince left, or its Crown Prince with no King left (the surveys of
+// the new position have just cleared and rewritten the royal squares).
+bool 上の玉が尽きた(駒コード 取駒, const COM勢力図& com) {
+    return (取駒 == 駒::王 && com.COM太X == 0) || (取駒 == 駒::太子 && com.COM王X == 0);
+}
+bool 下の玉が尽きた(駒コード 取駒, const MAN勢力図& man) {
+    return (取駒 == -駒::王 && man.MAN太X == 0) || (取駒 == -駒::太子 && man.MAN王X == 0);
+}
+
+}  // namespace
+
+int Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数) {
+    // A double move can take a royal piece with either step.
+    const bool 上の玉を取った = 上の玉が尽きた(取駒, com図) || 上の玉が尽きた(一手目の取駒, com図);
+    const bool 下の玉を取った = 下の玉が尽きた(取駒, man図) || 下の玉が尽きた(一手目の取駒, man図);
+
+    if (状態.対局モード == 対局_COM) {
+        if ((MAN駒数 <= 1 || COM駒数 <= 1) && MAN駒数 > COM駒数) {
+            port.messageBox("終局", "駒枯れになりました");
+            終了("あなた");
+            return ON;
+        }
+        if (詰めかCOM(局面, com図, man図) == ON) {
+            // Not while the person's only royal piece stands attacked itself.
+            const bool 王だけ攻められ =
+                man図.MAN王X > 0 && man図.MAN太X == 0 && com図.COM勢力.at(man図.MAN王X, man図.MAN王Y) > 0;
+            const bool 太子だけ攻められ =
+                man図.MAN王X == 0 && man図.MAN太X > 0 && com図.COM勢力.at(man図.MAN太X, man図.MAN太Y) > 0;
+            if (!王だけ攻められ && !太子だけ攻められ) {
+                終了("あなた");
+                return ON;
+            }
+        }
+        if (上の玉を取った) {
+            終了("あなた");
+            return ON;
+        }
+        return OFF;
+    }
+
+    // Two people: the winner is named by the turn token of the army that won,
+    // as the side labels name them ("先手" for the lower army unless the
+    // upper army moved first in this game).
+    const std::string_view 下の名 = 状態.MAN側 == 後手 ? "後手" : "先手";
+    const std::string_view 上の名 = 状態.MAN側 == 後手 ? "先手" : "後手";
+    if (MAN駒数 <= 1 || COM駒数 <= 1) {
+        port.messageBox("終局", "駒枯れになりました");
+        終了(MAN駒数 > COM駒数 ? 下の名 : 上の名);
+        return ON;
+    }
+    if (上の玉を取った) {
+        終了(下の名);
+        return ON;
+    }
+    if (下の玉を取った) {
+        終了(上の名);
+        return ON;
+    }
+    return OFF;
+}
+
+}  // namespace bexoru
