@@ -1,9 +1,9 @@
-// The computer's turn. Its move (the one-move search, the move it plays,
-// its second step and its announcements) comes with the computer player;
-// until then a game against the computer hands it the turn here and nothing
-// moves.
+// The computer's turn: the search, the move it plays, its second step and
+// its announcements, on this window's state.
 
 #include "app/form1.h"
+#include "engine/com_turn_core.h"
+#include "play/game_end.h"
 
 namespace bexoru {
 
@@ -13,6 +13,10 @@ void Form1::com_ban() {
         COM手番.代役();
         return;
     }
+    com_ban文脈 c{盤面, 記録, 状態, com図, man図, 描画, 表示, 音, port,
+                  [this](std::string_view 結果) { 終了(結果); },
+                  [this](int& O_MAN駒数, int& O_COM駒数) { 調査_駒数(盤面, O_MAN駒数, O_COM駒数); }};
+    com_ban実行(c);
 }
 
 }  // namespace bexoru

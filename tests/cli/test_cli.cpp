@@ -126,6 +126,78 @@ INSTANTIATE_TEST_SUITE_P(
                     Answer{"KingMatedByTwoRooks", {"influence", "rook_mate.txt"}, "@rook_mate.influence.out"}),
     name_of);
 
+// The computer's answers below were worked out by hand from the evaluation's
+// rules. free_silver: the Gold takes the Silver for +1 (it leaves a square the
+// Silver attacked and nothing defended), +0.1 (nearer the King by a row), -3
+// (Silver 5 less Gold 8) and +25 (5 x 5 for a safe capture) = 23.1; at level 1
+// material counts for nothing and the Gold steps beside the Silver to attack
+// it (+0.1). lion_bite: the Lion's capture next to itself leaves its square
+// unattacked (1000); its second step scores +0.1 on every square the
+// computer's maps (as the last trial left them: the King's, with the Lion
+// still on (6, 5)) reach, and +0.1 more for coming a row nearer the King:
+// (5, 7) is the first square with 0.2.
+INSTANTIATE_TEST_SUITE_P(
+    Com, CliAnswers,
+    testing::Values(
+        Answer{"HangingKingAtLevel1", {"com", "hanging_king.txt", "--level", "1"}, "move 6 5 6 6 13 13\nscore 9999\n"},
+        Answer{"HangingKingAtLevel2", {"com", "hanging_king.txt", "--level=2"}, "move 6 5 6 6 13 13\nscore 9999\n"},
+        Answer{"HangingKingAtLevel3", {"com", "hanging_king.txt"}, "move 6 5 6 6 13 13\nscore 9999\n"},
+        Answer{"FreeCaptureAtLevel3", {"com", "free_silver.txt"}, "move 6 5 6 6 13 13\nscore 23.1\n"},
+        Answer{"FreeCaptureAtLevel2", {"com", "free_silver.txt", "--level", "2"}, "move 6 5 6 6 13 13\nscore 23.1\n"},
+        Answer{"NoMaterialAtLevel1", {"com", "free_silver.txt", "--level", "1"}, "move 6 5 5 6 13 13\nscore 0.1\n"},
+        Answer{"LionCaptureAsksForASecondStep",
+               {"com", "lion_bite.txt"},
+               "move 6 5 6 6 34 34\nscore 1000\nsecond 6 6 5 7 34\nscore2 0.2\n"},
+        Answer{"NoLegalMove", {"com", "stuck_pawns.txt"}, "none\n"}),
+    name_of);
+
+// Self-play games short enough to follow by hand. boxed_king: the upper
+// army's only legal move leaves its King to the lower Kirin (-9998), which
+// takes it (9999); the lower army's moves are shown as the first mover sees
+// the board.
+INSTANTIATE_TEST_SUITE_P(
+    Selfplay, CliAnswers,
+    testing::Values(
+        Answer{"UpperTakesTheKing",
+               {"selfplay", "--from", "hanging_king.txt"},
+               "1 upper 6 5 6 6 13 13 score 9999\nresult upper wins (royal capture)\n"},
+        Answer{"LowerTakesTheKingOnTheTurnedBoard",
+               {"selfplay", "--from", "boxed_king.txt", "--levels", "1,3"},
+               "1 upper 1 4 1 5 1 1 score -9998\n2 lower 12 10 12 12 -32 -32 score 9999\n"
+               "result lower wins (royal capture)\n"},
+        Answer{"NoMoveForTheFirstMover", {"selfplay", "--from", "stuck_pawns.txt"}, "result lower wins (no move)\n"},
+        Answer{"StopsBeforeTheLogLimit",
+               {"selfplay", "--from", "two_pawns.txt", "--entries", "3", "--levels", "1,1"},
+               "1 upper 1 4 1 5 1 1 score 0\n2 lower 12 9 12 8 -1 -1 score 0\nresult unfinished (2 entries)\n"},
+        Answer{"FinalBoardAsTheFirstMoverSeesIt",
+               {"selfplay", "--from", "two_pawns.txt", "--entries", "3", "--levels", "1,1", "--board"},
+               "1 upper 1 4 1 5 1 1 score 0\n2 lower 12 9 12 8 -1 -1 score 0\nresult unfinished (2 entries)\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   1   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0  -1\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"
+               "   0   0   0   0   0   0   0   0   0   0   0   0\n"}),
+    name_of);
+
+// The signature of the computer's play over the bench positions: it changes
+// only when the computer chooses a different move, score or second step, or
+// tries a different number of moves. Update it on purpose, never by accident.
+TEST(CliBench, SignatureOfTheComputersPlay) {
+    const Outcome o = run_cli({"bench", "--repeat", "1"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_NE(o.out.find("\nlevel 1: 9 positions, "), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\nlevel 3: 9 positions, "), std::string::npos) << o.out;
+    EXPECT_TRUE(o.out.ends_with("\nsignature a4ee0f6480b6f4e7\n")) << o.out;
+}
+
 struct Refusal {
     const char* name;
     std::vector<std::string> args;
@@ -170,6 +242,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
+    Computer, CliRefusals,
+    testing::Values(
+        Refusal{"LevelFour", {"com", "free_silver.txt", "--level", "4"}, "com: --level must be 1, 2 or 3, not '4'"},
+        Refusal{"OneLevelForTwoArmies", {"selfplay", "--levels", "3"}, "--levels must be two levels A,B"},
+        Refusal{"SecondLevelZero", {"selfplay", "--levels", "3,0"}, "--levels B must be 1, 2 or 3, not '0'"},
+        Refusal{"NoEntries", {"selfplay", "--entries", "0"}, "--entries must be a number 1..500, not '0'"},
+        Refusal{"MoreEntriesThanTheLog", {"selfplay", "--entries", "501"}, "--entries must be a number 1..500"},
+        Refusal{"SelfplayFileMissing", {"selfplay", "--from", "no-such-file.txt"}, "no-such-file.txt: cannot open"},
+        Refusal{"NoPositionsFolder", {"bench", "--positions", "no-such-folder"}, "is not a folder of positions"},
+        Refusal{"NoRepeats", {"bench", "--repeat", "0"}, "--repeat must be a number 1..100, not '0'"}),
+    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
     Files, CliRefusals,
     testing::Values(Refusal{"Missing", {"board", "no-such-file.txt"}, "no-such-file.txt: cannot open"},
                     Refusal{"Directory", {"influence", "."}, "is a directory"},
@@ -188,6 +273,9 @@ TEST(CliHelp, OverallAndPerCommand) {
         {{"moves", "--help"}, "--second-step"},
         {{"help", "moves"}, "Usage: bexoru-cli moves FILE X Y"},
         {{"influence", "-h"}, "[com-defend-min]"},
+        {{"com", "--help"}, "second X2 Y2 X3 Y3 CODE"},
+        {{"help", "selfplay"}, "result ARMY wins (royal capture)"},
+        {{"bench", "--help"}, "signature"},
     };
     for (const auto& c : cases) {
         const Outcome o = run_cli(c.args);

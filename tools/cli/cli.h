@@ -96,5 +96,8 @@ struct StudyGame {
 extern const Command board_command;
 extern const Command moves_command;
 extern const Command influence_command;
+extern const Command com_command;
+extern const Command selfplay_command;
+extern const Command bench_command;
 
 }  // namespace bexoru::cli

@@ -1,0 +1,155 @@
+#include "engine/search.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdlib>
+
+#include "engine/influence.h"
+#include "engine/mate.h"
+#include "rules/candidate_squares.h"
+#include "rules/move_logging.h"
+#include "rules/promotion.h"
+
+namespace bexoru {
+
+namespace {
+
+// The surveys and copies taken once before the search: the escape squares
+// with the maps as they came in, then both maps rebuilt from "no royal piece
+// seen", the pinned pieces, and the maps of the position before the move.
+void 探索前調査(規則局面& 局面, COM勢力図& com, MAN勢力図& man, 探索前情報& 前, 移動不可情報& 不可) {
+    const 盤面型& 盤面 = 局面.盤面;
+    前.盤面控 = 盤面;
+    前.逃道数 = 調査_自王逃道(盤面, com, man);
+    man.MAN王X = 0;
+    man.MAN太X = 0;
+    com.COM王X = 0;
+    com.COM太X = 0;
+    勢力調査_MAN(盤面, man);
+    勢力調査_COM(盤面, com);
+    調査_移動不可駒(局面, com, man, 不可);
+    前.MAN勢力_前 = man.MAN勢力;
+    前.COM勢力_前 = com.COM勢力;
+    前.MAN攻最小価値_前 = man.MAN攻最小価値;
+    前.COM攻最小X_前 = com.COM攻最小X;
+    前.COM攻最小Y_前 = com.COM攻最小Y;
+    前.MAN攻最小X_前 = man.MAN攻最小X;
+    前.MAN攻最小Y_前 = man.MAN攻最小Y;
+}
+
+// Plays the first step on the board and in a copy of the log, searches the
+// second step there, and takes the first step back.
+std::optional<二手目手> 二手目を探す(規則局面& 局面, 評価局面& e, const 指し手& 手, 駒コード 二手目駒,
+                                     const 評価関数& 評価, std::int64_t& 試行数) {
+    盤面型& 盤面 = 局面.盤面;
+    棋譜記録 記録 = 局面.記録;
+    手順保存(盤面, 記録, 手.移動元X, 手.移動元Y, 手.移動先X, 手.移動先Y, 手.移動駒, 手.成駒);
+    規則局面 後{盤面, 記録, 局面.状態};
+    評価局面 e2{後, e.com, e.man, e.前, e.不可};
+    const 駒コード 取得駒 = 盤面(手.移動先X, 手.移動先Y);
+    盤面(手.移動元X, 手.移動元Y) = 空;
+    盤面(手.移動先X, 手.移動先Y) = 手.成駒;
+    auto 結果 = com二手目探索(e2, 手.移動先X, 手.移動先Y, 二手目駒, 評価, 試行数);
+    盤面(手.移動先X, 手.移動先Y) = 取得駒;
+    盤面(手.移動元X, 手.移動元Y) = 手.移動駒;
+    return 結果;
+}
+
+}  // namespace
+
+駒コード 二手目を求めるか(const 指し手& 手, 評価値 評価) {
+    if (評価 < 二手目評価下限 || 評価 > 二手目評価上限 || 手.成駒 != 手.移動駒) return 空;
+    switch (手.移動駒) {
+        case 駒::獅子:
+        case 駒::獅子_成:
+            return 手.移動駒;
+        case 駒::鷲:
+            return 手.移動先X > 手.移動元X ? 擬_鷲二 : 擬_鷲一;
+        case 駒::鷹:
+            return 擬_鷹;
+        default:
+            return 空;
+    }
+}
+
+探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man) {
+    return com探索(局面, com, man, 盤評価);
+}
+
+探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man, const 評価関数& 評価) {
+    盤面型& 盤面 = 局面.盤面;
+    探索結果 r;
+    探索前情報 前;
+    移動不可情報 不可;
+    探索前調査(局面, com, man, 前, 不可);
+    評価局面 e{局面, com, man, 前, 不可};
+
+    // One trial: the piece (or the code it promotes to) on the destination,
+    // both maps rebuilt, the position scored.
+    auto 採点 = [&](int X, int Y, int TX, int TY, 駒コード 取得駒, 駒コード 置く駒) {
+        盤面(X, Y) = 空;
+        盤面(TX, TY) = 置く駒;
+        勢力調査_MAN(盤面, man);
+        勢力調査_COM(盤面, com);
+        ++r.試行数;
+        return 評価(e, 取得駒, 置く駒, X, Y, TX, TY);
+    };
+
+    // Every legal move of the piece on (X, Y); true when it captured the human
+    // King with a new best score, which ends the search.
+    auto 一駒 = [&](int X, int Y, 駒コード 駒) {
+        int X1 = 0, X2 = 0, Y1 = 0, Y2 = 0;
+        取得_駒移動座標(駒, X, Y, X1, X2, Y1, Y2);
+        for (int TX = X1; TX <= X2; ++TX) {
+            for (int TY = Y1; TY <= Y2; ++TY) {
+                if (移動チェック(局面, X, Y, TX, TY, 駒) != ON) continue;
+                e.評価移動駒 = 駒;
+                e.王距離 = std::max(std::abs(man.MAN王X - X), std::abs(man.MAN王Y - Y));
+                const 駒コード 取得駒 = 盤面(TX, TY);
+                // Asked before the trial piece stands there: a capture inside
+                // the zone is read from the destination.
+                駒コード 成駒 = 空;
+                const bool 成れる = 調査_駒成(盤面, X, Y, TX, TY, 駒, 成駒) == ON;
+                const bool 成らずに置ける = !成れる || 移動後チェック(TY, 駒) == ON;
+
+                評価値 s = 探索初期評価値;
+                駒コード 選んだ駒 = 駒;
+                if (成らずに置ける) s = 採点(X, Y, TX, TY, 取得駒, 駒);
+                if (成れる) {
+                    const 評価値 成s = 採点(X, Y, TX, TY, 取得駒, 成駒);
+                    if (!成らずに置ける || 成s > s) {
+                        s = 成s;
+                        選んだ駒 = 成駒;
+                    }
+                }
+                盤面(TX, TY) = 取得駒;
+                盤面(X, Y) = 駒;
+                assert(盤面 == 前.盤面控);
+
+                if (s > r.最高評価値) {
+                    r.最高評価値 = s;
+                    r.手 = 指し手{X, Y, TX, TY, 駒, 選んだ駒};
+                    if (取得駒 == -駒::王) return true;
+                }
+            }
+        }
+        return false;
+    };
+
+    bool 終わり = false;
+    for (int X = 1; X <= 盤サイズ && !終わり; ++X) {
+        for (int Y = 1; Y <= 盤サイズ && !終わり; ++Y) {
+            const 駒コード 駒 = 盤面(X, Y);
+            if (駒 >= 1) 終わり = 一駒(X, Y, 駒);
+        }
+    }
+
+    if (r.手) {
+        r.二手目駒 = 二手目を求めるか(*r.手, r.最高評価値);
+        if (r.二手目駒 != 空) r.二手目 = 二手目を探す(局面, e, *r.手, r.二手目駒, 評価, r.二手目試行数);
+        assert(盤面 == 前.盤面控);
+    }
+    return r;
+}
+
+}  // namespace bexoru

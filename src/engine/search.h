@@ -1,0 +1,80 @@
+#pragma once
+// The computer's search: one move deep over every legal move of every
+// computer piece (the positive codes), each scored by the evaluation on the
+// position after it, with the second step of a double mover when the score
+// asks for one.
+//
+// The search is a function of the game state: the board, the move log, the
+// state (its level and 二手目状態) and the influence maps as the last survey
+// left them (the royal squares and the human King's escape squares are read
+// from them before they are rebuilt). It makes and takes back every trial
+// move on the board it is given and leaves the board exactly as it found it;
+// it commits nothing. com_turn_core.h plays its answer.
+//
+// Order of trial (and so of ties, which keep the first move found): origin
+// column, origin row, destination column, destination row, the unpromoted
+// form before the promoted one. A promotion is taken only when it scores
+// strictly more. A capture of the human King that becomes the best move ends
+// the search at once.
+
+#include <cstdint>
+#include <optional>
+
+#include "board/board.h"
+#include "engine/evaluation.h"
+#include "engine/influence_maps.h"
+#include "engine/score.h"
+#include "engine/second_step.h"
+#include "rules/move_check.h"
+
+namespace bexoru {
+
+// The lowest score of the search: every legal move beats it.
+inline constexpr 評価値 探索初期評価値 = 点(-99999);
+
+// A best score in [点(1000), 点(1030)] asks for a second step (see 二手目を求めるか).
+inline constexpr 評価値 二手目評価下限 = 点(1000);
+inline constexpr 評価値 二手目評価上限 = 点(1030);
+
+// One step of a move: origin, destination, the code before and after it (the
+// promoted code when it promotes).
+struct 指し手 {
+    int 移動元X = 0, 移動元Y = 0;
+    int 移動先X = 0, 移動先Y = 0;
+    駒コード 移動駒 = 空;
+    駒コード 成駒 = 空;
+    friend bool operator==(const 指し手&, const 指し手&) = default;
+};
+
+struct 探索結果 {
+    // The best move; empty when no computer piece has a legal move.
+    std::optional<指し手> 手;
+    評価値 最高評価値 = 探索初期評価値;
+    // The step code when the best move asks for a second step (擬_鷲一,
+    // 擬_鷲二, 擬_鷹, or the Lion's own code); 空 when it does not.
+    駒コード 二手目駒 = 空;
+    // The second step chosen on the position after the first step; empty when
+    // none was asked for or no candidate square is legal (the piece then stays
+    // where the first step put it).
+    std::optional<二手目手> 二手目;
+    // Trial positions scored: by the move search (an optional promotion counts
+    // twice) and by the second step (every legal candidate square).
+    std::int64_t 試行数 = 0;
+    std::int64_t 二手目試行数 = 0;
+};
+
+// The step code a first step asks for, when 評価 asks for a second step after
+// 手: a score in [点(1000), 点(1030)], no promotion, and a Lion, Soaring Eagle
+// or Horned Falcon. 18.2 for an Eagle that went toward larger columns, 18.1
+// otherwise; 24.1 for the Falcon; the Lion's own code. 空 when none.
+駒コード 二手目を求めるか(const 指し手& 手, 評価値 評価);
+
+// Searches the computer's move. On entry com and man are the maps the last
+// surveys left (those of the position, the human's move just surveyed); on
+// return they are the maps of the last trial position, as the original left
+// them for the second step and for the caller's surveys after the move. The
+// board is the same afterwards (checked after every trial in debug builds).
+探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man);
+探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man, const 評価関数& 評価);
+
+}  // namespace bexoru

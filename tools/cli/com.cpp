@@ -1,0 +1,144 @@
+// bexoru-cli com FILE [--level N]: the computer's answer in a position, as
+// it would play it after a person's move, with its score and any second step.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+
+#include "cli.h"
+#include "computer.h"
+#include "engine/influence.h"
+
+namespace bexoru::cli {
+
+ComTurn::ComTurn(const 盤面型& position, int level) : board(position) {
+    state.MAN側 = 先手;
+    state.COM側 = 後手;
+    state.手番 = state.COM側;
+    state.対局モード = 対局_COM;
+    state.二手目状態 = 1;
+    state.レベル = level;
+    // As after a new game: the entry before the first one reads as a harmless Pawn.
+    log.記録_成駒[0] = +1;
+    survey();
+}
+
+void ComTurn::survey() {
+    com = COM勢力図{};
+    man = MAN勢力図{};
+    勢力調査_MAN(board, man);
+    勢力調査_COM(board, com);
+}
+
+int parse_level(std::string_view text, std::string_view what) {
+    if (text.size() != 1 || text[0] < '1' || text[0] > '3') {
+        throw Refusal(std::string(what) + " must be 1, 2 or 3, not " + quoted(text));
+    }
+    return text[0] - '0';
+}
+
+std::string format_score(評価値 tenths) {
+    if (tenths % 10 == 0) return std::to_string(tenths / 10);
+    const int a = std::abs(tenths);
+    std::string text = tenths < 0 ? "-" : "";
+    text += std::to_string(a / 10);
+    text += '.';
+    text += static_cast<char>('0' + a % 10);
+    return text;
+}
+
+std::string format_step(const 指し手& s) {
+    return std::to_string(s.移動元X) + ' ' + std::to_string(s.移動元Y) + ' ' + std::to_string(s.移動先X) + ' ' +
+           std::to_string(s.移動先Y) + ' ' + std::to_string(s.移動駒) + ' ' + std::to_string(s.成駒);
+}
+
+std::string format_second_step(const 指し手& s) {
+    return std::to_string(s.移動元X) + ' ' + std::to_string(s.移動元Y) + ' ' + std::to_string(s.移動先X) + ' ' +
+           std::to_string(s.移動先Y) + ' ' + std::to_string(s.移動駒);
+}
+
+指し手 second_step_of(const 探索結果& r) {
+    const 駒コード code = 二手目の駒(r.二手目駒);
+    return {r.手->移動先X, r.手->移動先Y, r.二手目->移動先X, r.二手目->移動先Y, code, code};
+}
+
+std::string format_search_result(const 探索結果& r) {
+    if (!r.手) return "none\n";
+    std::string out = "move " + format_step(*r.手) + "\nscore " + format_score(r.最高評価値) + '\n';
+    if (r.二手目) {
+        out += "second " + format_second_step(second_step_of(r)) + '\n';
+        out += "score2 " + format_score(r.二手目->評価) + '\n';
+    }
+    return out;
+}
+
+double median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+std::string format_timing(const std::vector<double>& ms) {
+    if (ms.empty()) return "no moves";
+    char text[96];
+    std::snprintf(text, sizeof text, "median %.2f ms, worst %.2f ms", median(ms),
+                  *std::max_element(ms.begin(), ms.end()));
+    return text;
+}
+
+std::uint64_t fnv1a(std::string_view text, std::uint64_t hash) {
+    for (const char ch : text) {
+        hash ^= static_cast<unsigned char>(ch);
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+namespace {
+
+constexpr OptionSpec com_options[] = {
+    {"level", "N"},
+};
+
+int run_com(const Arguments& args, Io& io) {
+    const 盤面型 position = load_board(args.positional[0], io);
+    const int level = args.value("level") ? parse_level(*args.value("level"), "com: --level") : 3;
+    ComTurn turn(position, level);
+    const 探索結果 r = com探索(turn.context, turn.com, turn.man);
+    io.out << format_search_result(r);
+    return exit_ok;
+}
+
+}  // namespace
+
+const Command com_command{
+    .name = "com",
+    .synopsis = "FILE [--level N]",
+    .summary = "the computer's move in a position, with its score",
+    .details =
+        "Lets the computer choose its move in the position in FILE, as it would after a\n"
+        "move of the person: the computer plays the upper army (positive codes), the\n"
+        "move log is empty and no second step is pending. Nothing is drawn and nothing\n"
+        "waits. Prints\n"
+        "  move X1 Y1 X2 Y2 BEFORE AFTER   the move: origin, destination, the code\n"
+        "                                  before it and after it (promoted or not)\n"
+        "  score S                         its score\n"
+        "and, when the move is a Lion's, Falcon's or Eagle's first step that asks for a\n"
+        "second step,\n"
+        "  second X2 Y2 X3 Y3 CODE         the second step and the piece's code\n"
+        "  score2 S2                       its score\n"
+        "or the single line 'none' when no upper piece has a legal move. Scores are\n"
+        "plain decimals with at most one digit after the point (12.5, -9998, 0.1).\n"
+        "\n"
+        "Options:\n"
+        "  --level N   the computer's level, 1, 2 or 3 (default 3).\n",
+    .options = com_options,
+    .min_positional = 1,
+    .max_positional = 1,
+    .run = run_com,
+};
+
+}  // namespace bexoru::cli
