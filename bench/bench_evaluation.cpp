@@ -14,6 +14,7 @@
 #include "engine/evaluation.h"
 #include "engine/influence.h"
 #include "engine/mate.h"
+#include "engine/search.h"
 #include "rules/move_check.h"
 
 namespace {
@@ -69,18 +70,9 @@ struct 手番 {
         状態.COM側 = 後手;
         状態.手番 = 後手;
         状態.レベル = 3;
-        前.盤面控 = 盤面;
         勢力調査_MAN(盤面, man);
         勢力調査_COM(盤面, com);
-        前.逃道数 = 調査_自王逃道(盤面, com, man);
-        調査_移動不可駒(局面, com, man, 不可);
-        前.MAN勢力_前 = man.MAN勢力;
-        前.COM勢力_前 = com.COM勢力;
-        前.MAN攻最小価値_前 = man.MAN攻最小価値;
-        前.COM攻最小X_前 = com.COM攻最小X;
-        前.COM攻最小Y_前 = com.COM攻最小Y;
-        前.MAN攻最小X_前 = man.MAN攻最小X;
-        前.MAN攻最小Y_前 = man.MAN攻最小Y;
+        探索前調査(局面, com, man, 前, 不可);
         for (int x = 1; x <= 盤サイズ; ++x) {
             for (int y = 1; y <= 盤サイズ; ++y) {
                 const 駒コード c = 盤面(x, y);

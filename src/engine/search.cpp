@@ -12,8 +12,6 @@
 
 namespace bexoru {
 
-namespace {
-
 // The surveys and copies taken once before the search: the escape squares
 // with the maps as they came in, then both maps rebuilt from "no royal piece
 // seen", the pinned pieces, and the maps of the position before the move.
@@ -36,6 +34,9 @@ void 探索前調査(規則局面& 局面, COM勢力図& com, MAN勢力図& man,
     前.MAN攻最小X_前 = man.MAN攻最小X;
     前.MAN攻最小Y_前 = man.MAN攻最小Y;
 }
+
+namespace {
+
 
 // Plays the first step on the board and in a copy of the log, searches the
 // second step there, and takes the first step back.

@@ -74,6 +74,11 @@ struct 探索結果 {
 // return they are the maps of the last trial position, as the original left
 // them for the second step and for the caller's surveys after the move. The
 // board is the same afterwards (checked after every trial in debug builds).
+// The surveys and copies the search takes once before its first trial: the
+// escape squares, both maps rebuilt with the royal columns reset, the pinned
+// pieces, and the maps of the position before the move.
+void 探索前調査(規則局面& 局面, COM勢力図& com, MAN勢力図& man, 探索前情報& 前, 移動不可情報& 不可);
+
 探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man);
 探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man, const 評価関数& 評価);
 
