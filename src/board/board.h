@@ -12,12 +12,16 @@ namespace bexoru {
 
 inline constexpr int 盤サイズ = 12;
 
-constexpr bool 盤内(int X, int Y) { return X >= 1 && X <= 盤サイズ && Y >= 1 && Y <= 盤サイズ; }
+constexpr bool 盤内(int X, int Y) {
+    return X >= 1 && X <= 盤サイズ && Y >= 1 && Y <= 盤サイズ;
+}
 
 struct 盤面型 {
     std::array<std::array<駒コード, 盤サイズ + 1>, 盤サイズ + 1> cells{};
 
-    constexpr 駒コード& operator()(int X, int Y) { return cells[static_cast<std::size_t>(X)][static_cast<std::size_t>(Y)]; }
+    constexpr 駒コード& operator()(int X, int Y) {
+        return cells[static_cast<std::size_t>(X)][static_cast<std::size_t>(Y)];
+    }
     constexpr 駒コード operator()(int X, int Y) const {
         return cells[static_cast<std::size_t>(X)][static_cast<std::size_t>(Y)];
     }

@@ -23,20 +23,20 @@ inline constexpr int 右ボタン = 2;
 
 struct 対局状態 {
     int 手番 = 未対局;
-    int MAN側 = 未対局;          // unset until a game starts
-    int COM側 = 未対局;          // unset until a game starts
+    int MAN側 = 未対局;              // unset until a game starts
+    int COM側 = 未対局;              // unset until a game starts
     int 対局モード = 対局_MAN対MAN;  // unset until a game starts
-    int クリック段階 = 0;        // 0 waiting for a piece, 1 a piece is selected
-    int 二手目状態 = 1;          // 2 while the second step of a double move is pending
-    int 再開確認 = OFF;          // announce the turn on the next board click
-    int 手数 = 0;                // move number shown on screen
-    int 再生中 = OFF;            // a game record is being replayed
-    int 移動ヘルプ = 0;          // > 0 while move help is on
-    int レベル = 3;              // the computer's strength, 1..3
-    int ハンデレベル = 0;        // handicap grade
-    int ハンデ済 = OFF;          // a handicap grade was applied since the last new game
-    int 反転済 = OFF;            // the board was reversed since the last new game
-    駒コード 成駒結果 = 空;      // the code a promoting piece becomes
+    int クリック段階 = 0;            // 0 waiting for a piece, 1 a piece is selected
+    int 二手目状態 = 1;              // 2 while the second step of a double move is pending
+    int 再開確認 = OFF;              // announce the turn on the next board click
+    int 手数 = 0;                    // move number shown on screen
+    int 再生中 = OFF;                // a game record is being replayed
+    int 移動ヘルプ = 0;              // > 0 while move help is on
+    int レベル = 3;                  // the computer's strength, 1..3
+    int ハンデレベル = 0;            // handicap grade
+    int ハンデ済 = OFF;              // a handicap grade was applied since the last new game
+    int 反転済 = OFF;                // the board was reversed since the last new game
+    駒コード 成駒結果 = 空;          // the code a promoting piece becomes
 };
 
 // What the mouse handler remembers between the clicks of one move.

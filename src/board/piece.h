@@ -22,6 +22,7 @@ using 駒コード = int;
 inline constexpr 駒コード 空 = 0;
 
 // Real codes by kind (upper army; the lower army uses the same codes negated).
+// clang-format off
 namespace 駒 {
 inline constexpr 駒コード 歩 = 1, と = 2, 香 = 3, 白駒 = 4, 銅 = 5, 横行_成 = 6, 横行 = 7, 猪 = 8,
                          銀 = 9, 竪行_成 = 10, 竪行 = 11, 牛 = 12, 金 = 13, 飛車_成 = 14, 飛車 = 15,
@@ -30,6 +31,7 @@ inline constexpr 駒コード 歩 = 1, と = 2, 香 = 3, 白駒 = 4, 銅 = 5, �
                          鹿 = 31, 麒 = 32, 獅子_成 = 33, 獅子 = 34, 仲 = 35, 象_成 = 36, 象 = 37, 太子 = 38,
                          王 = 39;
 }  // namespace 駒
+// clang-format on
 
 inline constexpr int 最大駒コード = 39;
 
@@ -40,15 +42,23 @@ inline constexpr 駒コード 擬_鷹 = 241;    // 24.1: Horned Falcon, second s
 inline constexpr 駒コード 擬_獅成 = 331;  // 33.1: Lion (promoted form), second step
 inline constexpr 駒コード 擬_獅 = 341;    // 34.1: Lion, second step
 
-constexpr bool is_pseudo(駒コード c) { return std::abs(c) > 最大駒コード; }
-constexpr int sign_of(駒コード c) { return (c > 0) - (c < 0); }
+constexpr bool is_pseudo(駒コード c) {
+    return std::abs(c) > 最大駒コード;
+}
+constexpr int sign_of(駒コード c) {
+    return (c > 0) - (c < 0);
+}
 // The kind's whole-number code without sign: 18 for ±18 and for ±18.1.
 constexpr int whole_kind(駒コード c) {
     const int a = std::abs(c);
     return a > 最大駒コード ? a / 10 : a;
 }
-constexpr bool is_upper(駒コード c) { return c > 0; }
-constexpr bool is_lower(駒コード c) { return c < 0; }
+constexpr bool is_upper(駒コード c) {
+    return c > 0;
+}
+constexpr bool is_lower(駒コード c) {
+    return c < 0;
+}
 
 struct 駒種 {
     std::string_view label;    // one-character name printed in the last-move text
@@ -57,6 +67,7 @@ struct 駒種 {
 };
 
 // Indexed by the absolute code; entry 0 is the empty square.
+// clang-format off
 inline constexpr std::array<駒種, 最大駒コード + 1> 駒表{{
     {"", "", 0},
     {"歩", "HU", 1},       {"と", "TO", 7},        {"香", "KYOU", 2},     {"白", "SIRO", 6},
@@ -70,6 +81,7 @@ inline constexpr std::array<駒種, 最大駒コード + 1> 駒表{{
     {"獅", "SISI_R", 27},  {"獅", "SISI_B", 27},   {"仲", "NAKA", 3},     {"象", "ZOU_R", 11},
     {"象", "ZOU_B", 28},   {"太", "TAISI", 29},    {"王", "OU", 30},
 }};
+// clang-format on
 
 // The material value of a code's kind, by its whole-number part; 0 for the empty square.
 constexpr int 駒価値(駒コード c) {

@@ -14,18 +14,22 @@ inline constexpr double 桝高 = 600;
 inline constexpr double 窓幅 = 9300;
 inline constexpr double 窓高 = 8500;
 
-constexpr double 座標X(double c) { return 盤原点X + c * 桝幅; }
-constexpr double 座標Y(double r) { return 盤原点Y + r * 桝高; }
+constexpr double 座標X(double c) {
+    return 盤原点X + c * 桝幅;
+}
+constexpr double 座標Y(double r) {
+    return 盤原点Y + r * 桝高;
+}
 
 // The square under a window position in twips. The result may lie off the
 // board (check with 盤内): positions left of or above the board give 0 or less.
 桝位置 マウス桝(double mx, double my);
 
 struct 表示設定 {
-    int 文字色 = 15;      // bright white: text on the window
-    int 色5 = 5;          // magenta, spare
-    int 盤色初期値 = 2;   // green
-    int 選択色 = 12;      // light red: outline of a selected square
+    int 文字色 = 15;     // bright white: text on the window
+    int 色5 = 5;         // magenta, spare
+    int 盤色初期値 = 2;  // green
+    int 選択色 = 12;     // light red: outline of a selected square
     int 黒色 = 0;
     int 色14 = 14;        // light yellow, spare
     int 色6 = 6;          // brown, spare

@@ -9,6 +9,8 @@ namespace bexoru {
 using 評価値 = int;
 
 // n whole points in tenths: 点(9999) is 99990.
-constexpr 評価値 点(int n) { return n * 10; }
+constexpr 評価値 点(int n) {
+    return n * 10;
+}
 
 }  // namespace bexoru

@@ -11,8 +11,8 @@ namespace bexoru {
 // the Lion-guard survey lifts two pieces off it and puts them back.
 struct 規則局面 {
     盤面型& 盤面;
-    const 棋譜記録& 記録;   // the Lion look-back reads the last entries
-    const 対局状態& 状態;   // 二手目状態 for the Lion; MAN側 and COM側 for the guard survey
+    const 棋譜記録& 記録;  // the Lion look-back reads the last entries
+    const 対局状態& 状態;  // 二手目状態 for the Lion; MAN側 and COM側 for the guard survey
 };
 
 // ON when the piece 移動駒 (a real or pseudo code) may move from (X1, Y1) to

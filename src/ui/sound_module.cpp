@@ -44,7 +44,9 @@ void 音モジュール::音_終了() {
     音装置 = 0;
 }
 
-void 音モジュール::音_警告(std::string_view text) { port.messageBox("Bexoru.dll", text, true); }
+void 音モジュール::音_警告(std::string_view text) {
+    port.messageBox("Bexoru.dll", text, true);
+}
 
 void 音モジュール::全音読込(const std::filesystem::path& folder) {
     音_その他 = 音_読込(folder / "その他.wav", 3);

@@ -10,7 +10,7 @@ namespace {
 
 TEST(PieceTable, SharedLabelsBelongToPairsOfOneKind) {
     // Kinds that exist both as a starting piece and as a promoted form share one label.
-    const std::pair<int, int> shared[] = {{6, 7}, {10, 11}, {14, 15}, {16, 17}, {20, 21},
+    const std::pair<int, int> shared[] = {{6, 7},   {10, 11}, {14, 15}, {16, 17}, {20, 21},
                                           {22, 23}, {26, 27}, {33, 34}, {36, 37}};
     for (auto [a, b] : shared) {
         EXPECT_EQ(駒ラベル(a), 駒ラベル(b)) << a << " and " << b;
@@ -88,9 +88,9 @@ TEST(MouseSquare, EdgesOfTheBoard) {
         double mx, my;
         int X, Y;
     } cases[] = {
-        {709, 299, 0, 0},      {710, 300, 1, 1},      {1219, 899, 1, 1},    {1220, 900, 2, 2},
-        {6829, 7499, 12, 12},  {6830, 7500, 13, 13},  {709, 300, 0, 1},     {710, 299, 1, 0},
-        {199, -301, -1, -1},   {0, 0, -1, 0},         {7340, 3000, 14, 5},
+        {709, 299, 0, 0},     {710, 300, 1, 1},     {1219, 899, 1, 1},   {1220, 900, 2, 2},
+        {6829, 7499, 12, 12}, {6830, 7500, 13, 13}, {709, 300, 0, 1},    {710, 299, 1, 0},
+        {199, -301, -1, -1},  {0, 0, -1, 0},        {7340, 3000, 14, 5},
     };
     for (const Case& c : cases) {
         const 桝位置 s = マウス桝(c.mx, c.my);

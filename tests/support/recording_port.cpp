@@ -7,9 +7,13 @@
 
 namespace bexoru::test {
 
-RecordingPort::~RecordingPort() { expectAllAnswered(); }
+RecordingPort::~RecordingPort() {
+    expectAllAnswered();
+}
 
-void RecordingPort::setBackColor(int colour) { calls.push_back({.kind = Call::BackColor, .colour = colour}); }
+void RecordingPort::setBackColor(int colour) {
+    calls.push_back({.kind = Call::BackColor, .colour = colour});
+}
 
 void RecordingPort::paintPicture(std::string_view name, double x, double y) {
     calls.push_back({.kind = Call::Picture, .name = std::string(name), .x = x, .y = y});
@@ -24,13 +28,17 @@ void RecordingPort::outlineBox(double x, double y, double width, double height, 
 }
 
 void RecordingPort::printText(double x, double y, std::string_view text, int fontSize, int colour) {
-    calls.push_back({.kind = Call::Text, .name = std::string(text), .x = x, .y = y, .size = fontSize, .colour = colour});
+    calls.push_back(
+        {.kind = Call::Text, .name = std::string(text), .x = x, .y = y, .size = fontSize, .colour = colour});
 }
 
-void RecordingPort::refresh() { calls.push_back({.kind = Call::Refresh}); }
+void RecordingPort::refresh() {
+    calls.push_back({.kind = Call::Refresh});
+}
 
 void RecordingPort::messageBox(std::string_view title, std::string_view text, bool exclamation) {
-    calls.push_back({.kind = Call::Message, .name = std::string(text), .title = std::string(title), .flag = exclamation});
+    calls.push_back(
+        {.kind = Call::Message, .name = std::string(text), .title = std::string(title), .flag = exclamation});
 }
 
 bool RecordingPort::askYesNo(std::string_view title, std::string_view text) {
@@ -67,18 +75,26 @@ void RecordingPort::clearNameText() {
     calls.push_back({.kind = Call::ClearName});
 }
 
-void RecordingPort::refreshFileList() { calls.push_back({.kind = Call::RefreshFiles}); }
+void RecordingPort::refreshFileList() {
+    calls.push_back({.kind = Call::RefreshFiles});
+}
 
 bool RecordingPort::shown(PanelControl control) const {
     const auto it = panelVisible.find(control);
     return it != panelVisible.end() && it->second;
 }
 
-void RecordingPort::openUrl(std::string_view url) { calls.push_back({.kind = Call::Url, .name = std::string(url)}); }
+void RecordingPort::openUrl(std::string_view url) {
+    calls.push_back({.kind = Call::Url, .name = std::string(url)});
+}
 
-void RecordingPort::quit() { calls.push_back({.kind = Call::Quit}); }
+void RecordingPort::quit() {
+    calls.push_back({.kind = Call::Quit});
+}
 
-void RecordingPort::answerNext(std::string text, bool yes) { script_.push_back({std::move(text), yes}); }
+void RecordingPort::answerNext(std::string text, bool yes) {
+    script_.push_back({std::move(text), yes});
+}
 
 void RecordingPort::expectAllAnswered() {
     for (const Scripted& s : script_) ADD_FAILURE() << "the question \"" << s.text << "\" was never asked";

@@ -18,9 +18,24 @@
 namespace bexoru::test {
 
 struct Call {
-    enum Kind { BackColor, Picture, Fill, Outline, Text, Refresh, Message, Question, MenuCheck, Panel, ClearName, Url, Quit, RefreshFiles };
+    enum Kind {
+        BackColor,
+        Picture,
+        Fill,
+        Outline,
+        Text,
+        Refresh,
+        Message,
+        Question,
+        MenuCheck,
+        Panel,
+        ClearName,
+        Url,
+        Quit,
+        RefreshFiles
+    };
     Kind kind;
-    std::string name{};  // picture, text, message text, menu control, url
+    std::string name{};   // picture, text, message text, menu control, url
     std::string title{};  // message and question titles
     double x = 0, y = 0, w = 0, h = 0;
     int size = 0;
@@ -91,7 +106,8 @@ public:
     std::int32_t device = 1;  // what dsInitialize answers; 0 plays a machine without audio
 
     std::int32_t dsInitialize(std::intptr_t window) override;
-    std::int32_t dsCreateDSB(std::int32_t device, const std::uint8_t* data, std::size_t size, std::int32_t flags) override;
+    std::int32_t dsCreateDSB(std::int32_t device, const std::uint8_t* data, std::size_t size,
+                             std::int32_t flags) override;
     std::int32_t dsPlay(std::int32_t sound) override;
     std::int32_t dsPlayLooping(std::int32_t sound) override;
     std::int32_t dsStop(std::int32_t sound) override;

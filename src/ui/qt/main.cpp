@@ -13,7 +13,9 @@
 
 int main(int argc, char** argv) {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "bexoru: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop session or under xvfb-run.\n");
+        std::fprintf(stderr,
+                     "bexoru: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop "
+                     "session or under xvfb-run.\n");
         return 1;
     }
     QApplication app(argc, argv);
