@@ -47,21 +47,7 @@ void Form1::初期設定() {
 
 // The settings file comes with its own change; until then the options last
 // for one run.
-void Form1::読込_環境設定ファイル() {}
-void Form1::書込_環境設定ファイル() {}
 
 // Commands whose subsystems are not built yet do nothing.
-void Form1::REVERSE_Click() {}
-void Form1::REPLAY_Click() {}
-void Form1::AFTER_Click() {}
-void Form1::LBEL_UP_Click() {}
-void Form1::LEBEL_DOWN_Click() {}
-void Form1::KIFU_READ_Click() {}
-void Form1::KIFU_WRITE_Click() {}
-void Form1::BGM_Click() {}
-void Form1::KAISETU_Click() {}
-void Form1::VER_Click() {}
-void Form1::File1_Click() {}
-void Form1::Command1_Click() {}
 
 }  // namespace bexoru
