@@ -45,9 +45,4 @@ void Form1::初期設定() {
     描画.画面_再描画();
 }
 
-// The settings file comes with its own change; until then the options last
-// for one run.
-
-// Commands whose subsystems are not built yet do nothing.
-
 }  // namespace bexoru

@@ -62,7 +62,11 @@ void Form1::GOTE_Click() {
 void Form1::対COM開始(bool 後手番) {
     描画.描画_レベル(状態.レベル);
     描画.描画_将棋盤桝();
+    // Dropping the selection drops a pending second step with it (the next
+    // click would do so anyway); the computer, handed the turn below, must
+    // not search as if one of its Lions were halfway through a double move.
     状態.クリック段階 = 0;
+    状態.二手目状態 = 1;
     状態.対局モード = 対局_COM;
     状態.再生中 = OFF;
     状態.再開確認 = OFF;

@@ -149,6 +149,27 @@ TEST_F(GameCommands, CancelGivesAFreshBoardEvenDuringASecondStep) {
     EXPECT_EQ(見た().音, 音々{"駒打"});
 }
 
+TEST_F(GameCommands, SenteOrGoteDuringASecondStepHandTheComputerANormalTurn) {
+    // Two people: the upper Lion has stepped and a second step is pending when
+    // the player switches to a game against the computer, whose turn it is.
+    for (auto command : {&Form1::SENTE_Click, &Form1::GOTE_Click}) {
+        盤に置く({{6, 6, 34}, {1, 12, -39}, {2, 12, -1}, {12, 1, 39}, {11, 1, 1}});
+        二人で続ける(後手);
+        port.answerNext("もう一手移動しますか？", true);
+        click(6, 6);
+        click(6, 7);
+        ASSERT_EQ(form.状態.二手目状態, 2);
+        int 探索時の二手目状態 = 0;
+        form.COM手番.回数 = 0;
+        form.COM手番.代役 = [&] { 探索時の二手目状態 = form.状態.二手目状態; };
+        (form.*command)();
+        EXPECT_EQ(form.COM手番.回数, 1);
+        EXPECT_EQ(探索時の二手目状態, 1) << "a pending step would give the computer's Lions a King's move";
+        EXPECT_EQ(form.状態.クリック段階, 0);
+        見た();
+    }
+}
+
 TEST_F(GameCommands, OpeningATopMenuOnlyHidesTheRecordPanel) {
     for (auto command : {&Form1::TAIKYOKU_Click, &Form1::STOP_Click, &Form1::OPTION_Click}) {
         for (PanelControl c : {PanelControl::Drive1, PanelControl::Text1}) port.panelVisible[c] = true;
