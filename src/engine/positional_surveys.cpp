@@ -65,10 +65,13 @@ bool 王に届く(規則局面& 局面, const 駒一覧& l, 桝位置 王) {
 int 調査_移動可場所数(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man, int X, int Y, 駒コード p) {
     if (獅子か(p)) return 1;
     const 勢力表& 敵勢力 = p >= 1 ? man.MAN勢力 : com.COM勢力;
-    // The destination rectangle bounds a computer piece's moves (the search
-    // relies on the same bound); every other code is tried on the whole board.
+    // The search's destination rectangle only saves move checks here: it
+    // holds every legal destination of a computer piece except the Reverse
+    // Chariot's (its rectangle has only the rows next to it, while the piece
+    // ranges along its column), which is tried on the whole board like every
+    // human piece.
     int x1 = 1, x2 = 盤サイズ, y1 = 1, y2 = 盤サイズ;
-    取得_駒移動座標(p, X, Y, x1, x2, y1, y2);
+    if (p != 駒::反) 取得_駒移動座標(p, X, Y, x1, x2, y1, y2);
     int 数 = 0;
     for (int x = x1; x <= x2; ++x) {
         for (int y = y1; y <= y2; ++y) {

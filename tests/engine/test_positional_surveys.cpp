@@ -69,6 +69,8 @@ TEST(SurveyMobility, SafeDestinationsOfAPiece) {
         {"a human Gold counts squares the computer does not reach", {{6, 6, -13}}, 6, 6, 6},
         {"a computer Rook on row 5 takes the human Gold's forward steps", {{6, 6, -13}, {1, 5, 15}}, 6, 6, 3},
         {"a King in the corner", {{1, 1, 39}}, 1, 1, 3},
+        {"a computer Reverse Chariot ranges its whole column", {{6, 6, 28}}, 6, 6, 11},
+        {"a computer Reverse Chariot: the human Rook on row 4 takes one square", {{6, 6, 28}, {1, 4, -15}}, 6, 6, 10},
     };
     for (const 場所数例& c : cases) {
         調査盤 p(c.board);
