@@ -16,6 +16,10 @@ void Form1::Form_Load() {
     音.音_初期化(windowHandle_);
     音.全音読込(起動フォルダ);
 
+    起動時初期化();
+}
+
+void Form1::起動時初期化() {
     // Guidance off, level 3.
     port.setMenuChecked("SIDOU", false);
     port.setMenuChecked("LEVEL1", false);

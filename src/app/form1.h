@@ -40,6 +40,10 @@ public:
     // --- Window events ------------------------------------------------------
 
     void Form_Load();
+    // The load initialisation after the sounds: menus, level, colours and
+    // flags, the starting position, then the settings file. Loading a record
+    // runs it again (keeping the sound device and the sounds).
+    void 起動時初期化();
     // A press of the left (1) or right (2) button at window position (X, Y)
     // in twips; other buttons are ignored. Shift is not used.
     void Form_MouseDown(int Button, int Shift, double X, double Y);

@@ -55,6 +55,9 @@ public:
 
     // Platform.
     virtual void openUrl(std::string_view url) = 0;
+    // The about box "バージョン情報", modal: returns when it is closed. A window
+    // without one shows nothing.
+    virtual void showAbout() {}
     virtual void quit() = 0;
 };
 

@@ -80,8 +80,10 @@ TEST_F(FormLoad, LoadsTheFourSoundsInOrderWithTheirModes) {
     Form1 form(port, sound, clock);
     form.Form_Load();
 
-    const std::vector<std::string> expected = {"dsInitialize", "dsCreateDSB(1,3)", "dsCreateDSB(1,3)",
-                                               "dsCreateDSB(1,3)", "dsCreateDSB(1,1)"};
+    // Then the settings reader starts the music (no settings file: music on).
+    const std::vector<std::string> expected = {"dsInitialize",     "dsCreateDSB(1,3)", "dsCreateDSB(1,3)",
+                                               "dsCreateDSB(1,3)", "dsCreateDSB(1,1)",
+                                               "dsPlayLooping(" + std::to_string(form.音.音_BGM) + ")"};
     EXPECT_EQ(sound.calls, expected);
     ASSERT_NE(form.音.音_その他, 0);
     EXPECT_EQ(sound.created[form.音.音_その他].size, 9u);
@@ -109,7 +111,8 @@ TEST_F(FormLoad, NoSoundDeviceWarnsOnceAndNeverCreatesASound) {
     const std::vector<std::string> warning = {"Bexoru.dll|Direct Soundインターフェースが作成できません。"};
     EXPECT_EQ(port.messages(), warning);
     EXPECT_TRUE(port.of(test::Call::Message).front().flag) << "the warning carries the exclamation icon";
-    EXPECT_EQ(sound.calls, std::vector<std::string>{"dsInitialize"});
+    // The music is asked for on the silent handle 0, which plays nothing.
+    EXPECT_EQ(sound.calls, (std::vector<std::string>{"dsInitialize", "dsPlayLooping(0)"}));
     EXPECT_EQ(form.音.音_禁止, 0);
 }
 

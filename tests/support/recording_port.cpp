@@ -88,6 +88,10 @@ void RecordingPort::openUrl(std::string_view url) {
     calls.push_back({.kind = Call::Url, .name = std::string(url)});
 }
 
+void RecordingPort::showAbout() {
+    calls.push_back({.kind = Call::About});
+}
+
 void RecordingPort::quit() {
     calls.push_back({.kind = Call::Quit});
 }

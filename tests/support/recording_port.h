@@ -32,7 +32,8 @@ struct Call {
         ClearName,
         Url,
         Quit,
-        RefreshFiles
+        RefreshFiles,
+        About
     };
     Kind kind;
     std::string name{};   // picture, text, message text, menu control, url
@@ -65,6 +66,7 @@ public:
     std::string clickedFile() const override { return clicked; }
     void refreshFileList() override;
     void openUrl(std::string_view url) override;
+    void showAbout() override;
     void quit() override;
 
     // Scripts the answer to the next Yes/No question, which must have this text.

@@ -14,6 +14,7 @@
 
 #include "app/form1.h"
 #include "board/presentation.h"
+#include "ui/qt/about_dialog.h"
 #include "ui/qt/canvas.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/record_panel.h"
@@ -232,6 +233,11 @@ void MainWindow::refreshFileList() {
 
 void MainWindow::openUrl(std::string_view url) {
     QDesktopServices::openUrl(QUrl(qs(url)));
+}
+
+void MainWindow::showAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
 }
 
 void MainWindow::quit() {

@@ -55,6 +55,7 @@ public:
     std::string clickedFile() const override;
     void refreshFileList() override;
     void openUrl(std::string_view url) override;
+    void showAbout() override;
     void quit() override;
 
 protected:

@@ -1,0 +1,82 @@
+#pragma once
+// The record file (棋譜): three header lines, then one 17-character line per
+// move-log entry, every line ended by CR LF:
+//
+//   columns 1-2 記録_移動元X, 3-4 記録_移動元Y, 5-6 記録_移動先X,
+//   7-8 記録_移動先Y, 9-11 記録_成駒, 12-14 記録_移動駒, 15-17 記録_取駒
+//
+// each number right-aligned in its field with spaces. Files of the Windows
+// program are Shift-JIS; ours are UTF-8 (the entries are ASCII either way).
+//
+// Everything here is pure except the two file functions at the end.
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/board.h"
+#include "board/move_log.h"
+
+namespace bexoru {
+
+inline constexpr std::string_view 棋譜拡張子 = ".棋譜";
+// A record can never be this long (3 header lines and 500 entries); a larger
+// file is not read at all.
+inline constexpr std::size_t 棋譜ファイル上限 = 1 << 20;
+
+struct 棋譜手 {
+    int 移動元X = 0, 移動元Y = 0, 移動先X = 0, 移動先Y = 0;
+    int 成駒 = 0, 移動駒 = 0, 取駒 = 0;
+    bool operator==(const 棋譜手&) const = default;
+};
+
+// The 17-character line of one entry (no line end).
+std::string 棋譜行(const 棋譜手& 手);
+// Entry n of the log.
+棋譜手 記録の手(const 棋譜記録& 記録, int n);
+// The whole file: three empty header lines, then entries 1..記録終端.
+std::string 棋譜テキスト(const 棋譜記録& 記録);
+
+// Why a file was not taken.
+enum class 棋譜不備 {
+    なし,
+    開けない,    // missing, unreadable, a folder
+    大きすぎる,  // larger than 棋譜ファイル上限
+    文書でない,  // holds NUL bytes: not a text file
+    多すぎる,    // more than 500 entries
+    値が不正,    // a column, row or piece code outside what the board can hold
+};
+
+struct 棋譜読込結果 {
+    棋譜不備 不備 = 棋譜不備::なし;
+    int 不備行 = 0;                       // line number (1-based) of the entry at fault
+    std::array<std::string, 3> 見出し{};  // header lines, as UTF-8
+    std::vector<棋譜手> 手々;             // entries 1..n
+};
+
+// The numeric value of a field as the reader sees it: spaces ignored, an
+// optional sign and the digits that follow; blank or no number is 0, and
+// anything after the number is ignored.
+int 欄の値(std::string_view 欄);
+// One entry line cut into its seven fields; a short line reads as zeros.
+棋譜手 棋譜行解析(std::string_view 行);
+// The text of a line as UTF-8: taken as it is when it is valid UTF-8 (a
+// byte-order mark dropped), else decoded from Shift-JIS (Windows code page 932).
+std::string 文字列復号(std::string_view 行);
+// Splits the bytes into lines (CR LF, LF or CR ends a line; a last line
+// without an end counts too), takes the first three as headers and the rest
+// as entries. Blank lines are all-zero entries; blank lines beyond the 500th
+// entry are dropped, any other line beyond it makes the file 多すぎる.
+棋譜読込結果 棋譜解析(std::string_view bytes);
+
+// Reads a file whole, refusing one larger than 棋譜ファイル上限 (不備 set, 手々 empty).
+棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path);
+// Writes the text to a temporary file beside the path and renames it over the
+// path, so an existing file is replaced only by a complete new one. On failure
+// nothing at the path has changed and the reason is in 理由.
+bool 棋譜ファイル書込(const std::filesystem::path& path, std::string_view text, std::string& 理由);
+
+}  // namespace bexoru

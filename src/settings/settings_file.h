@@ -1,0 +1,43 @@
+#pragma once
+// The settings file "Bexoru.ini": move guidance and background music, one
+// "key=value" line each, kept in the folder the program was started in.
+//
+// Reading is forgiving: lines without "=", empty lines and unknown keys are
+// passed over, a key standing twice takes its later value, and an option the
+// file does not name keeps its default. The key "移動指導" is recognised in
+// UTF-8 and in Shift-JIS (files written by the Windows program). Writing
+// replaces the file in one step: the text goes to a temporary file in the
+// same folder, which is then renamed over the old one, so a failed write
+// never leaves a half-written or empty file behind.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace bexoru {
+
+inline constexpr std::string_view 環境設定ファイル名 = "Bexoru.ini";
+
+struct 環境設定 {
+    bool 移動指導 = false;
+    bool BGM = true;
+    friend bool operator==(const 環境設定&, const 環境設定&) = default;
+};
+
+struct 環境設定読込結果 {
+    環境設定 設定;          // what the file says, defaults where it is silent
+    bool 存在 = false;      // the file was there
+    bool 読込成功 = false;  // it was there and could be read
+};
+
+// Reads the settings from the file. A missing or unreadable file gives the defaults.
+環境設定読込結果 環境設定を読む(const std::filesystem::path& file);
+
+// The file's text for these settings: "移動指導=ON|OFF" and "BGM=ON|OFF", each ending CR LF.
+std::string 環境設定の文(const 環境設定& 設定);
+
+// Writes the settings through a temporary file renamed over the old one.
+// false when it could not be written; the old file is then left as it was.
+bool 環境設定を書く(const std::filesystem::path& file, const 環境設定& 設定);
+
+}  // namespace bexoru

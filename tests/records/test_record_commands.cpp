@@ -1,0 +1,264 @@
+// Saving and loading records through the panel, and stepping the move log
+// with 戻 and 進, over a game played with the mouse and over a loaded record.
+
+#include <fstream>
+#include <sstream>
+
+#include "play/play_fixture.h"
+#include "board/starting_position.h"
+
+namespace bexoru {
+namespace {
+
+using namespace test;
+
+// A two-person game of five log entries in four moves: the lower Lion takes
+// a pawn and steps on (two entries), an upper pawn, a lower pawn that takes
+// and promotes, another upper pawn.
+constexpr const char* 対局の棋譜 =
+    "\r\n\r\n\r\n"
+    " 6 8 6 7-34-34  1\r\n"
+    " 6 7 6 6-34-34  0\r\n"
+    "11 111 2  1  1  0\r\n"
+    " 3 5 3 4 -2 -1  1\r\n"
+    "10 110 2  1  1  0\r\n";
+
+class Records : public PlayTest {
+protected:
+    void 対局する() {
+        盤に置く({{1, 12, -39},
+                  {2, 12, -1},
+                  {6, 8, -34},
+                  {3, 5, -1},  //
+                  {12, 1, 39},
+                  {11, 1, 1},
+                  {10, 1, 1},
+                  {6, 7, 1},
+                  {3, 4, 1}});
+        二人で続ける();
+        port.answerNext("もう一手移動しますか？", true);
+        click(6, 8), click(6, 7), click(6, 6);
+        click(11, 1), click(11, 2);
+        click(3, 5), click(3, 4, 右ボタン);
+        click(10, 1), click(10, 2);
+        ASSERT_EQ(form.記録.記録数, 5);
+        ASSERT_EQ(form.状態.手数, 4);
+        見た();
+    }
+    std::string 読む(const std::string& name) const {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    void 置く(const std::string& name, const std::string& bytes) const {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    }
+    void 読み込む(const std::string& name) {
+        port.folder = dir_.string();
+        port.clicked = name;
+        form.File1_Click();
+    }
+};
+
+TEST_F(Records, SavedGameHasTheExactBytesAndLoadsBackForStepping) {
+    対局する();
+    const 棋譜記録 元 = form.記録;
+
+    form.KIFU_WRITE_Click();
+    EXPECT_TRUE(port.shown(PanelControl::Drive1) && port.shown(PanelControl::Dir1));
+    EXPECT_FALSE(port.shown(PanelControl::File1));
+    EXPECT_TRUE(port.shown(PanelControl::Text1) && port.shown(PanelControl::Command1));
+    port.typedName = "対局";
+    port.folder = dir_.string();
+    form.Command1_Click();
+    EXPECT_EQ(port.of(Call::RefreshFiles).size(), 1u);
+    EXPECT_EQ(読む("対局.棋譜"), 対局の棋譜);
+    EXPECT_EQ(見た().箱, 箱々{"  |棋譜を書き込みました"});
+    EXPECT_FALSE(port.shown(PanelControl::Drive1) || port.shown(PanelControl::Text1));
+    EXPECT_EQ(port.typedName, "") << "hiding the name panel empties the name";
+
+    form.KIFU_READ_Click();
+    EXPECT_TRUE(port.shown(PanelControl::File1) && !port.shown(PanelControl::Text1));
+    読み込む("対局.棋譜");
+    EXPECT_FALSE(port.shown(PanelControl::File1));
+    const 反応 r = 見た();
+    EXPECT_EQ(r.箱, (箱々{"棋譜| 読み込みました", "棋譜|棋譜を '進 'で進めて下さい"}));
+    盤面型 初期;
+    初期配置(初期);
+    EXPECT_EQ(form.盤面, 初期);
+    EXPECT_EQ(form.記録.記録終端, 5);
+    EXPECT_EQ(form.記録.記録数, 0);
+    EXPECT_EQ(form.状態.手数, 0);
+    EXPECT_EQ(form.状態.再生中, ON);
+    EXPECT_EQ(form.状態.手番, 先手);
+    EXPECT_EQ(form.状態.対局モード, 対局_MAN対MAN) << "the lower army moved first";
+    for (std::size_t n = 1; n <= 5; ++n) {
+        EXPECT_EQ(form.記録.記録_移動元X[n], 元.記録_移動元X[n]);
+        EXPECT_EQ(form.記録.記録_移動先Y[n], 元.記録_移動先Y[n]);
+        EXPECT_EQ(form.記録.記録_移動駒[n], 元.記録_移動駒[n]);
+        EXPECT_EQ(form.記録.記録_成駒[n], 元.記録_成駒[n]);
+        EXPECT_EQ(form.記録.記録_取駒[n], 元.記録_取駒[n]);
+    }
+
+    // Stepped to its end from the starting position: the Lion's two entries
+    // are one step, and the end of a loaded record says 終わり without a sound.
+    const int 記録数[] = {2, 3, 4, 5};
+    for (int k = 0; k < 4; ++k) {
+        form.AFTER_Click();
+        EXPECT_EQ(form.記録.記録数, 記録数[k]);
+        EXPECT_EQ(form.状態.手数, k + 1);
+    }
+    EXPECT_EQ(見た().音, (音々{"駒打", "駒打", "駒打", "駒打", "駒打"}));
+    EXPECT_EQ(form.盤面(6, 6), -34);
+    EXPECT_EQ(form.盤面(6, 8), 空);
+    EXPECT_EQ(form.盤面(3, 4), -2);
+    form.AFTER_Click();
+    const 反応 end = 見た();
+    EXPECT_EQ(end.箱, 箱々{"進む|終わり"});
+    EXPECT_TRUE(end.音.empty());
+    EXPECT_EQ(form.状態.手数, 4);
+}
+
+TEST_F(Records, TakeBackAndReplayOverAGameInProgress) {
+    対局する();
+    const 盤面型 終局面 = form.盤面;
+    const int 手番 = form.状態.手番;
+
+    form.REPLAY_Click();  // upper pawn
+    form.REPLAY_Click();  // the promoting capture
+    EXPECT_EQ(form.盤面(3, 5), -1) << "the mover is back unpromoted";
+    EXPECT_EQ(form.盤面(3, 4), 1) << "the captured pawn is back";
+    EXPECT_EQ(見た().音, (音々{"駒打", "駒打"}));
+    form.REPLAY_Click();
+    form.REPLAY_Click();  // the Lion's double move, in one step
+    EXPECT_EQ(form.記録.記録数, 0);
+    EXPECT_EQ(form.状態.手数, 0);
+    EXPECT_EQ(form.盤面(6, 8), -34);
+    EXPECT_EQ(form.盤面(6, 7), 1);
+    EXPECT_EQ(form.盤面(6, 6), 空);
+    EXPECT_EQ(見た().音, (音々{"駒打", "駒打", "駒打"}));
+    EXPECT_EQ(form.記録.記録終端, 5) << "taking back keeps the rest of the log";
+
+    form.AFTER_Click();
+    EXPECT_EQ(form.記録.記録数, 2);
+    EXPECT_EQ(form.状態.手数, 1);
+    EXPECT_TRUE(port.printedAt("六", 座標X(15.6 + 0.4), 座標Y(6))) << "the Lion's last-move text: ６六獅";
+    for (int i = 0; i < 3; ++i) form.AFTER_Click();
+    EXPECT_EQ(form.盤面, 終局面);
+    EXPECT_EQ(form.状態.手番, 手番);
+    EXPECT_EQ(form.状態.手数, 4);
+    見た();
+    form.AFTER_Click();
+    const 反応 end = 見た();
+    EXPECT_EQ(end.箱, 箱々{"進む|できません"}) << "a game in progress has no 終わり";
+    EXPECT_EQ(end.音, 音々{"禁止"});
+}
+
+TEST_F(Records, RefusalsWithTheirTitlesAndSounds) {
+    struct 例 {
+        const char* name;
+        std::function<void()> 準備;
+        std::function<void(Form1&)> 命令;
+        std::string 箱;
+        bool 禁止音;
+    };
+    // clang-format off
+    const 例 cases[] = {
+        {"書込 after a reversal", [this] { form.状態.反転済 = ON; form.状態.ハンデ済 = ON; },
+         [](Form1& f) { f.KIFU_WRITE_Click(); }, "棋譜書込|反転後は書き込みできません", true},
+        {"書込 after a handicap", [this] { form.状態.ハンデ済 = ON; },
+         [](Form1& f) { f.KIFU_WRITE_Click(); }, "棋譜書込|ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", true},
+        {"RETURN without a name", [this] { form.記録.記録終端 = 1; },
+         [](Form1& f) { f.Command1_Click(); }, "  |ﾌｧｲﾙ名が入力されていません", false},
+        {"RETURN with an empty log", [this] { port.typedName = "a"; },
+         [](Form1& f) { f.Command1_Click(); }, "棋譜保存|保存するデータがありません", false},
+        {"RETURN with a path for a name", [this] { port.typedName = "../a"; form.記録.記録終端 = 1; },
+         [](Form1& f) { f.Command1_Click(); }, "  |ﾌｧｲﾙ名に '/' は使えません", true},
+        {"RETURN into a missing folder", [this] {
+             port.typedName = "a"; port.folder = (dir_ / "none").string(); form.記録.記録終端 = 1; },
+         [](Form1& f) { f.Command1_Click(); }, "棋譜保存|棋譜を書き込めませんでした: No such file or directory", true},
+        {"戻 at the start", [] {}, [](Form1& f) { f.REPLAY_Click(); }, "戻る|できません", true},
+        {"戻 during a second step", [this] { form.記録.記録数 = 1; form.状態.二手目状態 = 2; },
+         [](Form1& f) { f.REPLAY_Click(); }, "戻る|2手目移動中はできません！", true},
+        {"進 before any game", [] {}, [](Form1& f) { f.AFTER_Click(); }, "開始|「対局」で始めて下さい", true},
+        {"進 during a second step", [this] { form.状態.手番 = 先手; form.状態.二手目状態 = 2; },
+         [](Form1& f) { f.AFTER_Click(); }, "進む|2手目移動中はできません！", true},
+        {"an empty record", [this] { 置く("e.棋譜", "\r\n\r\n\r\n"); port.clicked = "e.棋譜"; },
+         [](Form1& f) { f.File1_Click(); }, "棋譜|棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", false},
+    };
+    // clang-format on
+    for (const 例& e : cases) {
+        SCOPED_TRACE(e.name);
+        form.初期設定();
+        port.folder = dir_.string();
+        port.typedName.clear();
+        e.準備();
+        見た();
+        e.命令(form);
+        const 反応 r = 見た();
+        EXPECT_EQ(r.箱, 箱々{e.箱});
+        EXPECT_EQ(r.音, e.禁止音 ? 音々{"禁止"} : 音々{});
+    }
+    EXPECT_EQ(form.状態.再生中, ON) << "an empty record still leaves the replay mode on";
+}
+
+TEST_F(Records, AFileThatCannotBeLoadedLeavesTheGameAsItWas) {
+    const std::string 正しい = " 3 4 3 5  1  1  0\r\n";
+    std::string 長い = "\r\n\r\n\r\n";
+    for (int i = 0; i < 501; ++i) 長い += 正しい;
+    置く("nul.棋譜", std::string("\r\n\0\r\n", 5));
+    置く("long.棋譜", 長い);
+    置く("bad.棋譜", "\r\n\r\n\r\n" + 正しい + "99 4 3 5  1  1  0\r\n");
+    std::filesystem::create_directories(dir_ / "dir.棋譜");
+    const std::pair<const char*, const char*> cases[] = {
+        {"missing.棋譜", "棋譜|棋譜ﾌｧｲﾙを開けません"},    {"dir.棋譜", "棋譜|棋譜ﾌｧｲﾙを開けません"},
+        {"nul.棋譜", "棋譜|棋譜ﾌｧｲﾙではありません"},      {"long.棋譜", "棋譜|棋譜ﾌｧｲﾙの記録が500を超えています"},
+        {"bad.棋譜", "棋譜|棋譜ﾌｧｲﾙの5行目が読めません"},
+    };
+    対局する();
+    const 盤面型 局面 = form.盤面;
+    for (const auto& [name, 箱] : cases) {
+        SCOPED_TRACE(name);
+        読み込む(name);
+        const 反応 r = 見た();
+        EXPECT_EQ(r.箱, 箱々{箱});
+        EXPECT_EQ(r.音, 音々{"禁止"});
+        EXPECT_EQ(form.盤面, 局面);
+        EXPECT_EQ(form.記録.記録数, 5);
+        EXPECT_EQ(form.記録.記録終端, 5);
+        EXPECT_EQ(form.状態.再生中, OFF);
+    }
+}
+
+TEST_F(Records, LoadingShowsHeadersAndChoosesTheSidesFromTheFirstMover) {
+    // Written elsewhere: Shift-JIS headers, the upper army first, a blank
+    // line that reads as an entry naming no square.
+    置く("com.棋譜", "\x92\x86\x8F\xAB\x8A\xFB\r\nB\r\n\r\n 3 4 3 5  1  1  0\r\n\r\n");
+    読み込む("com.棋譜");
+    EXPECT_TRUE(port.printedAt("中将棋", 800, 6350));
+    EXPECT_TRUE(port.printedAt("B", 3700, 100));
+    EXPECT_EQ(form.状態.対局モード, 対局_COM);
+    EXPECT_EQ(form.状態.COM側, 先手);
+    EXPECT_EQ(form.状態.MAN側, 後手);
+    EXPECT_TRUE(port.printedAt("先手:", 座標X(14), 座標Y(5.08)));
+    EXPECT_TRUE(port.printedAt("後手:", 座標X(14), 座標Y(6.08)));
+    EXPECT_EQ(form.記録.記録終端, 2);
+
+    const 盤面型 前 = form.盤面;
+    form.AFTER_Click();
+    form.AFTER_Click();
+    EXPECT_EQ(form.盤面(3, 5), 1);
+    EXPECT_EQ(form.盤面(3, 4), 空);
+    盤面型 期待 = 前;
+    期待(3, 4) = 空;
+    期待(3, 5) = 1;
+    EXPECT_EQ(form.盤面, 期待) << "the blank entry leaves the board alone";
+    EXPECT_EQ(form.状態.手数, 2);
+    form.REPLAY_Click();
+    form.REPLAY_Click();
+    EXPECT_EQ(form.盤面, 前);
+}
+
+}  // namespace
+}  // namespace bexoru

@@ -1,0 +1,166 @@
+// The settings file Bexoru.ini: what a start makes of each kind of file, what
+// the two toggles write, and that no bad file or failed write costs the
+// player's settings.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/form1.h"
+#include "settings/settings_file.h"
+#include "support/recording_port.h"
+
+namespace bexoru {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeClock;
+using test::FakeSound;
+using test::RecordingPort;
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        old_ = fs::current_path();
+        dir_ = fs::temp_directory_path() / ("bexoru_settings_" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        fs::current_path(dir_);
+        std::ofstream(dir_ / "BGM.wav") << "RIFFmusic";
+    }
+    void TearDown() override {
+        fs::current_path(old_);
+        fs::remove_all(dir_);
+    }
+    void write(const std::string& bytes) { std::ofstream(dir_ / "Bexoru.ini", std::ios::binary) << bytes; }
+    std::string read() const {
+        std::ifstream in(dir_ / "Bexoru.ini", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    // Files in the start folder besides the music: a failed write leaves no temporary file.
+    std::vector<std::string> files() const {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(dir_))
+            if (e.path().filename() != "BGM.wav") out.push_back(e.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+    bool looping(const FakeSound& s, const Form1& f) const {
+        return std::count(s.calls.begin(), s.calls.end(), "dsPlayLooping(" + std::to_string(f.音.音_BGM) + ")") > 0;
+    }
+
+    fs::path old_, dir_;
+};
+
+TEST_F(SettingsFile, StartReadsWhatTheFileSays) {
+    const std::string 既定 = "移動指導=OFF\r\nBGM=ON\r\n";
+    struct Case {
+        const char* name;
+        const char* content;  // nullptr: no file
+        bool 指導, BGM;
+        std::string afterwards;  // the file after the start
+    };
+    const Case cases[] = {
+        {"no file: created with the defaults", nullptr, false, true, 既定},
+        {"both on and off", "移動指導=ON\r\nBGM=OFF\r\n", true, false, ""},
+        {"values are exact: lower case and spaces are off", "移動指導=on\r\nBGM=ON \r\n", false, false, ""},
+        {"written by the Windows program in Shift-JIS", "\x88\xda\x93\xae\x8e\x77\x93\xb1=ON\r\nBGM=OFF\r\n", true,
+         false, ""},
+        {"a UTF-8 mark, LF ends and no last line end", "\xef\xbb\xbf移動指導=ON\nBGM=ON", true, true, ""},
+        {"a key twice: the later line wins", "BGM=OFF\r\n移動指導=ON\r\nBGM=ON\r\n", true, true, ""},
+        {"stray lines are passed over, the settings kept",
+         "\r\n[Bexoru]\r\n移動指導=ON\r\nColour=red\r\n=\r\nBGM=OFF\r\n\r\n", true, false, ""},
+        {"an option the file does not name keeps its default", "移動指導=ON\r\n", true, true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(dir_ / "Bexoru.ini");
+        if (c.content) write(c.content);
+        RecordingPort port;
+        FakeSound sound;
+        FakeClock clock;
+        Form1 form(port, sound, clock);
+        form.Form_Load();
+
+        EXPECT_EQ(port.isMenuChecked("SIDOU"), c.指導);
+        EXPECT_EQ(form.表示.盤色, c.指導 ? form.表示.文字色 : form.表示.盤色初期値);
+        EXPECT_EQ(port.isMenuChecked("BGM"), c.BGM);
+        EXPECT_EQ(looping(sound, form), c.BGM);
+        EXPECT_EQ(read(), c.content ? std::string(c.content) : c.afterwards)
+            << "a file that was there is never rewritten";
+        EXPECT_TRUE(port.messages().empty());
+    }
+}
+
+TEST_F(SettingsFile, TogglesWriteAtOnceAndTheNextStartFollows) {
+    {
+        RecordingPort port;
+        FakeSound sound;
+        FakeClock clock;
+        Form1 form(port, sound, clock);
+        form.Form_Load();
+        sound.calls.clear();
+
+        form.BGM_Click();
+        EXPECT_FALSE(port.isMenuChecked("BGM"));
+        EXPECT_EQ(sound.calls, std::vector<std::string>{"dsStop(" + std::to_string(form.音.音_BGM) + ")"});
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\n");
+
+        form.SIDOU_Click();
+        EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\n");
+        EXPECT_EQ(files(), std::vector<std::string>{"Bexoru.ini"}) << "no temporary file left behind";
+    }
+    RecordingPort port;
+    FakeSound sound;
+    FakeClock clock;
+    Form1 form(port, sound, clock);
+    form.Form_Load();
+    EXPECT_TRUE(port.isMenuChecked("SIDOU"));
+    EXPECT_FALSE(port.isMenuChecked("BGM"));
+    EXPECT_FALSE(looping(sound, form)) << "the next start stays silent";
+
+    form.BGM_Click();
+    EXPECT_TRUE(port.isMenuChecked("BGM"));
+    EXPECT_TRUE(looping(sound, form));
+    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=ON\r\n");
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeReadOrWrittenCostsNothing) {
+    // Bexoru.ini is a folder here: it can be neither read nor replaced.
+    fs::create_directory(dir_ / "Bexoru.ini");
+    RecordingPort port;
+    FakeSound sound;
+    FakeClock clock;
+    Form1 form(port, sound, clock);
+    form.Form_Load();
+    EXPECT_FALSE(port.isMenuChecked("SIDOU")) << "the defaults hold for this run";
+    EXPECT_TRUE(port.isMenuChecked("BGM"));
+
+    form.SIDOU_Click();
+    form.BGM_Click();
+    EXPECT_TRUE(port.isMenuChecked("SIDOU")) << "a failed write keeps the player's choice";
+    EXPECT_EQ(form.表示.盤色, form.表示.文字色);
+    EXPECT_FALSE(port.isMenuChecked("BGM"));
+    EXPECT_TRUE(fs::is_directory(dir_ / "Bexoru.ini"));
+    EXPECT_EQ(files(), std::vector<std::string>{"Bexoru.ini"}) << "no temporary file left behind";
+    EXPECT_TRUE(port.messages().empty());
+}
+
+TEST_F(SettingsFile, WriteAndReadRoundTrip) {
+    for (const 環境設定 設定 :
+         {環境設定{false, false}, 環境設定{false, true}, 環境設定{true, false}, 環境設定{true, true}}) {
+        ASSERT_TRUE(環境設定を書く(dir_ / "Bexoru.ini", 設定));
+        const 環境設定読込結果 結果 = 環境設定を読む(dir_ / "Bexoru.ini");
+        EXPECT_TRUE(結果.読込成功);
+        EXPECT_EQ(結果.設定, 設定);
+    }
+    EXPECT_FALSE(環境設定を書く(dir_ / "no such folder" / "Bexoru.ini", 環境設定{}));
+}
+
+}  // namespace
+}  // namespace bexoru
