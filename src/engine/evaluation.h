@@ -18,7 +18,7 @@ struct 探索前情報 {
 
 // What the pinned-piece survey found (調査_移動不可駒), before the search.
 struct 移動不可情報 {
-    勢力表 MAN移動不可;    // 1 where a human piece is pinned to the human King
+    勢力表 MAN移動不可;     // 1 where a human piece is pinned to the human King
     int COM移動不可有 = 0;  // ON when some computer piece is pinned to its King
 };
 

@@ -37,7 +37,6 @@ void 探索前調査(規則局面& 局面, COM勢力図& com, MAN勢力図& man,
 
 namespace {
 
-
 // Plays the first step on the board and in a copy of the log, searches the
 // second step there, and takes the first step back.
 std::optional<二手目手> 二手目を探す(規則局面& 局面, 評価局面& e, const 指し手& 手, 駒コード 二手目駒,

@@ -13,7 +13,15 @@ void Form1::com_ban() {
         COM手番.代役();
         return;
     }
-    com_ban文脈 c{盤面, 記録, 状態, com図, man図, 描画, 表示, 音, port,
+    com_ban文脈 c{盤面,
+                  記録,
+                  状態,
+                  com図,
+                  man図,
+                  描画,
+                  表示,
+                  音,
+                  port,
                   [this](std::string_view 結果) { 終了(結果); },
                   [this](int& O_MAN駒数, int& O_COM駒数) { 調査_駒数(盤面, O_MAN駒数, O_COM駒数); }};
     com_ban実行(c);

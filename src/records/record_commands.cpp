@@ -31,7 +31,6 @@ std::string 読めない理由(const 棋譜読込結果& 結果) {
     return {};
 }
 
-
 }  // namespace
 
 void Form1::KIFU_WRITE_Click() {

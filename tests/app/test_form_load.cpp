@@ -81,9 +81,9 @@ TEST_F(FormLoad, LoadsTheFourSoundsInOrderWithTheirModes) {
     form.Form_Load();
 
     // Then the settings reader starts the music (no settings file: music on).
-    const std::vector<std::string> expected = {"dsInitialize",     "dsCreateDSB(1,3)", "dsCreateDSB(1,3)",
-                                               "dsCreateDSB(1,3)", "dsCreateDSB(1,1)",
-                                               "dsPlayLooping(" + std::to_string(form.音.音_BGM) + ")"};
+    const std::vector<std::string> expected = {
+        "dsInitialize",     "dsCreateDSB(1,3)", "dsCreateDSB(1,3)",
+        "dsCreateDSB(1,3)", "dsCreateDSB(1,1)", "dsPlayLooping(" + std::to_string(form.音.音_BGM) + ")"};
     EXPECT_EQ(sound.calls, expected);
     ASSERT_NE(form.音.音_その他, 0);
     EXPECT_EQ(sound.created[form.音.音_その他].size, 9u);

@@ -67,15 +67,19 @@ TEST(MateMan, OneMoveDefencesOfTheHumanKing) {
         // move onto the square the royal piece stood on.
         {"the King steps into the rook's file and so blocks it", 筋の王, OFF},
         {"the King takes an adjacent checker when nothing reaches its former square",
-         {{1, 12, -39}, {2, 11, 13}, {2, 1, 15}}, OFF},
+         {{1, 12, -39}, {2, 11, 13}, {2, 1, 15}},
+         OFF},
         {"the King takes an adjacent checker but a rook reaches its former square",
-         {{1, 12, -39}, {2, 11, 13}, {1, 1, 15}, {2, 1, 15}}, ON},
+         {{1, 12, -39}, {2, 11, 13}, {1, 1, 15}, {2, 1, 15}},
+         ON},
         {"not in check at all", {{1, 12, -39}, {2, 1, 15}}, OFF},
         {"lone Crown Prince with no defence", {{1, 12, -38}, {1, 10, 32}, {2, 1, 15}, {12, 11, 15}}, ON},
         {"lone Crown Prince escapes to a free square", {{1, 12, -38}, {1, 1, 15}}, OFF},
         {"the Crown Prince takes a checker but a rook reaches its former square",
-         {{1, 12, -38}, {2, 11, 13}, {1, 1, 15}, {2, 1, 15}}, ON},
-        {"the Crown Prince's defender captures the checker", {{1, 12, -38}, {1, 10, 32}, {2, 1, 15}, {12, 11, 15}, {1, 2, -15}},
+         {{1, 12, -38}, {2, 11, 13}, {1, 1, 15}, {2, 1, 15}},
+         ON},
+        {"the Crown Prince's defender captures the checker",
+         {{1, 12, -38}, {1, 10, 32}, {2, 1, 15}, {12, 11, 15}, {1, 2, -15}},
          OFF},
     };
     for (const 詰め例& c : cases) {

@@ -45,7 +45,7 @@ TEST_F(AgainstComputer, GoteLetsTheComputerOpenAndHandsTheTurnBack) {
 TEST_F(AgainstComputer, ThePersonMovesAndTheComputerAnswersInTheSameClick) {
     form.SENTE_Click();
     EXPECT_EQ(見た().箱, 箱々{" |MANの番です"});
-    click(6, 9);   // the lower pawn in front of the King's file
+    click(6, 9);  // the lower pawn in front of the King's file
     click(6, 8);
     EXPECT_EQ(form.状態.手数, 2) << "one move each";
     EXPECT_EQ(form.記録.記録数, 2);

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "play/play_fixture.h"
 #include "board/starting_position.h"
+#include "play/play_fixture.h"
 
 namespace bexoru {
 namespace {
