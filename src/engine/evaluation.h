@@ -16,6 +16,17 @@ struct 探索前情報 {
     勢力表 MAN勢力_前, COM勢力_前, MAN攻最小価値_前, COM攻最小X_前, COM攻最小Y_前, MAN攻最小X_前, MAN攻最小Y_前;
 };
 
+// Keeps the maps of the position before the move, as the evaluation compares them.
+inline void 前の勢力を写す(探索前情報& 前, const COM勢力図& com, const MAN勢力図& man) {
+    前.MAN勢力_前 = man.MAN勢力;
+    前.COM勢力_前 = com.COM勢力;
+    前.MAN攻最小価値_前 = man.MAN攻最小価値;
+    前.COM攻最小X_前 = com.COM攻最小X;
+    前.COM攻最小Y_前 = com.COM攻最小Y;
+    前.MAN攻最小X_前 = man.MAN攻最小X;
+    前.MAN攻最小Y_前 = man.MAN攻最小Y;
+}
+
 // What the pinned-piece survey found (調査_移動不可駒), before the search.
 struct 移動不可情報 {
     勢力表 MAN移動不可;     // 1 where a human piece is pinned to the human King

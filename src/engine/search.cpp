@@ -26,13 +26,7 @@ void 探索前調査(規則局面& 局面, COM勢力図& com, MAN勢力図& man,
     勢力調査_MAN(盤面, man);
     勢力調査_COM(盤面, com);
     調査_移動不可駒(局面, com, man, 不可);
-    前.MAN勢力_前 = man.MAN勢力;
-    前.COM勢力_前 = com.COM勢力;
-    前.MAN攻最小価値_前 = man.MAN攻最小価値;
-    前.COM攻最小X_前 = com.COM攻最小X;
-    前.COM攻最小Y_前 = com.COM攻最小Y;
-    前.MAN攻最小X_前 = man.MAN攻最小X;
-    前.MAN攻最小Y_前 = man.MAN攻最小Y;
+    前の勢力を写す(前, com, man);
 }
 
 namespace {

@@ -54,13 +54,7 @@ struct 評価盤 {
         勢力調査_COM(盤面, com);
         前.逃道数 = 調査_自王逃道(盤面, com, man);
         調査_移動不可駒(局面, com, man, 不可);
-        前.MAN勢力_前 = man.MAN勢力;
-        前.COM勢力_前 = com.COM勢力;
-        前.MAN攻最小価値_前 = man.MAN攻最小価値;
-        前.COM攻最小X_前 = com.COM攻最小X;
-        前.COM攻最小Y_前 = com.COM攻最小Y;
-        前.MAN攻最小X_前 = man.MAN攻最小X;
-        前.MAN攻最小Y_前 = man.MAN攻最小Y;
+        前の勢力を写す(前, com, man);
     }
 
     // The trial in progress: what the destination held and the code before promotion.
