@@ -8,8 +8,8 @@
 // patch of board to judge how squares and pieces meet; and the lower army
 // again at zoom 1 and at a small size where pieces fall back to one character.
 
-#include "ui/qt/fonts.h"
-#include "ui/qt/pictures.h"
+#include "qt/fonts.h"
+#include "qt/pictures.h"
 
 #include <QColor>
 #include <QFont>

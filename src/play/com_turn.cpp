@@ -1,8 +1,8 @@
 // The computer's turn: the search, the move it plays, its second step and
 // its announcements, on this window's state.
 
-#include "app/form1.h"
-#include "engine/com_turn_core.h"
+#include "play/form1.h"
+#include "play/com_turn_core.h"
 #include "play/game_end.h"
 
 namespace bexoru {

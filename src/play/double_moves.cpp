@@ -5,8 +5,8 @@
 // destination click (mouse_input.cpp), checked with 二手目駒.
 
 #include "play/double_moves.h"
-#include "app/form1.h"
-#include "rules/move_execution.h"
+#include "play/form1.h"
+#include "play/move_drawing.h"
 #include "rules/move_logging.h"
 #include "rules/reach_marks.h"
 

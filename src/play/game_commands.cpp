@@ -5,7 +5,7 @@
 // always belongs to the person, or to the first player of two, and moves
 // when 手番 = MAN側; the upper army moves when 手番 = COM側.
 
-#include "app/form1.h"
+#include "play/form1.h"
 #include "play/side_labels.h"
 
 namespace bexoru {

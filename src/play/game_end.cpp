@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/form1.h"
+#include "play/form1.h"
 #include "engine/mate.h"
 
 namespace bexoru {

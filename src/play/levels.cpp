@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/form1.h"
+#include "play/form1.h"
 
 namespace bexoru {
 

@@ -5,12 +5,12 @@
 
 #include <cstdlib>
 
-#include "app/form1.h"
+#include "play/form1.h"
 #include "engine/influence.h"
 #include "play/double_moves.h"
 #include "play/game_end.h"
 #include "play/lion_capture_rules.h"
-#include "rules/move_execution.h"
+#include "play/move_drawing.h"
 #include "rules/move_logging.h"
 #include "rules/promotion.h"
 #include "rules/reach_marks.h"

@@ -2,7 +2,7 @@
 // 盤色; the option only makes that colour visible (white) or the plain
 // outline colour.
 
-#include "app/form1.h"
+#include "play/form1.h"
 
 namespace bexoru {
 

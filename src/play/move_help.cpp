@@ -8,8 +8,8 @@
 
 #include <array>
 
-#include "app/form1.h"
-#include "rules/move_execution.h"
+#include "play/form1.h"
+#include "play/move_drawing.h"
 #include "rules/promotion.h"
 #include "rules/reach_marks.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "board/presentation.h"
-#include "ui/drawing.h"
+#include "play/drawing.h"
 
 namespace bexoru {
 

@@ -1,12 +1,12 @@
 #pragma once
-// Reach marks: outlining every square a piece could move to, and the squares
-// of those where a double mover would be offered a second step.
+// The squares a piece can reach, and those of them where a double mover would
+// be offered a second step.
 
+#include <array>
+#include <cstddef>
 #include <cstdlib>
 
-#include "board/presentation.h"
 #include "rules/move_check.h"
-#include "ui/drawing.h"
 
 namespace bexoru {
 
@@ -29,10 +29,15 @@ constexpr bool 二手目の出る一歩(駒コード code, int dx, int dy) {
     }
 }
 
-// Outlines, in the colour, every square the piece with that code standing on
-// (X, Y) could move to, after clearing every earlier mark. Unless the colour
-// is 桝輪郭色 (which erases the marks), the squares that would offer a second
-// step are outlined once more in 選択色.
-void 描画_移動可能桝色(規則局面& 局面, 描画器& 描画, const 表示設定& 表示, int X, int Y, int colour, 駒コード code);
+// Every square the piece with that code standing on (X, Y) may move to, in
+// column-major order (column 1 first, each column from row 1), and, of those,
+// the squares that would offer a second step (a Lion has at most eight).
+struct 到達桝一覧 {
+    std::array<桝位置, 盤サイズ * 盤サイズ> 桝{};
+    std::size_t 数 = 0;
+    std::array<桝位置, 8> 二手目桝{};
+    std::size_t 二手目数 = 0;
+};
+到達桝一覧 到達可能桝(規則局面& 局面, int X, int Y, 駒コード code);
 
 }  // namespace bexoru

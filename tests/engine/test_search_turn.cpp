@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/com_turn_core.h"
+#include "play/com_turn_core.h"
 #include "engine/piece_count.h"
 #include "search_test_game.h"
 #include "support/recording_port.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
+#include "play/form1.h"
 #include "board/presentation.h"
 #include "support/recording_port.h"
 

@@ -11,7 +11,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/form1.h"
+#include "play/form1.h"
 #include "settings/settings_file.h"
 #include "support/recording_port.h"
 

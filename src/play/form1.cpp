@@ -1,0 +1,52 @@
+#include "play/form1.h"
+
+#include <system_error>
+
+#include "board/starting_position.h"
+
+namespace bexoru {
+
+Form1::Form1(WindowPort& port, SoundLibrary& sound, Clock& clock, std::intptr_t windowHandle)
+    : port(port), clock(clock), 音(sound, port), 描画(port, 表示, 盤面, clock), windowHandle_(windowHandle) {}
+
+void Form1::Form_Load() {
+    // Sound first: the device and the four sounds, read from the start folder.
+    std::error_code ec;
+    起動フォルダ = std::filesystem::current_path(ec);
+    音.音_初期化(windowHandle_);
+    音.全音読込(起動フォルダ);
+
+    起動時初期化();
+}
+
+void Form1::起動時初期化() {
+    // Guidance off, level 3.
+    port.setMenuChecked("SIDOU", false);
+    port.setMenuChecked("LEVEL1", false);
+    port.setMenuChecked("LEVEL2", false);
+    port.setMenuChecked("LEVEL3", true);
+    状態.レベル = 3;
+
+    表示 = 表示設定{};
+    表示.背景色 = 表示.盤色初期値;
+    表示.桝輪郭色 = 表示.背景色;
+    表示.盤色 = 表示.桝輪郭色;
+    状態.再開確認 = OFF;
+    状態.二手目状態 = 1;
+
+    port.setBackColor(表示.背景色);
+
+    初期設定();
+    読込_環境設定ファイル();
+}
+
+void Form1::初期設定() {
+    初期設定_状態(盤面, 記録, 状態);
+    // A second step pending on the old board has nothing left to finish:
+    // left at 2, the take-back, replay and reversal commands would go on
+    // refusing on the fresh board.
+    状態.二手目状態 = 1;
+    描画.画面_再描画();
+}
+
+}  // namespace bexoru

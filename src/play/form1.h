@@ -1,0 +1,184 @@
+#pragma once
+// The application object: one per main window. It owns every piece of game
+// state, grouped by what it belongs to, and its public members are the
+// window's events. The Qt window (or a test) turns its own events into these
+// calls; nothing here knows about widgets.
+//
+// The play-control procedures are members defined in src/play/, one file per
+// idea: mouse_input.cpp (a person's moves), double_moves.cpp, game_commands.cpp
+// (the start commands and the end of the program), game_end.cpp,
+// move_help.cpp, move_guidance.cpp, levels.cpp and com_turn.cpp.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "board/board.h"
+#include "board/game_state.h"
+#include "board/move_log.h"
+#include "board/presentation.h"
+#include "engine/influence_maps.h"
+#include "play/move_help.h"
+#include "port/clock.h"
+#include "port/sound_library.h"
+#include "port/window_port.h"
+#include "rules/move_check.h"
+#include "play/drawing.h"
+#include "play/sound_module.h"
+
+namespace bexoru {
+
+inline constexpr int キー_Escape = 27;
+
+class Form1 {
+public:
+    Form1(WindowPort& port, SoundLibrary& sound, Clock& clock, std::intptr_t windowHandle = 0);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // --- Window events ------------------------------------------------------
+
+    void Form_Load();
+    // The load initialisation after the sounds: menus, level, colours and
+    // flags, the starting position, then the settings file. Loading a record
+    // runs it again (keeping the sound device and the sounds).
+    void 起動時初期化();
+    // A press of the left (1) or right (2) button at window position (X, Y)
+    // in twips; other buttons are ignored. Shift is not used.
+    void Form_MouseDown(int Button, int Shift, double X, double Y);
+    void Form_KeyPress(int KeyAscii);
+    void Form_Unload();
+
+    // --- Menu commands ------------------------------------------------------
+
+    void TAIKYOKU_Click();
+    void MATCH_MAN_Click();
+    void START_Click();
+    void SENTE_Click();
+    void GOTE_Click();
+    void LEVEL1_Click();
+    void LEVEL2_Click();
+    void LEVEL3_Click();
+    void OWARI_Click();
+    void STOP_Click();
+    void CANCEL_Click();
+    void REVERSE_Click();
+    void REPLAY_Click();
+    void AFTER_Click();
+    void LBEL_UP_Click();
+    void LEBEL_DOWN_Click();
+    void KIFU_READ_Click();
+    void KIFU_WRITE_Click();
+    void OPTION_Click();
+    void SIDOU_Click();
+    void BGM_Click();
+    void IDOU_HLP_Click();
+    void KAISETU_Click();
+    void VER_Click();
+
+    // The record-file panel.
+    void File1_Click();
+    void Command1_Click();
+
+    // --- Start-up, settings and the end of the program ----------------------
+
+    // Starting position and per-game state, then a full redraw.
+    void 初期設定();
+    // Frees the sounds and shuts the sound library down; then the program may end.
+    void 終了処理();
+    // Reads the settings file of the start folder (move guidance, music).
+    void 読込_環境設定ファイル();
+    // Writes the two options to the settings file.
+    void 書込_環境設定ファイル();
+
+    // --- Double moves of the person's Lion, Falcon and Eagle (double_moves.cpp)
+
+    // Each makes a first step that offers a second one and asks whether to
+    // take it. 二手目駒 is the code the second step will be checked with.
+    // OFF: the player agreed, (移動元X, 移動元Y) now hold the intermediate
+    // square and the next click makes the second step. ON: the player
+    // declined, the step is logged a second time and the caller completes
+    // the move.
+    int 移動処理_獅(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
+    int 移動処理_鷹(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
+    int 移動処理_鷲(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
+
+    // --- The end of a game (game_end.cpp) -----------------------------------
+
+    // Announces the result ("引き分け" or the winner's name) and offers a new
+    // game; declining ends the program.
+    void 終了(std::string_view 結果);
+
+    // --- Move help (move_help.cpp) ------------------------------------------
+
+    // A board click while the help is on, by the help's state.
+    void 移動ヘルプ_処理(int Button, int 列, int 行);
+    // Puts the game position back and switches the help off.
+    void 移動ヘルプ_戻();
+    // What the commands that start a game, replay, reverse or set a handicap
+    // do first: switch a running help off and bring the game position back.
+    void 移動ヘルプ_解除();
+
+    // --- The computer's turn (com_turn.cpp) ---------------------------------
+
+    // The computer plays its move. Called when a game against the computer
+    // hands it the turn: after each of the person's moves, by 後手 and 先手,
+    // and by a board click while it is the computer's turn.
+    void com_ban();
+
+    // --- State --------------------------------------------------------------
+
+    // Board and move log.
+    盤面型 盤面;
+    棋譜記録 記録;
+    // Turn tokens, mode flags and the mouse handler's inputs.
+    対局状態 状態;
+    入力状態 入力;
+    // The rules' view of the three above (the move check reads all of them).
+    規則局面 局面{盤面, 記録, 状態};
+    // Influence maps and royal squares of each side, rebuilt after every move.
+    COM勢力図 com図;
+    MAN勢力図 man図;
+    // Move help: the saved game position and the demonstrated piece.
+    移動ヘルプ状態 ヘルプ;
+    // Presentation: colours and the last-move places.
+    表示設定 表示;
+    std::filesystem::path 起動フォルダ;
+
+    // Every hand-over to the computer is counted. 代役, when set, plays the
+    // computer's turn in place of its own search (tests script the computer
+    // with it).
+    struct COM手番記録 {
+        int 回数 = 0;
+        std::function<void()> 代役;
+    } COM手番;
+
+    WindowPort& port;
+    Clock& clock;
+    音モジュール 音;
+    描画器 描画;
+
+private:
+    // Parts of Form_MouseDown (mouse_input.cpp).
+    void 手番の告知();
+    void 駒の選択(int X, int Y);
+    void 行き先の指定(int Button, int X, int Y);
+    void 二手目で止める();
+    void 着手完了(駒コード 取駒, 駒コード 一手目の取駒);
+    // After the person's move: ON when the game ended (game_end.cpp).
+    int 終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数);
+
+    // The first step of a double move and the question (double_moves.cpp).
+    int 一手目と問い(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 駒, 駒コード 二手目模様);
+
+    // START, SENTE and GOTE (game_commands.cpp).
+    void 対COM開始(bool 後手番);
+
+    // The three level commands (levels.cpp).
+    void レベル選択(int レベル);
+
+    std::intptr_t windowHandle_;
+};
+
+}  // namespace bexoru

@@ -1,0 +1,52 @@
+// The two options of the ｵﾌﾟｼｮﾝ menu that survive between runs: move guidance
+// (SIDOU, toggled in src/play/move_guidance.cpp) and the background music,
+// kept in the settings file of the start folder.
+
+#include "play/form1.h"
+#include "settings/settings_file.h"
+
+namespace bexoru {
+
+namespace {
+
+std::filesystem::path 環境設定ファイル(const Form1& form) {
+    return form.起動フォルダ / std::filesystem::path(std::string(環境設定ファイル名));
+}
+
+}  // namespace
+
+// A missing file is created with the defaults. A file that cannot be read is
+// left alone and the defaults hold for this run; a file with stray lines is
+// read for what it names and is not rewritten until an option is toggled.
+void Form1::読込_環境設定ファイル() {
+    const std::filesystem::path file = 環境設定ファイル(*this);
+    const 環境設定読込結果 結果 = 環境設定を読む(file);
+    if (!結果.存在) 環境設定を書く(file, 結果.設定);  // a read-only folder keeps the defaults for this run
+
+    port.setMenuChecked("SIDOU", 結果.設定.移動指導);
+    表示.盤色 = 結果.設定.移動指導 ? 表示.文字色 : 表示.盤色初期値;
+    port.setMenuChecked("BGM", 結果.設定.BGM);
+    if (結果.設定.BGM) 音.lib.dsPlayLooping(音.音_BGM);
+}
+
+// A failed write leaves the old file and the options as the player set them
+// for this run; nothing is shown.
+void Form1::書込_環境設定ファイル() {
+    環境設定 設定;
+    設定.移動指導 = port.isMenuChecked("SIDOU");
+    設定.BGM = port.isMenuChecked("BGM");
+    環境設定を書く(環境設定ファイル(*this), 設定);
+}
+
+void Form1::BGM_Click() {
+    if (port.isMenuChecked("BGM")) {
+        port.setMenuChecked("BGM", false);
+        音.lib.dsStop(音.音_BGM);
+    } else {
+        port.setMenuChecked("BGM", true);
+        音.lib.dsPlayLooping(音.音_BGM);
+    }
+    書込_環境設定ファイル();
+}
+
+}  // namespace bexoru

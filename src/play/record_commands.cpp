@@ -1,0 +1,156 @@
+// The record commands: 書込 saves the move log through the name panel,
+// 読込 loads a record clicked in the file list, to be stepped with 進 and 戻.
+
+#include <filesystem>
+#include <string>
+
+#include "play/form1.h"
+#include "play/side_labels.h"
+#include "records/record_file.h"
+
+namespace bexoru {
+
+namespace {
+
+// Why a clicked file is not loaded; the game on the board stays as it was.
+std::string 読めない理由(const 棋譜読込結果& 結果) {
+    switch (結果.不備) {
+        case 棋譜不備::なし:
+            break;
+        case 棋譜不備::開けない:
+            return "棋譜ﾌｧｲﾙを開けません";
+        case 棋譜不備::大きすぎる:
+            return "棋譜ﾌｧｲﾙが大きすぎます";
+        case 棋譜不備::文書でない:
+            return "棋譜ﾌｧｲﾙではありません";
+        case 棋譜不備::多すぎる:
+            return "棋譜ﾌｧｲﾙの記録が500を超えています";
+        case 棋譜不備::値が不正:
+            return "棋譜ﾌｧｲﾙの" + std::to_string(結果.不備行) + "行目が読めません";
+    }
+    return {};
+}
+
+}  // namespace
+
+void Form1::KIFU_WRITE_Click() {
+    if (状態.反転済 == ON) {
+        音.鳴らす(音.音_禁止);
+        port.messageBox("棋譜書込", "反転後は書き込みできません");
+        return;
+    }
+    if (状態.ハンデ済 == ON) {
+        音.鳴らす(音.音_禁止);
+        port.messageBox("棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+        return;
+    }
+    描画.描画_可視(ON, ON, OFF);
+    描画.描画_棋譜_IO(0);
+}
+
+void Form1::KIFU_READ_Click() {
+    描画.描画_可視(ON, ON, ON);
+    描画.描画_棋譜_IO(1);
+}
+
+void Form1::Command1_Click() {
+    const std::string 名 = port.nameText();
+    if (名.empty()) {
+        port.messageBox("  ", "ﾌｧｲﾙ名が入力されていません");
+        return;
+    }
+    if (記録.記録終端 <= 0) {
+        port.messageBox("棋譜保存", "保存するデータがありません");
+        return;
+    }
+    // The panel is only opened when saving is allowed, but a record of a
+    // reversed or handicapped board would replay wrongly from the starting
+    // position, so it is never written, however the button was reached.
+    if (状態.反転済 == ON || 状態.ハンデ済 == ON) {
+        音.鳴らす(音.音_禁止);
+        port.messageBox("棋譜書込",
+                        状態.反転済 == ON ? "反転後は書き込みできません" : "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+        return;
+    }
+    // The name is a file name in the chosen folder, never a path elsewhere.
+    if (名.find('/') != std::string::npos) {
+        音.鳴らす(音.音_禁止);
+        port.messageBox("  ", "ﾌｧｲﾙ名に '/' は使えません");
+        return;
+    }
+
+    const std::filesystem::path 先 = std::filesystem::path(port.currentFolder()) / (名 + std::string(棋譜拡張子));
+    std::string 理由;
+    if (!棋譜ファイル書込(先, 棋譜テキスト(記録), 理由)) {
+        // The panel stays open with the name, to try another name or folder.
+        音.鳴らす(音.音_禁止);
+        port.messageBox("棋譜保存", "棋譜を書き込めませんでした: " + 理由);
+        return;
+    }
+    描画.描画_可視(OFF, OFF, OFF);
+    描画.描画_棋譜_IO(1);
+    port.refreshFileList();
+    port.messageBox("  ", "棋譜を書き込みました");
+}
+
+void Form1::File1_Click() {
+    描画.描画_可視(OFF, OFF, OFF);
+    const std::string 名 = port.clickedFile();
+    if (名.empty()) return;
+
+    // The whole file is read and checked first: a file that cannot be loaded
+    // leaves the game on the board as it was.
+    const 棋譜読込結果 結果 = 棋譜ファイル読込(std::filesystem::path(port.currentFolder()) / 名);
+    if (結果.不備 != 棋譜不備::なし) {
+        音.鳴らす(音.音_禁止);
+        port.messageBox("棋譜", 読めない理由(結果));
+        return;
+    }
+
+    起動時初期化();
+    状態.再生中 = ON;
+
+    // The header lines as they stand; the program's own files leave them empty.
+    constexpr double 見出し位置[3][2] = {{800, 6350}, {3700, 100}, {3700, 6350}};
+    for (std::size_t i = 0; i < 3; ++i)
+        if (!結果.見出し[i].empty())
+            port.printText(見出し位置[i][0], 見出し位置[i][1], 結果.見出し[i], 12, 表示.文字色);
+
+    const int 数 = static_cast<int>(結果.手々.size());
+    for (int n = 1; n <= 数; ++n) {
+        const 棋譜手& 手 = 結果.手々[static_cast<std::size_t>(n - 1)];
+        const auto i = static_cast<std::size_t>(n);
+        記録.記録_移動元X[i] = 手.移動元X;
+        記録.記録_移動元Y[i] = 手.移動元Y;
+        記録.記録_移動先X[i] = 手.移動先X;
+        記録.記録_移動先Y[i] = 手.移動先Y;
+        記録.記録_成駒[i] = 手.成駒;
+        記録.記録_移動駒[i] = 手.移動駒;
+        記録.記録_取駒[i] = 手.取駒;
+    }
+    記録.記録数 = 0;
+    状態.手数 = 0;
+    記録.記録終端 = 数;
+
+    if (数 == 0) {
+        port.messageBox("棋譜", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+        return;
+    }
+    if (記録.記録_移動駒[1] >= 1) {
+        // The upper army moved first: a game begun with 後手.
+        状態.対局モード = 対局_COM;
+        状態.COM側 = 先手;
+        状態.MAN側 = 後手;
+        描画_対局者名(描画, 表示, 5.08, 5.08, "先手:", "後手:", 11);
+    } else {
+        状態.対局モード = 対局_MAN対MAN;
+        状態.MAN側 = 先手;
+        状態.COM側 = 後手;
+        描画_対局者名(描画, 表示, 5.08, 5.08, "後手:", "先手:", 11);
+    }
+    状態.手番 = 先手;
+    port.messageBox("棋譜", " 読み込みました");
+    port.messageBox("棋譜", "棋譜を '進 'で進めて下さい");
+}
+
+}  // namespace bexoru

@@ -1,0 +1,74 @@
+#pragma once
+// The window's drawing surface. Every drawing primitive of the core lands in
+// its scene and is painted at once into an image the size of the board area
+// in device pixels; paintEvent shows that image one to one. The board area
+// keeps the window's aspect and is centred when the widget is wider or
+// taller. When its size or the screen's pixel ratio changes, the image is
+// painted afresh from the scene at the new resolution.
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "qt/scene.h"
+
+namespace bexoru::qt {
+
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit Canvas(QWidget* parent = nullptr);
+
+    // The size the window opens with: the classic 15 twips per pixel times zoom.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+    QSize sizeHint() const override;
+
+    // Drawing, in twips.
+    void clear(int colour);
+    void draw(SceneOp op);
+    const Scene& scene() const { return scene_; }
+
+    // The image as it is now, at the current size (painted afresh if needed).
+    const QImage& image();
+    // Device pixels of the image per twip.
+    double imageScale();
+
+    // Where the board area lies in the widget, in logical pixels.
+    QRectF targetRect() const;
+    // Logical widget pixels per twip.
+    double widgetScale() const { return targetRect().width() / kWidthTwips; }
+    // A widget position in twips of the window's coordinate system, and back.
+    QPointF toTwips(QPointF widgetPos) const;
+    QPointF fromTwips(QPointF twips) const;
+
+    // Mouse presses on the board area: 1 left, 2 right, with the position in twips.
+    std::function<void(int button, QPointF twips)> onMousePress;
+    // Called after the board area moved or changed size.
+    std::function<void()> onLayoutChanged;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent*) override;
+
+private:
+    static constexpr double kWidthTwips = 9300.0;
+
+    struct Geometry {
+        QSize imageSize;  // device pixels
+        QPoint offset;    // device pixels from the widget's corner
+        double dpr = 1.0;
+    };
+    Geometry wanted() const;
+    // Makes the image match the widget, painting it afresh when it did not.
+    void ensureImage();
+
+    Scene scene_;
+    QImage image_;
+    Geometry geometry_;
+    double zoom_ = 1.5;
+};
+
+}  // namespace bexoru::qt

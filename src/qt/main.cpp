@@ -1,0 +1,32 @@
+// The game's entry point: the Qt application, the main window and the
+// application object that drives it.
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "play/form1.h"
+#include "port/clock.h"
+#include "qt/main_window.h"
+#include "sound/sound_loader.h"
+
+int main(int argc, char** argv) {
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr,
+                     "bexoru: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start it from a desktop "
+                     "session or under xvfb-run.\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Bexoru");
+
+    bexoru::qt::MainWindow window;
+    bexoru::LoadedSoundLibrary sound;
+    bexoru::SteadyClock clock;
+    bexoru::Form1 form(window, sound, clock, static_cast<std::intptr_t>(window.winId()));
+    window.attach(&form);
+    window.show();
+    form.Form_Load();
+    return app.exec();
+}

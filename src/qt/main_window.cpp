@@ -1,0 +1,270 @@
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+#include <algorithm>
+
+#include "play/form1.h"
+#include "board/presentation.h"
+#include "qt/about_dialog.h"
+#include "qt/canvas.h"
+#include "qt/pictures.h"
+#include "qt/record_panel.h"
+#include "qt/scene.h"
+
+namespace bexoru::qt {
+
+namespace {
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string utf8(const QString& s) {
+    return s.toUtf8().toStdString();
+}
+constexpr double kTwipsPerPixel = 15.0;
+}  // namespace
+
+double MainWindow::defaultZoom(const QSize& available) {
+    constexpr double preferred = 1.5;
+    // Room for the title bar, the menu bar and the window frame.
+    constexpr int frameWidth = 40, frameHeight = 110;
+    const double fitWidth = (available.width() - frameWidth) / (窓幅 / kTwipsPerPixel);
+    const double fitHeight = (available.height() - frameHeight) / (窓高 / kTwipsPerPixel);
+    return std::clamp(std::min({preferred, fitWidth, fitHeight}), 0.5, preferred);
+}
+
+MainWindow::MainWindow() : canvas_(new Canvas(this)) {
+    setWindowTitle("Bexoru");
+    setCentralWidget(canvas_);
+    if (QScreen* s = screen()) canvas_->setZoom(defaultZoom(s->availableGeometry().size()));
+    buildMenus();
+
+    panel_ = new RecordPanel(canvas_, listDrives(), QDir::currentPath());
+    panel_->onFileClicked = [this] {
+        if (form_) form_->File1_Click();
+    };
+    panel_->onReturn = [this] {
+        if (form_) form_->Command1_Click();
+    };
+    panel_->onError = [this](const QString& title, const QString& text) { messageBox(utf8(title), utf8(text), false); };
+    canvas_->onLayoutChanged = [this] { panel_->place(); };
+    canvas_->onMousePress = [this](int button, QPointF twips) {
+        if (form_) form_->Form_MouseDown(button, 0, twips.x(), twips.y());
+    };
+    // The full opening size: left to itself a new window takes at most two
+    // thirds of the screen, too little for the board at its zoom.
+    resize(sizeHint());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::attach(Form1* form) {
+    form_ = form;
+}
+
+void MainWindow::buildMenus() {
+    struct Item {
+        const char* control;
+        const char* caption;
+        const char* parent;  // nullptr: on the menu bar
+        bool checkable;
+        void (Form1::*handler)();
+    };
+    static const Item items[] = {
+        {"TAIKYOKU", "対局", nullptr, false, &Form1::TAIKYOKU_Click},
+        {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, &Form1::MATCH_MAN_Click},
+        {"START", "スタート", "MATCH_MAN", false, &Form1::START_Click},
+        {"START2", "対局(COM)", "TAIKYOKU", false, nullptr},
+        {"SENTE", "先手", "START2", false, &Form1::SENTE_Click},
+        {"GOTE", "後手", "START2", false, &Form1::GOTE_Click},
+        {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false, nullptr},
+        {"LEVEL1", "LEVEL1", "LEVEL", true, &Form1::LEVEL1_Click},
+        {"LEVEL2", "LEVEL2", "LEVEL", true, &Form1::LEVEL2_Click},
+        {"LEVEL3", "LEVEL3", "LEVEL", true, &Form1::LEVEL3_Click},
+        {"OWARI", "終わり", "TAIKYOKU", false, &Form1::OWARI_Click},
+        {"STOP", "局面", nullptr, false, &Form1::STOP_Click},
+        {"CANCEL", "最初", "STOP", false, &Form1::CANCEL_Click},
+        {"REVERSE", "反転", "STOP", false, &Form1::REVERSE_Click},
+        {"REPLAY", "戻", nullptr, false, &Form1::REPLAY_Click},
+        {"AFTER", "進", nullptr, false, &Form1::AFTER_Click},
+        {"LBEL_UP", "△", nullptr, false, &Form1::LBEL_UP_Click},
+        {"LEBEL_DOWN", "▽", nullptr, false, &Form1::LEBEL_DOWN_Click},
+        {"KIFU", "棋譜", nullptr, false, nullptr},
+        {"KIFU_READ", "読込", "KIFU", false, &Form1::KIFU_READ_Click},
+        {"KIFU_WRITE", "書込", "KIFU", false, &Form1::KIFU_WRITE_Click},
+        {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false, &Form1::OPTION_Click},
+        {"SIDOU", "移動指導", "OPTION", true, &Form1::SIDOU_Click},
+        {"BGM", "BGM", "OPTION", true, &Form1::BGM_Click},
+        {"IDOU_HLP", "移動ﾍﾙﾌﾟ", nullptr, false, &Form1::IDOU_HLP_Click},
+        {"SONOTA", "その他", nullptr, false, nullptr},
+        {"KAISETU", "解説", "SONOTA", false, &Form1::KAISETU_Click},
+        {"VER", "バージョン情報", "SONOTA", false, &Form1::VER_Click},
+    };
+    // A control with children becomes a menu; opening it calls its handler.
+    QHash<QString, QMenu*> menus;
+    auto hasChildren = [&](const char* control) {
+        for (const Item& i : items)
+            if (i.parent && qstrcmp(i.parent, control) == 0) return true;
+        return false;
+    };
+    for (const Item& item : items) {
+        const QString control = QString::fromLatin1(item.control);
+        const QString caption = QString::fromUtf8(item.caption);
+        auto handler = item.handler;
+        if (hasChildren(item.control)) {
+            QMenu* menu = item.parent ? menus.value(QString::fromLatin1(item.parent))->addMenu(caption)
+                                      : menuBar()->addMenu(caption);
+            menu->setObjectName(control);
+            menus.insert(control, menu);
+            actions_.insert(control, menu->menuAction());
+            if (handler)
+                connect(menu, &QMenu::aboutToShow, this, [this, handler] {
+                    if (form_) (form_->*handler)();
+                });
+            continue;
+        }
+        QAction* action = item.parent ? menus.value(QString::fromLatin1(item.parent))->addAction(caption)
+                                      : menuBar()->addAction(caption);
+        action->setObjectName(control);
+        // Check marks are the core's to set: a click never toggles one by itself.
+        action->setCheckable(item.checkable);
+        actions_.insert(control, action);
+        connect(action, &QAction::triggered, this, [this, action, handler, checkable = item.checkable] {
+            if (checkable) action->setChecked(!action->isChecked());
+            if (form_ && handler) (form_->*handler)();
+        });
+    }
+}
+
+void MainWindow::setBackColor(int colour) {
+    // Only the drawing surface takes the colour; the menu bar and the record
+    // panel keep the desktop's look.
+    canvas_->clear(colour);
+}
+
+void MainWindow::paintPicture(std::string_view name, double x, double y) {
+    const QSize base = pictureBaseSize(name);
+    if (!base.isValid()) return;
+    SceneOp op;
+    op.kind = SceneOp::Picture;
+    op.picture = std::string(name);
+    op.rect = QRectF(x, y, base.width() * kTwipsPerPixel, base.height() * kTwipsPerPixel);
+    canvas_->draw(std::move(op));
+}
+
+void MainWindow::fillBox(double x, double y, double width, double height, int colour) {
+    SceneOp op;
+    op.kind = SceneOp::Fill;
+    op.rect = QRectF(x, y, width, height);
+    op.colour = colour;
+    canvas_->draw(std::move(op));
+}
+
+void MainWindow::outlineBox(double x, double y, double width, double height, int colour) {
+    SceneOp op;
+    op.kind = SceneOp::Outline;
+    op.rect = QRectF(x, y, width, height);
+    op.colour = colour;
+    canvas_->draw(std::move(op));
+}
+
+void MainWindow::printText(double x, double y, std::string_view text, int fontSize, int colour) {
+    if (text.empty()) return;
+    SceneOp op;
+    op.kind = SceneOp::Text;
+    op.text = qs(text);
+    op.x = x;
+    op.y = y;
+    op.fontSize = fontSize;
+    op.colour = colour;
+    measureText(op);
+    canvas_->draw(std::move(op));
+}
+
+void MainWindow::refresh() {
+    canvas_->repaint();
+}
+
+void MainWindow::messageBox(std::string_view title, std::string_view text, bool exclamation) {
+    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+bool MainWindow::askYesNo(std::string_view title, std::string_view text) {
+    return QMessageBox::question(this, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void MainWindow::setMenuChecked(std::string_view control, bool checked) {
+    if (QAction* a = actions_.value(qs(control))) a->setChecked(checked);
+}
+
+bool MainWindow::isMenuChecked(std::string_view control) const {
+    const QAction* a = actions_.value(qs(control));
+    return a && a->isChecked();
+}
+
+void MainWindow::setPanelVisible(PanelControl control, bool visible) {
+    panel_->setVisible(control, visible);
+}
+void MainWindow::clearNameText() {
+    panel_->clearNameText();
+}
+std::string MainWindow::nameText() const {
+    return utf8(panel_->nameText());
+}
+std::string MainWindow::currentFolder() const {
+    return utf8(panel_->currentFolder());
+}
+std::string MainWindow::clickedFile() const {
+    return utf8(panel_->clickedFile());
+}
+void MainWindow::refreshFileList() {
+    panel_->refreshFileList();
+}
+
+void MainWindow::openUrl(std::string_view url) {
+    QDesktopServices::openUrl(QUrl(qs(url)));
+}
+
+void MainWindow::showAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::quit() {
+    quitting_ = true;
+    close();
+    QApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!quitting_ && form_) {
+        quitting_ = true;
+        form_->Form_Unload();
+    }
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys typed into the record panel belong to its controls: an Escape
+    // there must not end the program.
+    if (QWidget* focus = focusWidget(); focus && focus->isVisible() && canvas_->isAncestorOf(focus)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text();
+    int key = event->key() == Qt::Key_Escape ? 27 : (text.size() == 1 ? text.at(0).unicode() : 0);
+    if (form_ && key != 0) form_->Form_KeyPress(key);
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace bexoru::qt
