@@ -9,7 +9,7 @@
 #include "engine/influence.h"
 #include "play/double_moves.h"
 #include "play/game_end.h"
-#include "play/lion_capture_rules.h"
+#include "rules/lion_capture_rules.h"
 #include "play/move_drawing.h"
 #include "rules/move_logging.h"
 #include "rules/promotion.h"

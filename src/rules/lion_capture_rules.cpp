@@ -1,4 +1,4 @@
-#include "play/lion_capture_rules.h"
+#include "rules/lion_capture_rules.h"
 
 namespace bexoru {
 
