@@ -9,8 +9,10 @@ namespace bexoru {
 
 void Form1::com_ban() {
     ++COM手番.回数;
+    const int 前の手数 = 状態.手数;
     if (COM手番.代役) {
         COM手番.代役();
+        if (状態.手数 != 前の手数) 回復記録更新();
         return;
     }
     com_ban文脈 c{盤面,
@@ -25,6 +27,8 @@ void Form1::com_ban() {
                   [this](std::string_view 結果) { 終了(結果); },
                   [this](int& O_MAN駒数, int& O_COM駒数) { 調査_駒数(盤面, O_MAN駒数, O_COM駒数); }};
     com_ban実行(c);
+    // A full log leaves the turn with the computer, and nothing changed.
+    if (状態.手数 != 前の手数) 回復記録更新();
 }
 
 }  // namespace bexoru

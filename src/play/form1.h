@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "board/board.h"
@@ -25,6 +26,7 @@
 #include "port/window_port.h"
 #include "rules/move_check.h"
 #include "play/drawing.h"
+#include "play/recovery.h"
 #include "play/sound_module.h"
 
 namespace bexoru {
@@ -48,7 +50,9 @@ public:
     // in twips; other buttons are ignored. Shift is not used.
     void Form_MouseDown(int Button, int Shift, double X, double Y);
     void Form_KeyPress(int KeyAscii);
-    void Form_Unload();
+    // The window is being closed: false when the player kept a game that was
+    // never saved, and the window stays open.
+    bool Form_Unload();
 
     // --- Menu commands ------------------------------------------------------
 
@@ -120,6 +124,23 @@ public:
     // do first: switch a running help off and bring the game position back.
     void 移動ヘルプ_解除();
 
+    // --- Keeping the game in hand (recovery.cpp) ----------------------------
+
+    // Whether the game on the board, or the game that ended and is kept to be
+    // saved, has moves that were never saved.
+    bool 未保存あり(破棄対象 対象) const;
+    // Asks "保存されていない対局があります。破棄しますか？" when the command would
+    // throw away unsaved moves; true when the command may go on.
+    bool 破棄の確認(破棄対象 対象);
+    // Writes the game in hand to the recovery record (or removes the record
+    // when there is nothing to keep). 次の手番 stands for 手番 when the
+    // computer is about to answer the person's move.
+    void 回復記録更新(std::optional<int> 次の手番 = std::nullopt);
+    // At start: offers to continue the game of the last run, if one was kept.
+    void 前回の対局の確認();
+    // The log has just been saved to a file, or read from one.
+    void 保存済みにする();
+
     // --- The computer's turn (com_turn.cpp) ---------------------------------
 
     // The computer plays its move. Called when a game against the computer
@@ -145,6 +166,8 @@ public:
     // Presentation: colours and the last-move places.
     表示設定 表示;
     std::filesystem::path 起動フォルダ;
+    // The recovery record, the saved state of the log and the game that ended.
+    対局保全 保全;
 
     // Every hand-over to the computer is counted. 代役, when set, plays the
     // computer's turn in place of its own search (tests script the computer
@@ -177,6 +200,16 @@ private:
 
     // The three level commands (levels.cpp).
     void レベル選択(int レベル);
+
+    // Parts of the recovery (recovery.cpp).
+    回復対局 今の対局() const;
+    void 対局を戻す(const 回復対局& 対局);
+    // The end of the program after 終わり, Escape, closing the window or
+    // declining a new game: false when the player kept an unsaved game.
+    bool 終了してよいか();
+    // Before a new game: the game that ended is let go, after the question
+    // when it was never saved; false when the player keeps it.
+    bool 終局控えを手放す();
 
     std::intptr_t windowHandle_;
 };

@@ -28,6 +28,7 @@ void Form1::OPTION_Click() {
 void Form1::MATCH_MAN_Click() {}
 
 void Form1::START_Click() {
+    if (!終局控えを手放す()) return;
     描画.描画_将棋盤桝();
     描画.描画_桝_数値();
     状態.対局モード = 対局_MAN対MAN;
@@ -49,14 +50,19 @@ void Form1::START_Click() {
         if (状態.手番 == 後手) port.messageBox(" ", "後手の番です");
     }
     状態.再開確認 = OFF;
+    回復記録更新();
 }
 
 void Form1::SENTE_Click() {
+    if (!終局控えを手放す()) return;
     対COM開始(false);
+    回復記録更新();
 }
 
 void Form1::GOTE_Click() {
+    if (!終局控えを手放す()) return;
     対COM開始(true);
+    回復記録更新();
 }
 
 void Form1::対COM開始(bool 後手番) {
@@ -111,22 +117,28 @@ void Form1::対COM開始(bool 後手番) {
 }
 
 void Form1::CANCEL_Click() {
+    if (!破棄の確認(破棄対象::対局)) return;
     初期設定();
     音.鳴らす(音.音_駒打);
+    回復記録更新();
 }
 
 void Form1::OWARI_Click() {
+    if (!終了してよいか()) return;
     終了処理();
     port.quit();
 }
 
-void Form1::Form_Unload() {
+bool Form1::Form_Unload() {
+    if (!終了してよいか()) return false;
     終了処理();
     port.quit();
+    return true;
 }
 
 void Form1::Form_KeyPress(int KeyAscii) {
     if (KeyAscii != キー_Escape) return;
+    if (!終了してよいか()) return;
     終了処理();
     port.quit();
 }

@@ -23,14 +23,21 @@ void 調査_駒数(const 盤面型& 盤面, int& O_MAN駒数, int& O_COM駒数) 
 }
 
 void Form1::終了(std::string_view 結果) {
+    // The game that ended stays, to be saved, until the next game starts.
+    保全.終局控え = 今の対局();
+    保全.終局控え->終局 = true;
+    回復記録更新();
+
     const std::string 文 = 結果 == "引き分け" ? std::string("引き分けです") : std::string(結果) + "の勝ちです";
     port.messageBox("終了", 文);
-    if (port.askYesNo("再ゲーム", "続けますか？")) {
-        初期設定();
-    } else {
+    if (!port.askYesNo("再ゲーム", "続けますか？") && 終了してよいか()) {
         終了処理();
         port.quit();
+        return;
     }
+    // A new game, or the player kept the unsaved game: a fresh board.
+    初期設定();
+    回復記録更新();
 }
 
 void Form1::終了処理() {

@@ -239,9 +239,12 @@ void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
 
     if (終局判定(取駒, 一手目の取駒, MAN駒数, COM駒数) == ON) return;
     if (状態.対局モード == 対局_COM) {
+        // The person's move is kept before the computer starts to think.
+        回復記録更新(状態.COM側);
         com_ban();
     } else {
         状態.手番 = -状態.手番;
+        回復記録更新();
     }
 }
 

@@ -2,11 +2,13 @@
 // 読込 loads a record clicked in the file list, to be stepped with 進 and 戻.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "play/form1.h"
 #include "play/side_labels.h"
 #include "records/record_file.h"
+#include "records/recovery_file.h"
 
 namespace bexoru {
 
@@ -59,17 +61,22 @@ void Form1::Command1_Click() {
         port.messageBox("  ", "ﾌｧｲﾙ名が入力されていません");
         return;
     }
-    if (記録.記録終端 <= 0) {
+    // A game that has ended stays to be saved until the next game starts.
+    const std::optional<回復対局>& 控え = 保全.終局控え;
+    const bool 終局した対局 = 記録.記録終端 <= 0 && 控え && !控え->手々.empty();
+    if (記録.記録終端 <= 0 && !終局した対局) {
         port.messageBox("棋譜保存", "保存するデータがありません");
         return;
     }
     // The panel is only opened when saving is allowed, but a record of a
     // reversed or handicapped board would replay wrongly from the starting
     // position, so it is never written, however the button was reached.
-    if (状態.反転済 == ON || 状態.ハンデ済 == ON) {
+    const int 反転済 = 終局した対局 ? 控え->反転済 : 状態.反転済;
+    const int ハンデ済 = 終局した対局 ? 控え->ハンデ済 : 状態.ハンデ済;
+    if (反転済 == ON || ハンデ済 == ON) {
         音.鳴らす(音.音_禁止);
         port.messageBox("棋譜書込",
-                        状態.反転済 == ON ? "反転後は書き込みできません" : "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+                        反転済 == ON ? "反転後は書き込みできません" : "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
         return;
     }
     // The name is a file name in the chosen folder, never a path elsewhere.
@@ -81,12 +88,18 @@ void Form1::Command1_Click() {
 
     const std::filesystem::path 先 = std::filesystem::path(port.currentFolder()) / (名 + std::string(棋譜拡張子));
     std::string 理由;
-    if (!棋譜ファイル書込(先, 棋譜テキスト(記録), 理由)) {
+    if (!棋譜ファイル書込(先, 終局した対局 ? 回復棋譜テキスト(控え->手々) : 棋譜テキスト(記録), 理由)) {
         // The panel stays open with the name, to try another name or folder.
         音.鳴らす(音.音_禁止);
         port.messageBox("棋譜保存", "棋譜を書き込めませんでした: " + 理由);
         return;
     }
+    if (終局した対局) {
+        保全.終局控え->保存済 = true;
+    } else {
+        保存済みにする();
+    }
+    回復記録更新();
     描画.描画_可視(OFF, OFF, OFF);
     描画.描画_棋譜_IO(1);
     port.refreshFileList();
@@ -106,6 +119,8 @@ void Form1::File1_Click() {
         port.messageBox("棋譜", 読めない理由(結果));
         return;
     }
+    if (!破棄の確認(破棄対象::すべて)) return;
+    保全.終局控え.reset();
 
     起動時初期化();
     状態.再生中 = ON;
@@ -131,6 +146,8 @@ void Form1::File1_Click() {
     記録.記録数 = 0;
     状態.手数 = 0;
     記録.記録終端 = 数;
+    保存済みにする();
+    回復記録更新();
 
     if (数 == 0) {
         port.messageBox("棋譜", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");

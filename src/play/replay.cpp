@@ -78,6 +78,7 @@ void Form1::REPLAY_Click() {
     状態.手数 -= 1;
     状態.手番 = -状態.手番;
     描画.描画_手数(状態.手数, 表示.文字色);
+    回復記録更新();
 }
 
 void Form1::AFTER_Click() {
@@ -138,6 +139,7 @@ void Form1::AFTER_Click() {
         描画.描画_移動結果(表示.結果表示X_MAN, 表示.結果表示Y_MAN, 先X, 先Y, 成駒, 表示.結果表示色);
     }
     状態.手番 = -状態.手番;
+    回復記録更新();
 }
 
 }  // namespace bexoru

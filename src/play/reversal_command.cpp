@@ -35,6 +35,7 @@ void Form1::REVERSE_Click() {
     // The army that was to move still moves, now under its new sign.
     状態.手番 = -状態.手番;
     音.鳴らす(音.音_駒打);
+    回復記録更新();
 }
 
 }  // namespace bexoru

@@ -9,6 +9,7 @@
 #include "play/form1.h"
 #include "port/clock.h"
 #include "qt/main_window.h"
+#include "records/recovery_file.h"
 #include "sound/sound_loader.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     bexoru::LoadedSoundLibrary sound;
     bexoru::SteadyClock clock;
     bexoru::Form1 form(window, sound, clock, static_cast<std::intptr_t>(window.winId()));
+    // The game in hand is kept in the user's data folder.
+    form.保全.フォルダ = bexoru::既定の回復フォルダ(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     window.attach(&form);
     window.show();
     form.Form_Load();

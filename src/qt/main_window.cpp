@@ -247,11 +247,25 @@ void MainWindow::quit() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!quitting_ && form_) {
-        quitting_ = true;
-        form_->Form_Unload();
+    if (quitting_ || !form_) {
+        event->accept();
+        return;
     }
-    event->accept();
+    // The program may ask whether to discard an unsaved game; while it asks,
+    // another close request is not taken.
+    if (closing_) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    const bool ends = form_->Form_Unload();
+    closing_ = false;
+    if (ends) {
+        quitting_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

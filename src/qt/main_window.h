@@ -69,6 +69,7 @@ private:
     RecordPanel* panel_;
     Form1* form_ = nullptr;
     bool quitting_ = false;
+    bool closing_ = false;  // Form_Unload is asking whether the window may close
     QHash<QString, QAction*> actions_;
 };
 

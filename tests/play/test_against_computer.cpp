@@ -62,12 +62,15 @@ TEST_F(AgainstComputer, TheComputerTakesAHangingKingAndWins) {
     form.SENTE_Click();
     見た();
     port.answerNext("続けますか？", false);
+    port.answerNext(std::string(未保存_文), true);
     click(1, 12);  // a pawn move that leaves the King hanging
     click(1, 11);
     EXPECT_EQ(form.盤面(6, 12), 15) << "the rook took the King";
     EXPECT_TRUE(port.quitCalled()) << "no new game: the program ends";
     const 反応 r = 見た();
-    EXPECT_EQ(r.箱, (箱々{"終了|ｺﾝﾋﾟｭｰﾀの勝ちです", "?再ゲーム|続けますか？"}));
+    EXPECT_EQ(r.箱, (箱々{"終了|ｺﾝﾋﾟｭｰﾀの勝ちです", "?再ゲーム|続けますか？",
+                          "?" + std::string(未保存_題) + "|" + std::string(未保存_文)}))
+        << "the game was never saved";
 }
 
 TEST_F(AgainstComputer, TakingTheKingOfAnArmyLeftWithOnePieceIsABareArmyDraw) {

@@ -139,6 +139,7 @@ TEST_F(GameCommands, CancelGivesAFreshBoardEvenDuringASecondStep) {
     click(6, 9);
     ASSERT_EQ(form.状態.二手目状態, 2);
     見た();
+    port.answerNext(std::string(未保存_文), true);
     form.CANCEL_Click();
     盤面型 start;
     初期配置(start);

@@ -32,8 +32,12 @@ TEST_F(GameEnd, TheResultIsAnnouncedAndANewGameOffered) {
         const char* 結果;
         const char* 文;
     };
+    bool 前の対局あり = false;
     for (const 例& e :
          {例{"引き分け", "引き分けです"}, 例{"あなた", "あなたの勝ちです"}, 例{"ｺﾝﾋﾟｭｰﾀ", "ｺﾝﾋﾟｭｰﾀの勝ちです"}}) {
+        // The game before, never saved, is let go when the next one starts.
+        if (前の対局あり) port.answerNext(std::string(未保存_文), true);
+        前の対局あり = true;
         form.START_Click();
         click(6, 9);
         click(6, 8);

@@ -240,6 +240,7 @@ TEST_F(MouseInput, AgainstTheComputerTheGameEndsOrTheComputerMoves) {
     for (const 例& e : cases) {
         SCOPED_TRACE(e.name);
         form.初期設定();
+        form.保全.終局控え.reset();  // the game the case before ended is not kept
         form.盤面 = 盤面型{};
         for (const 置駒& p : e.駒々) form.盤面(p.X, p.Y) = p.c;
         form.SENTE_Click();

@@ -59,16 +59,19 @@ TEST_F(TwoPlayerGame, TheLowerLionRunsUpTheBoardAndTakesTheKing) {
     EXPECT_EQ(form.記録.記録_取駒[7], 32);
 
     // The Lion steps onto the King: a one-square step offers a second step,
-    // the player declines, and the game is over.
+    // the player declines, and the game is over. The unsaved game is
+    // discarded on the way out.
     port.answerNext("もう一手移動しますか？", false);
     port.answerNext("続けますか？", false);
+    port.answerNext(std::string(未保存_文), true);
     click(7, 2);
     click(7, 1);
     EXPECT_TRUE(port.quitCalled()) << "declining a new game ends the program";
     EXPECT_EQ(std::vector<std::string>(sound.calls.end() - 5, sound.calls.end()),
               (std::vector<std::string>{"dsFree(100)", "dsFree(101)", "dsFree(102)", "dsFree(103)", "dsTerminate(1)"}));
     const auto r = 見た();
-    EXPECT_EQ(r.箱, (箱々{"?２手移動|もう一手移動しますか？", "終了|先手の勝ちです", "?再ゲーム|続けますか？"}));
+    EXPECT_EQ(r.箱, (箱々{"?２手移動|もう一手移動しますか？", "終了|先手の勝ちです", "?再ゲーム|続けますか？",
+                          "?" + std::string(未保存_題) + "|" + std::string(未保存_文)}));
     EXPECT_EQ(r.音, (音々{"駒打", "駒打"}));
     EXPECT_EQ(form.盤面(7, 1), -駒::獅子);
     EXPECT_EQ(form.記録.記録数, 10) << "the declined step is logged twice";
@@ -139,12 +142,16 @@ TEST_F(TwoPlayerGame, TakingOneRoyalPieceEndsTheGameOnlyWhenItWasTheLast) {
         SCOPED_TRACE(e.name);
         盤に置く({{6, 6, -13}, {6, 5, e.的}, {12, 1, e.もう一つ}, {1, 12, -39}, {1, 1, 5}, {2, 1, 5}, {2, 12, -1}});
         二人で続ける();
-        if (e.結果) port.answerNext("続けますか？", false);
+        if (e.結果) {
+            port.answerNext("続けますか？", false);
+            port.answerNext(std::string(未保存_文), true);
+        }
         click(6, 6);
         click(6, 5);
         const auto r = 見た();
         if (e.結果) {
-            EXPECT_EQ(r.箱, (箱々{e.結果, "?再ゲーム|続けますか？"}));
+            EXPECT_EQ(r.箱, (箱々{e.結果, "?再ゲーム|続けますか？",
+                                  "?" + std::string(未保存_題) + "|" + std::string(未保存_文)}));
         } else {
             EXPECT_EQ(r.箱, 箱々{});
             EXPECT_EQ(form.状態.手番, 後手);

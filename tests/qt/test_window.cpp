@@ -411,7 +411,7 @@ public:
     }
     bool askYesNo(std::string_view title, std::string_view text) override {
         boxes.push_back("?" + std::string(title) + "|" + std::string(text));
-        return false;
+        return yes;
     }
     void setMenuChecked(std::string_view control, bool checked) override { w_.setMenuChecked(control, checked); }
     bool isMenuChecked(std::string_view control) const override { return w_.isMenuChecked(control); }
@@ -425,10 +425,38 @@ public:
     void quit() override { w_.quit(); }
 
     std::vector<std::string> boxes;
+    bool yes = false;  // the answer to every question
 
 private:
     MainWindow& w_;
 };
+
+TEST_F(Window, ClosingTheWindowAsksBeforeAnUnsavedGameIsLost) {
+    AnsweringPort port(window_);
+    Form1 game(port, sound_, clock_);
+    window_.attach(&game);
+    window_.show();
+    game.Form_Load();
+    game.START_Click();
+    game.Form_MouseDown(左ボタン, 0, 座標X(6.5), 座標Y(9.5));
+    game.Form_MouseDown(左ボタン, 0, 座標X(6.5), 座標Y(8.5));
+    ASSERT_EQ(game.状態.手数, 1);
+    port.boxes.clear();
+    auto terminated = [&] { return std::count(sound_.calls.begin(), sound_.calls.end(), "dsTerminate(1)"); };
+
+    window_.close();
+    QApplication::processEvents();
+    EXPECT_EQ(port.boxes, std::vector<std::string>{"?対局|保存されていない対局があります。破棄しますか？"});
+    EXPECT_TRUE(window_.isVisible()) << "the player kept the game";
+    EXPECT_EQ(terminated(), 0);
+
+    port.yes = true;
+    window_.close();
+    QApplication::processEvents();
+    EXPECT_FALSE(window_.isVisible());
+    EXPECT_EQ(terminated(), 1);
+    window_.attach(&form_);
+}
 
 TEST_F(Window, TwoPeoplePlayAFewMovesWithTheMouse) {
     AnsweringPort port(window_);
