@@ -2,6 +2,7 @@
 
 #include "engine/influence.h"
 #include "engine/mate.h"
+#include "play/game_end.h"
 #include "play/move_drawing.h"
 #include "rules/move_logging.h"
 
@@ -61,8 +62,11 @@ void com_ban着手(com_ban文脈& c, const 探索結果& r) {
 
     // The move, and its second step.
     駒コード 取った駒[2] = {c.盤面(手.移動先X, 手.移動先Y), 空};
+    // A first step that takes the person's last royal piece ends the game:
+    // no second step follows it.
+    const bool 王族で終わる = 最後の王族を取る(c.盤面, 取った駒[0]);
     一歩指す(c, 局面, 手, true);
-    if (r.二手目) {
+    if (r.二手目 && !王族で終わる) {
         c.port.messageBox(二手目_題, 二手目_文);
         const 駒コード 駒 = 二手目の駒(r.二手目駒);
         const 指し手 二手目{手.移動先X, 手.移動先Y, r.二手目->移動先X, r.二手目->移動先Y, 駒, 駒};

@@ -16,9 +16,10 @@
 //   and the game ends with the person winning (終了("あなた")).
 // - No legal square for the second step: the piece stays where its first
 //   step put it, and the second step is not announced.
-// And one fault is mended: the game also ends when the second step of a
+// And two faults are mended: the game also ends when the second step of a
 // double move takes the person's last royal piece (the original looked at
-// the first step's capture only, and play went on without a King).
+// the first step's capture only, and play went on without a King); and a
+// first step that takes it ends the game there, with no second step after it.
 
 #include <functional>
 #include <string_view>

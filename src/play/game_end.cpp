@@ -22,6 +22,16 @@ void 調査_駒数(const 盤面型& 盤面, int& O_MAN駒数, int& O_COM駒数) 
     }
 }
 
+bool 最後の王族を取る(const 盤面型& 盤面, 駒コード 取駒) {
+    if (取駒 != 駒::王 && 取駒 != -駒::王 && 取駒 != 駒::太子 && 取駒 != -駒::太子) return false;
+    const int 符号 = 取駒 < 0 ? -1 : 1;
+    int 王族 = 0;
+    for (int Y = 1; Y <= 盤サイズ; ++Y)
+        for (int X = 1; X <= 盤サイズ; ++X)
+            if (盤面(X, Y) == 符号 * 駒::王 || 盤面(X, Y) == 符号 * 駒::太子) ++王族;
+    return 王族 <= 1;
+}
+
 void Form1::終了(std::string_view 結果) {
     // The game that ended stays, to be saved, until the next game starts.
     保全.終局控え = 今の対局();

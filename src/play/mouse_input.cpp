@@ -160,8 +160,10 @@ void Form1::行き先の指定(int Button, int X, int Y) {
         return;
     }
 
-    // A first step that offers a second one logs two entries, whatever the answer.
-    const bool 二手の出る一歩 = !二手目 && 二手目の出る一歩(入力.移動駒, X - 元X, Y - 元Y);
+    // A first step that offers a second one logs two entries, whatever the
+    // answer. One that takes the last royal piece ends the game instead.
+    const bool 二手の出る一歩 =
+        !二手目 && 二手目の出る一歩(入力.移動駒, X - 元X, Y - 元Y) && !最後の王族を取る(盤面, 先の駒);
     if (記録余地(記録) < (二手の出る一歩 ? 2 : 1)) {
         音.鳴らす(音.音_禁止);
         port.messageBox(棋譜満杯_題, 棋譜満杯_文);

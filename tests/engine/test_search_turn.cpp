@@ -139,6 +139,33 @@ TEST(ComTurn, ASecondStepIsAnnouncedAndLoggedAsItsOwnEntry) {
     }
 }
 
+// The search may ask for a second step after a first step that took the
+// person's lone King; the game ends with the first step all the same.
+TEST(ComTurn, AFirstStepThatTakesTheLastRoyalPieceEndsTheGameThere) {
+    const struct {
+        const char* name;
+        std::vector<配置> board;
+        探索結果 result;
+    } cases[] = {
+        {"a Lion takes the King and would step back",
+         {{6, 6, -39}, {1, 9, -1}, {2, 9, -1}, {6, 5, 34}, {12, 1, 39}},
+         結果({6, 5, 6, 6, 34, 34}, 点(1000), 34, 二手目手{6, 5, 点(3)})},
+        {"a Falcon takes the Crown Prince and would step back",
+         {{6, 6, -38}, {1, 9, -1}, {2, 9, -1}, {6, 5, 24}, {12, 1, 39}},
+         結果({6, 5, 6, 6, 24, 24}, 点(1000), 擬_鷹, 二手目手{6, 5, 点(3)})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        手番局面 g(c.board);
+        com_ban着手(g.c, c.result);
+        EXPECT_TRUE(g.port.messages().empty()) << "no second step is announced";
+        EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 5, 6, 6, c.board[3].駒, c.board[3].駒, c.board[0].駒}}));
+        EXPECT_EQ(g.盤面(6, 6), c.board[3].駒) << "the piece stays where it took";
+        EXPECT_EQ(g.results, (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀ"}));
+        EXPECT_EQ(g.sound.plays(駒打音), 1);
+    }
+}
+
 TEST(ComTurn, AnnouncesAndEndsTheGameAfterTheMove) {
     const std::vector<配置> 二歩 = {{1, 9, -1}, {2, 9, -1}};
     auto with = [](std::vector<配置> a, const std::vector<配置>& b) {

@@ -116,17 +116,48 @@ TEST_F(DoubleMoves, ASecondStepOutsideItsPatternIsRefusedAndStillPending) {
     EXPECT_EQ(form.状態.手番, 先手);
 }
 
-TEST_F(DoubleMoves, ARoyalPieceTakenByTheFirstStepEndsTheGameAfterTheSecond) {
-    // The Lion takes the lone King and steps back: the King is gone all the same.
-    盤に置く({{7, 2, -34}, {7, 1, 39}, {1, 12, -39}, {2, 12, -1}, {11, 1, 1}, {10, 1, 1}});
+TEST_F(DoubleMoves, AFirstStepThatTakesTheLastRoyalPieceEndsTheGameAtOnce) {
+    // Each double mover takes the upper army's lone King (or lone Crown
+    // Prince) with a step that would offer a second one: no question, the
+    // game is over, and the capture is one entry of the log.
+    struct 例 {
+        const char* name;
+        置駒 mover;
+        置駒 royal;
+    };
+    const 例 cases[] = {
+        {"a Lion takes the King", {7, 2, -34}, {7, 1, 39}},
+        {"a promoted Lion takes the Crown Prince", {7, 2, -33}, {6, 1, 38}},
+        {"a Falcon takes the King straight ahead", {7, 2, -24}, {7, 1, 39}},
+        {"an Eagle takes the King diagonally", {7, 2, -18}, {8, 1, 39}},
+    };
+    for (const 例& e : cases) {
+        SCOPED_TRACE(e.name);
+        盤に置く({e.mover, e.royal, {1, 12, -39}, {2, 12, -1}, {11, 1, 1}, {10, 1, 1}});
+        二人で続ける();
+        port.answerNext("続けますか？", true);
+        click(e.mover.X, e.mover.Y);
+        click(e.royal.X, e.royal.Y);
+        EXPECT_EQ(見た().箱, (箱々{"終了|先手の勝ちです", "?再ゲーム|続けますか？"}));
+        EXPECT_EQ(form.状態.手番, 未対局);
+        ASSERT_TRUE(form.保全.終局控え);
+        ASSERT_EQ(form.保全.終局控え->手々.size(), 1u);
+        EXPECT_EQ(form.保全.終局控え->手々[0].取駒, e.royal.c);
+        form.保全.終局控え.reset();
+    }
+}
+
+TEST_F(DoubleMoves, AFirstStepThatTakesARoyalPieceWithAnotherLeftStillOffersTheSecond) {
+    // The Crown Prince stays: the King's capture does not end the game.
+    盤に置く({{7, 2, -34}, {7, 1, 39}, {12, 1, 38}, {1, 12, -39}, {2, 12, -1}, {11, 1, 1}});
     二人で続ける();
     port.answerNext("もう一手移動しますか？", true);
-    port.answerNext("続けますか？", true);
     click(7, 2);
     click(7, 1);
     click(7, 2);
-    EXPECT_EQ(見た().箱, (箱々{"?２手移動|もう一手移動しますか？", "終了|先手の勝ちです", "?再ゲーム|続けますか？"}));
-    EXPECT_EQ(form.状態.手番, 未対局);
+    EXPECT_EQ(見た().箱, 箱々{"?２手移動|もう一手移動しますか？"});
+    EXPECT_EQ(form.状態.手番, 後手);
+    EXPECT_EQ(記録行々(), (std::vector<記録行>{{7, 2, 7, 1, -34, -34, 39}, {7, 1, 7, 2, -34, -34, 0}}));
 }
 
 }  // namespace
