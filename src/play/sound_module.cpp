@@ -17,6 +17,11 @@ std::int32_t 音モジュール::音_読込(const std::filesystem::path& file, s
     if (音装置 == 0) return 0;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) return 0;
+    const std::uintmax_t 大きさ = std::filesystem::file_size(file, ec);
+    if (!ec && 大きさ > 音ファイル上限) {
+        音_警告(std::generic_category().message(EFBIG) + ": " + file.filename().string());
+        return 0;
+    }
     errno = 0;
     std::ifstream in(file, std::ios::binary);
     std::vector<std::uint8_t> bytes;
@@ -24,7 +29,7 @@ std::int32_t 音モジュール::音_読込(const std::filesystem::path& file, s
         in.seekg(0, std::ios::end);
         const std::streamoff size = in.tellg();
         in.seekg(0, std::ios::beg);
-        if (size > 0) {
+        if (size > 0 && static_cast<std::uintmax_t>(size) <= 音ファイル上限) {
             bytes.resize(static_cast<std::size_t>(size));
             in.read(reinterpret_cast<char*>(bytes.data()), size);
         }

@@ -12,12 +12,17 @@
 
 namespace bexoru {
 
+// The largest wave file read: a minute of CD-quality stereo is 10 MB, and a
+// file is held whole in memory while the library decodes it.
+inline constexpr std::uintmax_t 音ファイル上限 = 64u * 1024 * 1024;
+
 struct 音モジュール {
     音モジュール(SoundLibrary& lib, WindowPort& port) : lib(lib), port(port) {}
 
     void 音_初期化(std::intptr_t window);
     // Reads a whole wave file from the folder and hands it to the library; 0 when
-    // there is no device or no such file.
+    // there is no device or no such file. A file larger than 音ファイル上限 is
+    // not read: it is reported like any other failed read.
     std::int32_t 音_読込(const std::filesystem::path& file, std::int32_t flags);
     void 音_終了();
     void 音_警告(std::string_view text);

@@ -32,6 +32,9 @@ constexpr int kBufferFrames = 1024;  // about 23 ms: short enough for the piece 
 
 // The smallest wave file: RIFF header (12), fmt chunk (8 + 16), data chunk header (8).
 constexpr std::size_t kSmallestWave = 44;
+// The largest image taken: decoding converts it to the device's format, which
+// may need several times its size again.
+constexpr std::size_t kLargestWave = std::size_t{64} * 1024 * 1024;
 
 struct Sound {
     Mix_Chunk* chunk = nullptr;
@@ -60,7 +63,7 @@ std::int32_t nextHandle(std::int32_t& last) {
 }
 
 bool looksLikeWave(const std::uint8_t* data, std::size_t size) {
-    return data != nullptr && size >= kSmallestWave && size <= static_cast<std::size_t>(INT_MAX) &&
+    return data != nullptr && size >= kSmallestWave && size <= kLargestWave &&
            std::memcmp(data, "RIFF", 4) == 0 && std::memcmp(data + 8, "WAVE", 4) == 0;
 }
 

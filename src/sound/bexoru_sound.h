@@ -10,8 +10,8 @@
 // - dsInitialize opens the audio device and returns its handle, 0 when there is
 //   no audio. Calling it again while a device is open closes that device (its
 //   sounds are freed and their handles become unknown) and opens a fresh one.
-// - dsCreateDSB decodes a whole wave file image into a sound of that device.
-//   Nothing of the caller's buffer is kept. Flags 1 makes background music,
+// - dsCreateDSB decodes a whole wave file image into a sound of that device;
+//   an image larger than 64 MiB is refused. Nothing of the caller's buffer is kept. Flags 1 makes background music,
 //   which always plays on a channel of its own; anything else (the game uses 3)
 //   makes an effect. Effects share the other channels, so several can sound at
 //   once, and playing an effect again starts another instance; when all effect

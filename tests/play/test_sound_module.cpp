@@ -19,6 +19,11 @@ TEST(SoundModule, LoadingAWaveFile) {
     fs::create_directories(dir / "folder.wav");
     std::ofstream(dir / "ok.wav", std::ios::binary) << "RIFFdata";
     std::ofstream(dir / "empty.wav", std::ios::binary);
+    // Sparse files: their size costs no disk space.
+    std::ofstream(dir / "largest.wav", std::ios::binary) << "RIFFdata";
+    fs::resize_file(dir / "largest.wav", 音ファイル上限);
+    std::ofstream(dir / "huge.wav", std::ios::binary) << "RIFFdata";
+    fs::resize_file(dir / "huge.wav", 音ファイル上限 + 1);
 
     struct Row {
         const char* name;
@@ -33,6 +38,8 @@ TEST(SoundModule, LoadingAWaveFile) {
         {"a folder of that name is not a file", "folder.wav", 1, false, nullptr},
         {"no device: not even read", "ok.wav", 0, false, nullptr},
         {"an empty file cannot be a sound", "empty.wav", 1, false, "empty.wav"},
+        {"a file of 64 MiB is still read", "largest.wav", 1, true, nullptr},
+        {"a larger one is refused unread", "huge.wav", 1, false, "huge.wav"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -43,7 +50,7 @@ TEST(SoundModule, LoadingAWaveFile) {
         const std::int32_t handle = module.音_読込(dir / row.file, 3);
         EXPECT_EQ(handle != 0, row.loads);
         if (row.loads) {
-            EXPECT_EQ(sound.created[handle].size, 8u);
+            EXPECT_EQ(sound.created[handle].size, fs::file_size(dir / row.file));
             EXPECT_EQ(sound.created[handle].head, "RIFF");
             EXPECT_EQ(sound.created[handle].flags, 3);
         } else {

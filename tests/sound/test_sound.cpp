@@ -299,6 +299,12 @@ TEST_F(SoundLibraryTest, RejectsDataThatIsNotAWaveFile) {
     std::fill(badFormat.begin() + 12, badFormat.begin() + 44, std::uint8_t{0xFF});
     EXPECT_EQ(library.dsCreateDSB(device, badFormat.data(), badFormat.size(), kEffect), 0);
 
+    // A sound padded beyond 64 MiB is not decoded at all.
+    Bytes huge = good;
+    huge.resize(std::size_t{64} * 1024 * 1024 + 1);
+    EXPECT_EQ(library.dsCreateDSB(device, huge.data(), huge.size(), kEffect), 0);
+    Bytes().swap(huge);
+
     // The device is still fine afterwards.
     EXPECT_NE(library.dsCreateDSB(device, good.data(), good.size(), kEffect), 0);
     EXPECT_EQ(library.dsTerminate(device), 1);
