@@ -1,0 +1,355 @@
+#include "search/movegen.h"
+
+#include <cstdlib>
+
+namespace bexoru::search {
+
+namespace {
+
+constexpr int A = 盤サイズ;  // any distance
+
+// The eight directions as (dx, forward): N, NE, E, SE, S, SW, W, NW.
+constexpr int dir_dx[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+constexpr int dir_fwd[8] = {1, 1, 0, -1, -1, -1, 0, 1};
+
+struct Kind {
+    std::array<std::uint8_t, 8> range{};  // how far along each direction (0 none, 1 a step, A any)
+    int jumps = 0;
+    std::array<std::array<std::int8_t, 2>, 24> jump{};  // (dx, forward)
+};
+
+constexpr Kind ranges(int n, int ne, int e, int se, int s, int sw, int w, int nw) {
+    Kind k;
+    k.range = {static_cast<std::uint8_t>(n),  static_cast<std::uint8_t>(ne), static_cast<std::uint8_t>(e),
+               static_cast<std::uint8_t>(se), static_cast<std::uint8_t>(s),  static_cast<std::uint8_t>(sw),
+               static_cast<std::uint8_t>(w),  static_cast<std::uint8_t>(nw)};
+    return k;
+}
+constexpr Kind with_jump(Kind k, int dx, int fwd) {
+    k.jump[static_cast<std::size_t>(k.jumps++)] = {static_cast<std::int8_t>(dx), static_cast<std::int8_t>(fwd)};
+    return k;
+}
+
+constexpr Kind lion_kind() {
+    Kind k;
+    for (int f = -2; f <= 2; ++f)
+        for (int dx = -2; dx <= 2; ++dx)
+            if (dx != 0 || f != 0) k = with_jump(k, dx, f);
+    return k;
+}
+
+constexpr Kind gold = ranges(1, 1, 1, 0, 1, 0, 1, 1);
+constexpr Kind side_mover = ranges(1, 0, A, 0, 1, 0, A, 0);
+constexpr Kind vertical_mover = ranges(A, 0, 1, 0, A, 0, 1, 0);
+constexpr Kind rook = ranges(A, 0, A, 0, A, 0, A, 0);
+constexpr Kind dragon_king = ranges(A, 1, A, 1, A, 1, A, 1);
+constexpr Kind bishop = ranges(0, A, 0, A, 0, A, 0, A);
+constexpr Kind dragon_horse = ranges(1, A, 1, A, 1, A, 1, A);
+constexpr Kind free_king = ranges(A, A, A, A, A, A, A, A);
+constexpr Kind elephant = ranges(1, 1, 1, 1, 0, 1, 1, 1);
+constexpr Kind king = ranges(1, 1, 1, 1, 1, 1, 1, 1);
+
+// By code 0..39.
+constexpr std::array<Kind, 最大駒コード + 1> kinds = {{
+    {},                                                                         // 0
+    ranges(1, 0, 0, 0, 0, 0, 0, 0),                                             // 1 Pawn
+    gold,                                                                       // 2 Tokin
+    ranges(A, 0, 0, 0, 0, 0, 0, 0),                                             // 3 Lance
+    ranges(A, A, 0, 0, A, 0, 0, A),                                             // 4 White Horse
+    ranges(1, 1, 0, 0, 1, 0, 0, 1),                                             // 5 Copper
+    side_mover,                                                                 // 6 Side Mover (promoted)
+    side_mover,                                                                 // 7 Side Mover
+    ranges(0, A, A, A, 0, A, A, A),                                             // 8 Boar
+    ranges(1, 1, 0, 1, 0, 1, 0, 1),                                             // 9 Silver
+    vertical_mover,                                                             // 10 Vertical Mover (promoted)
+    vertical_mover,                                                             // 11 Vertical Mover
+    ranges(A, A, 0, A, A, A, 0, A),                                             // 12 Ox
+    gold,                                                                       // 13 Gold
+    rook,                                                                       // 14 Rook (promoted)
+    rook,                                                                       // 15 Rook
+    dragon_king,                                                                // 16 Dragon King (promoted)
+    dragon_king,                                                                // 17 Dragon King
+    with_jump(with_jump(ranges(A, 1, A, A, A, A, A, 1), 2, 2), -2, 2),          // 18 Soaring Eagle
+    ranges(1, 1, 0, 1, 1, 1, 0, 1),                                             // 19 Leopard
+    bishop,                                                                     // 20 Bishop (promoted)
+    bishop,                                                                     // 21 Bishop
+    dragon_horse,                                                               // 22 Dragon Horse (promoted)
+    dragon_horse,                                                               // 23 Dragon Horse
+    ranges(2, A, A, A, A, A, A, A),                                             // 24 Horned Falcon
+    with_jump(with_jump(with_jump(with_jump(ranges(1, 0, 1, 0, 1, 0, 1, 0), 2, 2), -2, 2), 2, -2), -2,
+              -2),                                                              // 25 Phoenix
+    free_king,                                                                  // 26 Free King (promoted)
+    free_king,                                                                  // 27 Free King
+    ranges(A, 0, 0, 0, A, 0, 0, 0),                                             // 28 Reverse Chariot
+    ranges(A, 0, 0, A, A, A, 0, 0),                                             // 29 Whale
+    ranges(0, 1, 1, 1, 1, 1, 1, 1),                                             // 30 Tiger
+    ranges(A, 1, 1, 1, A, 1, 1, 1),                                             // 31 Stag
+    with_jump(with_jump(with_jump(with_jump(ranges(0, 1, 0, 1, 0, 1, 0, 1), 2, 0), -2, 0), 0, 2), 0,
+              -2),                                                              // 32 Kirin
+    lion_kind(),                                                                // 33 Lion (promoted)
+    lion_kind(),                                                                // 34 Lion
+    ranges(1, 0, 0, 0, 1, 0, 0, 0),                                             // 35 Go-between
+    elephant,                                                                   // 36 Elephant (promoted)
+    elephant,                                                                   // 37 Elephant
+    king,                                                                       // 38 Prince
+    king,                                                                       // 39 King
+}};
+
+// A displacement in board squares for an army (+1 the upper, forward is +Y).
+constexpr int delta(int dx, int fwd, int side) {
+    return dx + side * fwd * kWidth;
+}
+
+// How a piece reaches a displacement: 0 not at all, 1 a jump, 2 along an open line.
+struct Reach {
+    std::array<std::array<std::array<std::array<std::uint8_t, 25>, 25>, 最大駒コード + 1>, 2> how{};
+};
+
+constexpr Reach make_reach() {
+    Reach r;
+    for (int s = 0; s < 2; ++s) {
+        const int side = s == 0 ? 1 : -1;
+        for (int code = 1; code <= 最大駒コード; ++code) {
+            const Kind& k = kinds[static_cast<std::size_t>(code)];
+            auto& t = r.how[static_cast<std::size_t>(s)][static_cast<std::size_t>(code)];
+            for (int d = 0; d < 8; ++d)
+                for (int n = 1; n <= k.range[static_cast<std::size_t>(d)]; ++n)
+                    t[static_cast<std::size_t>(side * dir_fwd[d] * n + 12)][static_cast<std::size_t>(dir_dx[d] * n + 12)] = 2;
+            for (int j = 0; j < k.jumps; ++j) {
+                const auto& jp = k.jump[static_cast<std::size_t>(j)];
+                t[static_cast<std::size_t>(side * jp[1] + 12)][static_cast<std::size_t>(jp[0] + 12)] = 1;
+            }
+        }
+    }
+    return r;
+}
+
+constexpr Reach reach_table = make_reach();
+
+constexpr int sign(int c) {
+    return (c > 0) - (c < 0);
+}
+
+constexpr bool is_double_mover(int kind) {
+    return kind == 駒::獅子 || kind == 駒::獅子_成 || kind == 駒::鷲 || kind == 駒::鷹;
+}
+
+class Generator {
+public:
+    Generator(const Position& p, MoveList& out, Generate kind) : p_(p), out_(out), kind_(kind), side_(p.side()) {}
+
+    void run() {
+        if (p_.pending_at() != 0) {
+            second_steps_pending();
+            return;
+        }
+        for (int Y = 1; Y <= 盤サイズ; ++Y) {
+            for (int X = 1; X <= 盤サイズ; ++X) {
+                const int sq = square_of(X, Y);
+                const int c = p_.at(sq);
+                if (c * side_ > 0) piece(sq, c);
+            }
+        }
+    }
+
+private:
+    bool own(int c) const { return c != 0 && c != kOff && c * side_ > 0; }
+
+    // The look-back rule for a step onto `to` holding `target`, with the log's
+    // last capture and the code moved in the entry before.
+    static bool lookback_refuses(int target, int last_captured, int before) {
+        return is_lion(target) && last_captured == -target && target != before;
+    }
+
+    // Whether a whole move (or a first step) of `code` from `from` onto `to` passes the Lion rules.
+    bool lion_rules_allow(int code, int from, int to, int target) const {
+        if (!is_lion(target)) return true;
+        if (lookback_refuses(target, p_.last_captured(), p_.prev_moved())) return false;
+        if (is_lion(code) && target * side_ < 0 && guarded(p_, -side_, to, from)) return false;
+        return true;
+    }
+
+    void emit_single(int code, int from, int to, int target) {
+        if (kind_ == Generate::captures && target == 0) return;
+        const int choices = promotion_choices(code, row_of(from), row_of(to), target);
+        const auto f = static_cast<std::uint8_t>(from), t = static_cast<std::uint8_t>(to);
+        if (choices & 1) out_.push({f, t, 0, 0});
+        if (choices & 2) out_.push({f, t, 0, 1});
+    }
+
+    // The second steps after a first step from `from` onto `mid`, which took `taken`.
+    void emit_second(int from, int mid, int taken, int to2) {
+        const int target = to2 == from ? 0 : p_.at(to2);
+        if (target == kOff || own(target)) return;
+        if (lookback_refuses(target, taken, p_.last_moved())) return;
+        if (kind_ == Generate::captures && taken == 0 && target == 0) return;
+        if (kind_ == Generate::unique && taken == 0) {
+            // A step onto an empty square and on is the single move onto the
+            // same square, unless the look-back or the guard rule tells them apart.
+            if (to2 != from && !is_lion(target)) return;
+            if (to2 == from) {
+                if (passed_) return;
+                passed_ = true;
+            }
+        }
+        out_.push({static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(mid), static_cast<std::uint8_t>(to2), 0});
+    }
+
+    void piece(int sq, int code) {
+        const int kind = std::abs(code);
+        const Kind& k = kinds[static_cast<std::size_t>(kind)];
+        for (int d = 0; d < 8; ++d) {
+            const int range = k.range[static_cast<std::size_t>(d)];
+            if (range == 0) continue;
+            const int step = delta(dir_dx[d], dir_fwd[d], side_);
+            int to = sq + step;
+            for (int n = 1; n <= range; ++n, to += step) {
+                const int target = p_.at(to);
+                if (target == kOff || own(target)) break;
+                if (lion_rules_allow(code, sq, to, target)) {
+                    emit_single(code, sq, to, target);
+                    if (n == 1 && is_double_mover(kind)) double_move(sq, to, target, kind, d);
+                }
+                if (target != 0) break;
+            }
+        }
+        for (int j = 0; j < k.jumps; ++j) {
+            const auto& jp = k.jump[static_cast<std::size_t>(j)];
+            const int to = sq + delta(jp[0], jp[1], side_);
+            const int target = p_.at(to);
+            if (target == kOff || own(target)) continue;
+            if (!lion_rules_allow(code, sq, to, target)) continue;
+            emit_single(code, sq, to, target);
+            if (kind == 駒::獅子 || kind == 駒::獅子_成) {
+                if (std::abs(jp[0]) <= 1 && std::abs(jp[1]) <= 1) double_move(sq, to, target, kind, -1);
+            }
+        }
+    }
+
+    // The double moves whose legal first step goes from `from` onto `mid` in direction d.
+    void double_move(int from, int mid, int taken, int kind, int d) {
+        if (kind == 駒::獅子 || kind == 駒::獅子_成) {
+            for (int e = 0; e < 8; ++e) emit_second(from, mid, taken, mid + delta(dir_dx[e], dir_fwd[e], side_));
+        } else if ((kind == 駒::鷲 && (d == 1 || d == 7)) || (kind == 駒::鷹 && d == 0)) {
+            emit_second(from, mid, taken, mid + (mid - from));
+            emit_second(from, mid, taken, from);
+        }
+    }
+
+    // The second steps of a pending double move, asked with its step code.
+    void second_steps_pending() {
+        const int at = p_.pending_at();
+        const int code = p_.pending_code();
+        const int s = sign(code);
+        const int a = std::abs(code);
+        auto step = [&](int dx, int dy) {
+            const int to = at + dx + dy * kWidth;
+            const int target = p_.at(to);
+            if (target == kOff || target * s > 0) return;
+            if (lookback_refuses(target, p_.last_captured(), p_.prev_moved())) return;
+            if (kind_ == Generate::captures && target == 0) return;
+            out_.push({static_cast<std::uint8_t>(at), static_cast<std::uint8_t>(to), 0, 0});
+        };
+        if (a == 擬_鷲一 || a == 擬_鷲二) {
+            // +18.1 and −18.2 step along dx = −dy; −18.1 and +18.2 along dx = dy.
+            const int slope = (code == 擬_鷲一 || code == -擬_鷲二) ? -1 : 1;
+            step(1, slope);
+            step(-1, -slope);
+        } else if (a == 擬_鷹 || a == 駒::仲) {
+            step(0, 1);
+            step(0, -1);
+        } else {
+            for (int e = 0; e < 8; ++e) step(dir_dx[e], dir_fwd[e]);
+        }
+    }
+
+    const Position& p_;
+    MoveList& out_;
+    Generate kind_;
+    int side_;
+    bool passed_ = false;
+};
+
+}  // namespace
+
+int promotion_choices(int code, int Y1, int Y2, int captured) {
+    const int kind = std::abs(code);
+    const bool pawn_or_lance = kind == 駒::歩 || kind == 駒::香;
+    const bool upper = code > 0;
+    const bool in_zone_to = upper ? Y2 >= 9 : Y2 <= 4;
+    const bool in_zone_from = upper ? Y1 >= 9 : Y1 <= 4;
+    const int last_row = upper ? 盤サイズ : 1;
+    bool may = false;
+    switch (kind) {
+        case 駒::歩: case 駒::香: case 駒::銅: case 駒::横行: case 駒::銀: case 駒::竪行:
+        case 駒::金: case 駒::飛車: case 駒::龍王: case 駒::豹: case 駒::角行: case 駒::龍馬:
+        case 駒::鳳: case 駒::反: case 駒::虎: case 駒::麒: case 駒::仲: case 駒::象:
+            may = in_zone_to && (pawn_or_lance ? (Y2 == last_row || !in_zone_from)
+                                               : (captured * code < 0 || !in_zone_from));
+            break;
+        default:
+            break;
+    }
+    const bool must = pawn_or_lance && Y2 == last_row;
+    return (must ? 0 : 1) | (may ? 2 : 0);
+}
+
+bool reaches(const Position& p, int code, int from, int to) {
+    const int dx = column_of(to) - column_of(from);
+    const int dy = row_of(to) - row_of(from);
+    if (dx < -12 || dx > 12 || dy < -12 || dy > 12 || code == 0) return false;
+    const auto how = reach_table.how[code > 0 ? 0 : 1][static_cast<std::size_t>(std::abs(code))]
+                                   [static_cast<std::size_t>(dy + 12)][static_cast<std::size_t>(dx + 12)];
+    if (how != 2) return how == 1;
+    const int step = sign(dx) + sign(dy) * kWidth;
+    for (int s = from + step; s != to; s += step)
+        if (p.at(s) != 0) return false;
+    return true;
+}
+
+bool guarded(const Position& p, int side, int target, int lifted) {
+    const int tx = column_of(target), ty = row_of(target);
+    for (int Y = 1; Y <= 盤サイズ; ++Y) {
+        for (int X = 1; X <= 盤サイズ; ++X) {
+            const int sq = square_of(X, Y);
+            const int c = p.at(sq);
+            if (c * side <= 0 || sq == target || sq == lifted) continue;
+            const int dx = tx - X, dy = ty - Y;
+            const auto how = reach_table.how[c > 0 ? 0 : 1][static_cast<std::size_t>(std::abs(c))]
+                                            [static_cast<std::size_t>(dy + 12)][static_cast<std::size_t>(dx + 12)];
+            if (how == 1) return true;
+            if (how == 2) {
+                const int step = sign(dx) + sign(dy) * kWidth;
+                bool open = true;
+                for (int s = sq + step; s != target; s += step) {
+                    if (s != lifted && p.at(s) != 0) {
+                        open = false;
+                        break;
+                    }
+                }
+                if (open) return true;
+            }
+        }
+    }
+    return false;
+}
+
+void generate(const Position& p, MoveList& out, Generate kind) {
+    out.size = 0;
+    Generator(p, out, kind).run();
+}
+
+std::uint64_t perft(Position& p, int depth) {
+    MoveList list;
+    generate(p, list, Generate::all);
+    if (depth <= 1) return depth == 1 ? static_cast<std::uint64_t>(list.size) : 1;
+    std::uint64_t n = 0;
+    for (const Move& m : list) {
+        const Undo u = p.make(m);
+        n += perft(p, depth - 1);
+        p.unmake(m, u);
+    }
+    return n;
+}
+
+}  // namespace bexoru::search

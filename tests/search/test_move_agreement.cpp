@@ -1,0 +1,25 @@
+// The move generator of the searching engine against the move check, on
+// random positions: every origin and destination of both armies, promotion
+// choices, and every second step of every double move.
+
+#include <gtest/gtest.h>
+
+#include "search/agreement.h"
+
+namespace bexoru::search {
+namespace {
+
+TEST(MoveAgreement, GeneratorMatchesTheMoveCheckOnRandomPositions) {
+    Random rng(20261208);
+    std::uint64_t questions = 0;
+    for (int i = 0; i < 300; ++i) {
+        const RandomGame g = random_game(rng);
+        const Agreement a = compare_with_move_check(g.board, g.log);
+        ASSERT_FALSE(a.disagreement) << "position " << i << ": " << *a.disagreement;
+        questions += a.questions;
+    }
+    EXPECT_GT(questions, 100000u);
+}
+
+}  // namespace
+}  // namespace bexoru::search
