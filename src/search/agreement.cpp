@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "board/game_state.h"
+#include "board/starting_position.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
 #include "rules/move_logging.h"
@@ -117,7 +118,8 @@ private:
         generate(pending, list, Generate::all);
         std::array<bool, kSquares> pending_to{};
         for (const Move& m : list) {
-            if (m.from != square_of(X2, Y2) || m.is_double()) return fail(where + ": a pending second step from elsewhere");
+            if (m.from != square_of(X2, Y2) || m.is_double())
+                return fail(where + ": a pending second step from elsewhere");
             pending_to[m.to] = true;
         }
         const int mid = square_of(X2, Y2);
@@ -134,10 +136,10 @@ private:
                 const bool compound = on && compound_to[square_of(X3, Y3)];
                 const bool asked = on && pending_to[square_of(X3, Y3)];
                 if (allowed != compound || allowed != asked) {
-                    return fail(where + " then " + square_text(X3, Y3) + " with step code " + std::to_string(step_code) +
-                                ": move check " + (allowed ? "allows" : "refuses") + ", compound moves " +
-                                (compound ? "have" : "lack") + " it, pending second steps " + (asked ? "have" : "lack") +
-                                " it");
+                    return fail(where + " then " + square_text(X3, Y3) + " with step code " +
+                                std::to_string(step_code) + ": move check " + (allowed ? "allows" : "refuses") +
+                                ", compound moves " + (compound ? "have" : "lack") + " it, pending second steps " +
+                                (asked ? "have" : "lack") + " it");
                 }
             }
         }
@@ -198,6 +200,31 @@ RandomGame random_game(Random& rng) {
     g.log.記録_成駒[0] = rng.below(2) == 0 ? some_code() : 空;
     g.log.記録数 = entries;
     g.log.記録終端 = entries;
+    return g;
+}
+
+PlayedGame played_game(Random& rng, int plies) {
+    PlayedGame g;
+    初期配置(g.board);
+    Position p = Position::from_board(g.board, kLower);
+    MoveList list;
+    for (int ply = 0; ply < plies && 記録余地(g.log) >= 2; ++ply) {
+        generate(p, list, Generate::all);
+        if (list.size == 0 || p.royals(kUpper) == 0 || p.royals(kLower) == 0) break;
+        const Move m = list[rng.below(list.size)];
+        const int X1 = column_of(m.from), Y1 = row_of(m.from), X2 = column_of(m.to), Y2 = row_of(m.to);
+        const int code = g.board(X1, Y1);
+        const int now = m.promote ? code + (code > 0 ? 1 : -1) : code;
+        手順保存(g.board, g.log, X1, Y1, X2, Y2, code, now);
+        盤上移動(g.board, X1, Y1, X2, Y2, now);
+        if (m.is_double()) {
+            const int X3 = column_of(m.to2), Y3 = row_of(m.to2);
+            手順保存(g.board, g.log, X2, Y2, X3, Y3, code, code);
+            盤上移動(g.board, X2, Y2, X3, Y3, code);
+        }
+        p.make(m);
+    }
+    g.side = p.side();
     return g;
 }
 

@@ -44,4 +44,15 @@ struct RandomGame {
 };
 RandomGame random_game(Random& rng);
 
+// A position reached from the starting position by up to `plies` random
+// moves (fewer when a King is taken), each logged as the game logs it: one
+// entry for a single step, two for a double move. The side to move is the
+// lower army after an even number of moves.
+struct PlayedGame {
+    盤面型 board{};
+    棋譜記録 log{};
+    int side = -1;
+};
+PlayedGame played_game(Random& rng, int plies);
+
 }  // namespace bexoru::search

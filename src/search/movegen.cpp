@@ -51,48 +51,48 @@ constexpr Kind king = ranges(1, 1, 1, 1, 1, 1, 1, 1);
 
 // By code 0..39.
 constexpr std::array<Kind, 最大駒コード + 1> kinds = {{
-    {},                                                                         // 0
-    ranges(1, 0, 0, 0, 0, 0, 0, 0),                                             // 1 Pawn
-    gold,                                                                       // 2 Tokin
-    ranges(A, 0, 0, 0, 0, 0, 0, 0),                                             // 3 Lance
-    ranges(A, A, 0, 0, A, 0, 0, A),                                             // 4 White Horse
-    ranges(1, 1, 0, 0, 1, 0, 0, 1),                                             // 5 Copper
-    side_mover,                                                                 // 6 Side Mover (promoted)
-    side_mover,                                                                 // 7 Side Mover
-    ranges(0, A, A, A, 0, A, A, A),                                             // 8 Boar
-    ranges(1, 1, 0, 1, 0, 1, 0, 1),                                             // 9 Silver
-    vertical_mover,                                                             // 10 Vertical Mover (promoted)
-    vertical_mover,                                                             // 11 Vertical Mover
-    ranges(A, A, 0, A, A, A, 0, A),                                             // 12 Ox
-    gold,                                                                       // 13 Gold
-    rook,                                                                       // 14 Rook (promoted)
-    rook,                                                                       // 15 Rook
-    dragon_king,                                                                // 16 Dragon King (promoted)
-    dragon_king,                                                                // 17 Dragon King
-    with_jump(with_jump(ranges(A, 1, A, A, A, A, A, 1), 2, 2), -2, 2),          // 18 Soaring Eagle
-    ranges(1, 1, 0, 1, 1, 1, 0, 1),                                             // 19 Leopard
-    bishop,                                                                     // 20 Bishop (promoted)
-    bishop,                                                                     // 21 Bishop
-    dragon_horse,                                                               // 22 Dragon Horse (promoted)
-    dragon_horse,                                                               // 23 Dragon Horse
-    ranges(2, A, A, A, A, A, A, A),                                             // 24 Horned Falcon
+    {},                                                                 // 0
+    ranges(1, 0, 0, 0, 0, 0, 0, 0),                                     // 1 Pawn
+    gold,                                                               // 2 Tokin
+    ranges(A, 0, 0, 0, 0, 0, 0, 0),                                     // 3 Lance
+    ranges(A, A, 0, 0, A, 0, 0, A),                                     // 4 White Horse
+    ranges(1, 1, 0, 0, 1, 0, 0, 1),                                     // 5 Copper
+    side_mover,                                                         // 6 Side Mover (promoted)
+    side_mover,                                                         // 7 Side Mover
+    ranges(0, A, A, A, 0, A, A, A),                                     // 8 Boar
+    ranges(1, 1, 0, 1, 0, 1, 0, 1),                                     // 9 Silver
+    vertical_mover,                                                     // 10 Vertical Mover (promoted)
+    vertical_mover,                                                     // 11 Vertical Mover
+    ranges(A, A, 0, A, A, A, 0, A),                                     // 12 Ox
+    gold,                                                               // 13 Gold
+    rook,                                                               // 14 Rook (promoted)
+    rook,                                                               // 15 Rook
+    dragon_king,                                                        // 16 Dragon King (promoted)
+    dragon_king,                                                        // 17 Dragon King
+    with_jump(with_jump(ranges(A, 1, A, A, A, A, A, 1), 2, 2), -2, 2),  // 18 Soaring Eagle
+    ranges(1, 1, 0, 1, 1, 1, 0, 1),                                     // 19 Leopard
+    bishop,                                                             // 20 Bishop (promoted)
+    bishop,                                                             // 21 Bishop
+    dragon_horse,                                                       // 22 Dragon Horse (promoted)
+    dragon_horse,                                                       // 23 Dragon Horse
+    ranges(2, A, A, A, A, A, A, A),                                     // 24 Horned Falcon
     with_jump(with_jump(with_jump(with_jump(ranges(1, 0, 1, 0, 1, 0, 1, 0), 2, 2), -2, 2), 2, -2), -2,
-              -2),                                                              // 25 Phoenix
-    free_king,                                                                  // 26 Free King (promoted)
-    free_king,                                                                  // 27 Free King
-    ranges(A, 0, 0, 0, A, 0, 0, 0),                                             // 28 Reverse Chariot
-    ranges(A, 0, 0, A, A, A, 0, 0),                                             // 29 Whale
-    ranges(0, 1, 1, 1, 1, 1, 1, 1),                                             // 30 Tiger
-    ranges(A, 1, 1, 1, A, 1, 1, 1),                                             // 31 Stag
+              -2),                   // 25 Phoenix
+    free_king,                       // 26 Free King (promoted)
+    free_king,                       // 27 Free King
+    ranges(A, 0, 0, 0, A, 0, 0, 0),  // 28 Reverse Chariot
+    ranges(A, 0, 0, A, A, A, 0, 0),  // 29 Whale
+    ranges(0, 1, 1, 1, 1, 1, 1, 1),  // 30 Tiger
+    ranges(A, 1, 1, 1, A, 1, 1, 1),  // 31 Stag
     with_jump(with_jump(with_jump(with_jump(ranges(0, 1, 0, 1, 0, 1, 0, 1), 2, 0), -2, 0), 0, 2), 0,
-              -2),                                                              // 32 Kirin
-    lion_kind(),                                                                // 33 Lion (promoted)
-    lion_kind(),                                                                // 34 Lion
-    ranges(1, 0, 0, 0, 1, 0, 0, 0),                                             // 35 Go-between
-    elephant,                                                                   // 36 Elephant (promoted)
-    elephant,                                                                   // 37 Elephant
-    king,                                                                       // 38 Prince
-    king,                                                                       // 39 King
+              -2),                   // 32 Kirin
+    lion_kind(),                     // 33 Lion (promoted)
+    lion_kind(),                     // 34 Lion
+    ranges(1, 0, 0, 0, 1, 0, 0, 0),  // 35 Go-between
+    elephant,                        // 36 Elephant (promoted)
+    elephant,                        // 37 Elephant
+    king,                            // 38 Prince
+    king,                            // 39 King
 }};
 
 // A displacement in board squares for an army (+1 the upper, forward is +Y).
@@ -114,7 +114,8 @@ constexpr Reach make_reach() {
             auto& t = r.how[static_cast<std::size_t>(s)][static_cast<std::size_t>(code)];
             for (int d = 0; d < 8; ++d)
                 for (int n = 1; n <= k.range[static_cast<std::size_t>(d)]; ++n)
-                    t[static_cast<std::size_t>(side * dir_fwd[d] * n + 12)][static_cast<std::size_t>(dir_dx[d] * n + 12)] = 2;
+                    t[static_cast<std::size_t>(side * dir_fwd[d] * n + 12)]
+                     [static_cast<std::size_t>(dir_dx[d] * n + 12)] = 2;
             for (int j = 0; j < k.jumps; ++j) {
                 const auto& jp = k.jump[static_cast<std::size_t>(j)];
                 t[static_cast<std::size_t>(side * jp[1] + 12)][static_cast<std::size_t>(jp[0] + 12)] = 1;
@@ -281,11 +282,26 @@ int promotion_choices(int code, int Y1, int Y2, int captured) {
     const int last_row = upper ? 盤サイズ : 1;
     bool may = false;
     switch (kind) {
-        case 駒::歩: case 駒::香: case 駒::銅: case 駒::横行: case 駒::銀: case 駒::竪行:
-        case 駒::金: case 駒::飛車: case 駒::龍王: case 駒::豹: case 駒::角行: case 駒::龍馬:
-        case 駒::鳳: case 駒::反: case 駒::虎: case 駒::麒: case 駒::仲: case 駒::象:
-            may = in_zone_to && (pawn_or_lance ? (Y2 == last_row || !in_zone_from)
-                                               : (captured * code < 0 || !in_zone_from));
+        case 駒::歩:
+        case 駒::香:
+        case 駒::銅:
+        case 駒::横行:
+        case 駒::銀:
+        case 駒::竪行:
+        case 駒::金:
+        case 駒::飛車:
+        case 駒::龍王:
+        case 駒::豹:
+        case 駒::角行:
+        case 駒::龍馬:
+        case 駒::鳳:
+        case 駒::反:
+        case 駒::虎:
+        case 駒::麒:
+        case 駒::仲:
+        case 駒::象:
+            may = in_zone_to &&
+                  (pawn_or_lance ? (Y2 == last_row || !in_zone_from) : (captured * code < 0 || !in_zone_from));
             break;
         default:
             break;
@@ -299,7 +315,7 @@ bool reaches(const Position& p, int code, int from, int to) {
     const int dy = row_of(to) - row_of(from);
     if (dx < -12 || dx > 12 || dy < -12 || dy > 12 || code == 0) return false;
     const auto how = reach_table.how[code > 0 ? 0 : 1][static_cast<std::size_t>(std::abs(code))]
-                                   [static_cast<std::size_t>(dy + 12)][static_cast<std::size_t>(dx + 12)];
+                                    [static_cast<std::size_t>(dy + 12)][static_cast<std::size_t>(dx + 12)];
     if (how != 2) return how == 1;
     const int step = sign(dx) + sign(dy) * kWidth;
     for (int s = from + step; s != to; s += step)

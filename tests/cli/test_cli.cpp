@@ -189,6 +189,31 @@ INSTANTIATE_TEST_SUITE_P(
 // The signature of the computer's play over the bench positions: it changes
 // only when the computer chooses a different move, score or second step, or
 // tries a different number of moves. Update it on purpose, never by accident.
+// The searching engine's move counter: 36 moves a side from the start, which
+// cannot meet in two moves; the Lion in lion_bite.txt has 24 squares within
+// two and 8 first steps with 8 second steps each, its King 3 squares.
+INSTANTIATE_TEST_SUITE_P(
+    Perft, CliAnswers,
+    testing::Values(Answer{"StartingPositionOneMove", {"perft", "start.out", "1"}, "36\n"},
+                    Answer{"StartingPositionTwoMoves", {"perft", "start.out", "2", "--side", "lower"}, "1296\n"},
+                    Answer{"LionDoubleMovesCountOnce", {"perft", "lion_bite.txt", "1"}, "91\n"},
+                    Answer{"DivideNamesTheMoveAndCountsBelowIt",
+                           {"perft", "boxed_king.txt", "2", "--divide"},
+                           "1 4 1 5: 8\ntotal 8\n"},
+                    Answer{"DivideWritesSecondStepsAndPromotions",
+                           {"perft", "falcon_corner.txt", "1", "--divide", "--side", "lower"},
+                           "@falcon_corner.perft.out"},
+                    Answer{"NoLegalMoveCountsNothing", {"perft", "walled_king.txt", "3"}, "0\n"},
+                    Answer{"DepthZeroIsThePositionItself", {"perft", "walled_king.txt", "0"}, "1\n"}),
+    name_of);
+
+TEST(CliVerifyMoves, AgreesOnAFewPositionsAndSaysSo) {
+    const Outcome o = run_cli({"verify-moves", "--positions", "6", "--seed", "9"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(o.out.starts_with("6 positions, ")) << o.out;
+    EXPECT_TRUE(o.out.ends_with(" move-check answers, no disagreement\n")) << o.out;
+}
+
 TEST(CliBench, SignatureOfTheComputersPlay) {
     const Outcome o = run_cli({"bench", "--repeat", "1"});
     EXPECT_EQ(o.status, 0) << o.err;
@@ -252,6 +277,22 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"SelfplayFileMissing", {"selfplay", "--from", "no-such-file.txt"}, "no-such-file.txt: cannot open"},
         Refusal{"NoPositionsFolder", {"bench", "--positions", "no-such-folder"}, "is not a folder of positions"},
         Refusal{"NoRepeats", {"bench", "--repeat", "0"}, "--repeat must be a number 1..100, not '0'"}),
+    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Searching, CliRefusals,
+    testing::Values(
+        Refusal{"PerftWithoutAKing",
+                {"perft", "stuck_pawns.txt", "2"},
+                "perft: the upper army, which is to move, has no King"},
+        Refusal{
+            "PerftWithoutPieces", {"perft", "lower_only.txt", "1"}, "the upper army, which is to move, has no pieces"},
+        Refusal{"PerftOpponentWithoutAKing",
+                {"perft", "lower_only.txt", "1", "--side", "lower"},
+                "the upper army has no King"},
+        Refusal{"PerftTooDeep", {"perft", "start.out", "9"}, "DEPTH must be a whole number from 0 to 8, not '9'"},
+        Refusal{"PerftSide", {"perft", "start.out", "1", "--side", "left"}, "--side must be 'upper' or 'lower'"},
+        Refusal{"VerifyNoPositions", {"verify-moves", "--positions", "0"}, "--positions must be a whole number"}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

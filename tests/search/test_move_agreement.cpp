@@ -21,5 +21,14 @@ TEST(MoveAgreement, GeneratorMatchesTheMoveCheckOnRandomPositions) {
     EXPECT_GT(questions, 100000u);
 }
 
+TEST(MoveAgreement, GeneratorMatchesTheMoveCheckInRandomGames) {
+    Random rng(5);
+    for (int i = 0; i < 40; ++i) {
+        const PlayedGame g = played_game(rng, 20 + 10 * i);
+        const Agreement a = compare_with_move_check(g.board, g.log);
+        ASSERT_FALSE(a.disagreement) << "game " << i << ": " << *a.disagreement;
+    }
+}
+
 }  // namespace
 }  // namespace bexoru::search
