@@ -207,6 +207,43 @@ INSTANTIATE_TEST_SUITE_P(
                     Answer{"DepthZeroIsThePositionItself", {"perft", "walled_king.txt", "0"}, "1\n"}),
     name_of);
 
+// Levels 4 to 6 answer in the format of levels 1 to 3; with a node budget the
+// answer is the same on every run.
+INSTANTIATE_TEST_SUITE_P(
+    SearchingComputer, CliAnswers,
+    testing::Values(Answer{"HangingKingAtLevel4",
+                           {"com", "hanging_king.txt", "--level", "4", "--nodes", "2000"},
+                           "move 6 5 6 6 13 13\nscore 9999\n"},
+                    Answer{"LionBitesAndStepsOnAtLevel6",
+                           {"com", "lion_bite.txt", "--level", "6", "--nodes", "20000"},
+                           "move 6 5 6 6 34 34\nscore 9999\nsecond 6 6 6 7 34\nscore2 9999\n"},
+                    Answer{"NoLegalMoveAtLevel4", {"com", "walled_king.txt", "--level", "4"}, "none\n"}),
+    name_of);
+
+TEST(CliSearchingComputer, TakesTheFreePieceAtEveryLevel) {
+    for (const char* level : {"4", "5", "6"}) {
+        const Outcome o = run_cli({"com", "free_silver.txt", "--level", level, "--nodes", "20000"});
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_TRUE(o.out.starts_with("move 6 5 6 6 13 13\nscore ")) << o.out;
+    }
+}
+
+TEST(CliSearchingComputer, InfoAddsDepthNodesSpeedAndLine) {
+    const Outcome o = run_cli({"com", "free_silver.txt", "--level", "4", "--nodes", "5000", "--info"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(o.out.starts_with("move 6 5 6 6 13 13\nscore ")) << o.out;
+    EXPECT_NE(o.out.find("\ndepth "), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\nnodes 500"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\nnps "), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\npv 6 5 6 6, "), std::string::npos) << o.out;
+}
+
+TEST(CliSearchingComputer, MovetimeBoundsTheThinking) {
+    const Outcome o = run_cli({"com", "start.out", "--level", "6", "--movetime", "50", "--info"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_TRUE(o.out.starts_with("move ")) << o.out;
+}
+
 TEST(CliVerifyMoves, AgreesOnAFewPositionsAndSaysSo) {
     const Outcome o = run_cli({"verify-moves", "--positions", "6", "--seed", "9"});
     EXPECT_EQ(o.status, 0) << o.err;
@@ -269,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Computer, CliRefusals,
     testing::Values(
-        Refusal{"LevelFour", {"com", "free_silver.txt", "--level", "4"}, "com: --level must be 1, 2 or 3, not '4'"},
+        Refusal{"LevelSeven", {"com", "free_silver.txt", "--level", "7"}, "com: --level must be 1 to 6, not '7'"},
         Refusal{"OneLevelForTwoArmies", {"selfplay", "--levels", "3"}, "--levels must be two levels A,B"},
         Refusal{"SecondLevelZero", {"selfplay", "--levels", "3,0"}, "--levels B must be 1, 2 or 3, not '0'"},
         Refusal{"NoEntries", {"selfplay", "--entries", "0"}, "--entries must be a number 1..500, not '0'"},
@@ -292,6 +329,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "the upper army has no King"},
         Refusal{"PerftTooDeep", {"perft", "start.out", "9"}, "DEPTH must be a whole number from 0 to 8, not '9'"},
         Refusal{"PerftSide", {"perft", "start.out", "1", "--side", "left"}, "--side must be 'upper' or 'lower'"},
+        Refusal{"ComWithoutAKing",
+                {"com", "stuck_pawns.txt", "--level", "4"},
+                "com: the upper army, which is to move, has no King or Crown Prince"},
+        Refusal{"ComWithoutPieces",
+                {"com", "lower_only.txt", "--level", "5"},
+                "the upper army, which is to move, has no pieces"},
+        Refusal{"NodesAtLevel3",
+                {"com", "free_silver.txt", "--level", "3", "--nodes", "9"},
+                "--nodes is for levels 4 to 6"},
+        Refusal{
+            "NodesZero", {"com", "free_silver.txt", "--level", "4", "--nodes", "0"}, "--nodes must be a whole number"},
         Refusal{"VerifyNoPositions", {"verify-moves", "--positions", "0"}, "--positions must be a whole number"}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 

@@ -10,6 +10,7 @@
 #include "cli.h"
 #include "computer.h"
 #include "engine/influence.h"
+#include "searching.h"
 
 namespace bexoru::cli {
 
@@ -101,11 +102,44 @@ namespace {
 
 constexpr OptionSpec com_options[] = {
     {"level", "N"},
+    {"movetime", "MS"},
+    {"nodes", "N"},
+    {"info", ""},
 };
+
+int parse_com_level(std::string_view text) {
+    if (text.size() != 1 || text[0] < '1' || text[0] > '0' + last_search_level) {
+        throw Refusal("com: --level must be 1 to " + std::to_string(last_search_level) + ", not " + quoted(text));
+    }
+    return text[0] - '0';
+}
+
+// Levels 4 to 6: the searching engine, for the upper army with an empty log.
+int run_search_com(const 盤面型& board, int level, const Arguments& args, Io& io) {
+    const search::Limits limits = level_limits(level, args, "com");
+    const search::Position p = search::Position::from_board(board, search::kUpper);
+    require_playable(p, "com");
+    search::Engine engine(32);
+    const search::SearchResult r = engine.search(p, limits);
+    io.out << format_search_result(as_turn(p, r));
+    if (args.flag("info")) {
+        const double seconds = r.seconds > 0 ? r.seconds : 1e-9;
+        io.out << "depth " << r.depth << "\nnodes " << r.nodes << "\nnps "
+               << static_cast<std::int64_t>(static_cast<double>(r.nodes) / seconds) << "\npv" << pv_text(r.pv) << '\n';
+    }
+    return exit_ok;
+}
 
 int run_com(const Arguments& args, Io& io) {
     const 盤面型 position = load_board(args.positional[0], io);
-    const int level = args.value("level") ? parse_level(*args.value("level"), "com: --level") : 3;
+    const int level = args.value("level") ? parse_com_level(*args.value("level")) : 3;
+    if (level >= first_search_level) return run_search_com(position, level, args, io);
+    for (const std::string_view option : {"movetime", "nodes", "info"}) {
+        if (args.value(option)) {
+            throw Refusal("com: --" + std::string(option) + " is for levels 4 to 6, not level " +
+                          std::to_string(level));
+        }
+    }
     ComTurn turn(position, level);
     const 探索結果 r = com探索(turn.context, turn.com, turn.man);
     io.out << format_search_result(r);
@@ -116,7 +150,7 @@ int run_com(const Arguments& args, Io& io) {
 
 const Command com_command{
     .name = "com",
-    .synopsis = "FILE [--level N]",
+    .synopsis = "FILE [--level N] [--movetime MS] [--nodes N] [--info]",
     .summary = "the computer's move in a position, with its score",
     .details =
         "Lets the computer choose its move in the position in FILE, as it would after a\n"
@@ -133,8 +167,20 @@ const Command com_command{
         "or the single line 'none' when no upper piece has a legal move. Scores are\n"
         "plain decimals with at most one digit after the point (12.5, -9998, 0.1).\n"
         "\n"
+        "Levels 4 to 6 search many moves deep with the searching engine, thinking about\n"
+        "0.3 s, 1 s and 5 s; their score is the engine's own, in the same units (a\n"
+        "Pawn is 1), and a double move's second step repeats the move's score. A\n"
+        "position in which an army has no King or Crown Prince, or the upper army no\n"
+        "pieces, is refused at these levels.\n"
+        "\n"
         "Options:\n"
-        "  --level N   the computer's level, 1, 2 or 3 (default 3).\n",
+        "  --level N      the computer's level, 1 to 6 (default 3).\n"
+        "  --movetime MS  levels 4 to 6: think MS milliseconds instead of the level's time.\n"
+        "  --nodes N      levels 4 to 6: stop after N nodes instead of a time; the answer\n"
+        "                 is then the same on every run.\n"
+        "  --info         levels 4 to 6: add the lines 'depth D' (the last depth searched\n"
+        "                 in full), 'nodes N', 'nps N' (nodes a second) and 'pv MOVES'\n"
+        "                 (the expected line of play, moves written as by perft).\n",
     .options = com_options,
     .min_positional = 1,
     .max_positional = 1,

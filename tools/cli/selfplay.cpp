@@ -11,11 +11,11 @@
 #include "board/starting_position.h"
 #include "cli.h"
 #include "computer.h"
-#include "play/com_turn_core.h"
 #include "engine/piece_count.h"
-#include "records/board_text.h"
+#include "play/com_turn_core.h"
 #include "play/drawing.h"
 #include "play/sound_module.h"
+#include "records/board_text.h"
 
 namespace bexoru::cli {
 

@@ -1,0 +1,123 @@
+// The searching engine's alpha-beta search: it takes what is free and the
+// King when it can, keeps out of a one-move loss, stops on its budget, and
+// plays the same move for the same node budget.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "board/starting_position.h"
+#include "search/engine.h"
+
+namespace bexoru::search {
+namespace {
+
+Move move_of(int X1, int Y1, int X2, int Y2) {
+    return {static_cast<std::uint8_t>(square_of(X1, Y1)), static_cast<std::uint8_t>(square_of(X2, Y2)), 0, 0};
+}
+
+Limits nodes(std::int64_t n) {
+    Limits l;
+    l.nodes = n;
+    return l;
+}
+
+TEST(SearchEngine, TakesTheLastKingAtOnce) {
+    Position p;
+    p.set(square_of(6, 5), 駒::金);
+    p.set(square_of(6, 6), -駒::王);
+    p.set(square_of(1, 1), 駒::王);
+    p.set(square_of(12, 12), -駒::飛車);
+    Engine e(1);
+    const SearchResult r = e.search(p, nodes(5000));
+    ASSERT_TRUE(r.has_move);
+    EXPECT_EQ(r.best, move_of(6, 5, 6, 6));
+    EXPECT_GT(r.score, kMateBound);
+}
+
+TEST(SearchEngine, TakesTheFreePieceAndNotTheDefendedOne) {
+    // An upper Rook may take a lower Gold defended by a Pawn-protected Gold,
+    // or a lower Dragon Horse that nothing defends.
+    Position p;
+    p.set(square_of(1, 1), 駒::王);
+    p.set(square_of(12, 12), -駒::王);
+    p.set(square_of(6, 2), 駒::飛車);
+    p.set(square_of(6, 8), -駒::金);
+    p.set(square_of(6, 9), -駒::金);
+    p.set(square_of(10, 2), -駒::龍馬);
+    Engine e(1);
+    const SearchResult r = e.search(p, nodes(50000));
+    EXPECT_EQ(r.best, move_of(6, 2, 10, 2));
+}
+
+TEST(SearchEngine, SavesItsLionFromAPawnsCapture) {
+    // The lower Pawn on (6, 7) attacks the upper Lion on (6, 6) (lower Pawns step
+    // toward row 1); the Lion takes it with a bite-and-return, or moves away.
+    Position p;
+    p.set(square_of(1, 1), 駒::王);
+    p.set(square_of(12, 12), -駒::王);
+    p.set(square_of(6, 6), 駒::獅子);
+    p.set(square_of(6, 7), -駒::歩);
+    p.set(square_of(6, 9), -駒::金);
+    p.set(square_of(7, 9), -駒::金);
+    p.set(square_of(5, 9), -駒::金);
+    Engine e(1);
+    const SearchResult r = e.search(p, nodes(100000));
+    ASSERT_TRUE(r.has_move);
+    Position after = p;
+    after.make(r.best);
+    MoveList replies;
+    generate(after, replies);
+    for (const Move& m : replies) {
+        EXPECT_NE(after.at(m.to), 駒::獅子) << to_text(r.best) << " then " << to_text(m);
+        if (m.is_double()) {
+            EXPECT_NE(after.at(m.to2), 駒::獅子) << to_text(r.best) << " then " << to_text(m);
+        }
+    }
+    EXPECT_GE(r.score, 0);
+}
+
+TEST(SearchEngine, TheSameNodeBudgetGivesTheSameMove) {
+    盤面型 b{};
+    初期配置(b);
+    const Position p = Position::from_board(b, kUpper);
+    Engine a(4), c(4);
+    const SearchResult r1 = a.search(p, nodes(30000));
+    const SearchResult r2 = c.search(p, nodes(30000));
+    EXPECT_EQ(r1.best, r2.best);
+    EXPECT_EQ(r1.score, r2.score);
+    EXPECT_EQ(r1.nodes, r2.nodes);
+    EXPECT_LE(r1.nodes, 30000 + 1);
+}
+
+TEST(SearchEngine, StopsAtOnceWhenAskedAndStillAnswersALegalMove) {
+    盤面型 b{};
+    初期配置(b);
+    const Position p = Position::from_board(b, kLower);
+    std::atomic<bool> stop{true};
+    Limits l;
+    l.stop = &stop;
+    Engine e(1);
+    const SearchResult r = e.search(p, l);
+    ASSERT_TRUE(r.has_move);
+    EXPECT_LE(r.nodes, 1024);
+    MoveList list;
+    generate(p, list);
+    bool legal = false;
+    for (const Move& m : list) legal = legal || m == r.best;
+    EXPECT_TRUE(legal);
+}
+
+TEST(SearchEngine, NoLegalMoveGivesNoMove) {
+    Position p;
+    p.set(square_of(12, 12), 駒::王);
+    p.set(square_of(11, 12), 駒::歩);
+    p.set(square_of(11, 11), 駒::歩);
+    p.set(square_of(12, 11), 駒::歩);
+    p.set(square_of(1, 1), -駒::王);
+    Engine e(1);
+    EXPECT_FALSE(e.search(p, nodes(1000)).has_move);
+}
+
+}  // namespace
+}  // namespace bexoru::search
