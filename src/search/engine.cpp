@@ -131,7 +131,12 @@ int Engine::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
     if (p.royals(p.side()) == 0) return -kMate + ply;
     ++nodes_;
     if (out_of_budget()) return 0;
-    const int stand = evaluate(p, weights_);
+    // Far outside the window the material alone decides; the rest of the
+    // evaluation (mobility above all) moves a score less than this margin.
+    constexpr int kLazyMargin = 6 * kPieceUnit;
+    const int material = (p.material(p.side()) - p.material(-p.side())) * kPieceUnit;
+    if (material - kLazyMargin >= beta) return material - kLazyMargin;
+    const int stand = material + kLazyMargin <= alpha ? material + kLazyMargin : evaluate(p, weights_);
     if (stand >= beta) return stand;
     if (ply >= kMaxPly || qdepth <= 0) return stand;
     alpha = std::max(alpha, stand);
@@ -202,7 +207,7 @@ int Engine::pvs(Position& p, int depth, int alpha, int beta, int ply, bool null_
 
     const int alpha_in = alpha;
     int best = -kInfinity;
-    Move best_move;
+    Move best_move{};
     for (int i = 0; i < list.size; ++i) {
         pick(list, keys, i);
         const Move m = list[i];

@@ -42,7 +42,7 @@ struct SearchInfo {
 
 struct SearchResult {
     bool has_move = false;  // false when the side to move has no legal move
-    Move best;
+    Move best{};
     int score = 0;  // for the side to move, in hundredths of a table point
     int depth = 0;  // the last iteration completed
     std::int64_t nodes = 0;

@@ -43,11 +43,13 @@ constexpr bool is_lion(int code) {
 
 // One turn. to2 is 0 for a single step (square 0 is in the border, so it
 // never names a real square).
+// Left uninitialised when default-constructed, so move lists cost nothing to
+// set up; write Move{} for the null move.
 struct Move {
-    std::uint8_t from = 0;
-    std::uint8_t to = 0;
-    std::uint8_t to2 = 0;
-    std::uint8_t promote = 0;
+    std::uint8_t from;
+    std::uint8_t to;
+    std::uint8_t to2;
+    std::uint8_t promote;
 
     constexpr bool is_double() const { return to2 != 0; }
     constexpr bool is_null() const { return from == 0; }

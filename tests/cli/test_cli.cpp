@@ -238,6 +238,19 @@ TEST(CliSearchingComputer, InfoAddsDepthNodesSpeedAndLine) {
     EXPECT_NE(o.out.find("\npv 6 5 6 6, "), std::string::npos) << o.out;
 }
 
+// A searching level against level 3: the game is played to its end by the
+// turn of the game itself, and a node budget makes it the same on every run.
+TEST(CliSearchingComputer, SelfplayAgainstLevelThreeIsRepeatable) {
+    const std::vector<std::string> args{"selfplay", "--levels", "4,3", "--nodes", "3000", "--entries", "80"};
+    const Outcome a = run_cli(args);
+    const Outcome b = run_cli(args);
+    EXPECT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_TRUE(a.out.starts_with("1 upper ")) << a.out;
+    EXPECT_NE(a.out.find("\n2 lower "), std::string::npos) << a.out;
+    EXPECT_NE(a.out.find("\nresult "), std::string::npos) << a.out;
+}
+
 TEST(CliSearchingComputer, MovetimeBoundsTheThinking) {
     const Outcome o = run_cli({"com", "start.out", "--level", "6", "--movetime", "50", "--info"});
     EXPECT_EQ(o.status, 0) << o.err;
@@ -308,7 +321,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Refusal{"LevelSeven", {"com", "free_silver.txt", "--level", "7"}, "com: --level must be 1 to 6, not '7'"},
         Refusal{"OneLevelForTwoArmies", {"selfplay", "--levels", "3"}, "--levels must be two levels A,B"},
-        Refusal{"SecondLevelZero", {"selfplay", "--levels", "3,0"}, "--levels B must be 1, 2 or 3, not '0'"},
+        Refusal{"SecondLevelZero", {"selfplay", "--levels", "3,0"}, "--levels B must be 1 to 6, not '0'"},
+        Refusal{"NodesWithoutASearchingLevel",
+                {"selfplay", "--levels", "3,2", "--nodes", "100"},
+                "--nodes is for levels 4 to 6"},
         Refusal{"NoEntries", {"selfplay", "--entries", "0"}, "--entries must be a number 1..500, not '0'"},
         Refusal{"MoreEntriesThanTheLog", {"selfplay", "--entries", "501"}, "--entries must be a number 1..500"},
         Refusal{"SelfplayFileMissing", {"selfplay", "--from", "no-such-file.txt"}, "no-such-file.txt: cannot open"},

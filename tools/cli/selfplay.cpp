@@ -2,6 +2,7 @@
 // after every move, and prints the game move by move.
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -16,6 +17,7 @@
 #include "play/drawing.h"
 #include "play/sound_module.h"
 #include "records/board_text.h"
+#include "searching.h"
 
 namespace bexoru::cli {
 
@@ -107,11 +109,18 @@ std::string notes(const std::vector<std::string>& messages) {
     return out;
 }
 
+int parse_selfplay_level(std::string_view text, std::string_view what) {
+    if (text.size() == 1 && text[0] >= '0' + first_search_level && text[0] <= '0' + last_search_level)
+        return text[0] - '0';
+    if (text.size() == 1 && text[0] >= '1' && text[0] <= '3') return text[0] - '0';
+    throw Refusal(std::string(what) + " must be 1 to " + std::to_string(last_search_level) + ", not " + quoted(text));
+}
+
 std::pair<int, int> parse_levels(std::string_view text) {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos) throw Refusal("selfplay: --levels must be two levels A,B such as 3,2");
-    return {parse_level(text.substr(0, comma), "selfplay: --levels A"),
-            parse_level(text.substr(comma + 1), "selfplay: --levels B")};
+    return {parse_selfplay_level(text.substr(0, comma), "selfplay: --levels A"),
+            parse_selfplay_level(text.substr(comma + 1), "selfplay: --levels B")};
 }
 
 int parse_entries(std::string_view text) {
@@ -123,7 +132,8 @@ int parse_entries(std::string_view text) {
 }
 
 constexpr OptionSpec selfplay_options[] = {
-    {"levels", "A,B"}, {"from", "FILE"}, {"entries", "N"}, {"board", ""}, {"times", ""},
+    {"levels", "A,B"}, {"from", "FILE"}, {"entries", "N"},   {"board", ""},
+    {"times", ""},     {"nodes", "N"},   {"movetime", "MS"},
 };
 
 int run_selfplay(const Arguments& args, Io& io) {
@@ -135,7 +145,17 @@ int run_selfplay(const Arguments& args, Io& io) {
     else
         初期配置(position);
 
-    ComTurn game(position, level_a);
+    ComTurn game(position, level_a <= 3 ? level_a : 3);
+    // One searching engine for each army that plays at level 4 to 6; each
+    // keeps its tables from move to move.
+    std::unique_ptr<search::Engine> engines[2];
+    if (level_a >= first_search_level) engines[0] = std::make_unique<search::Engine>(16);
+    if (level_b >= first_search_level) engines[1] = std::make_unique<search::Engine>(16);
+    if (!engines[0] && !engines[1]) {
+        for (const std::string_view option : {"nodes", "movetime"}) {
+            if (args.value(option)) throw Refusal("selfplay: --" + std::string(option) + " is for levels 4 to 6");
+        }
+    }
     SilentWindow window;
     SilentSound sound;
     JumpingClock clock;
@@ -173,12 +193,19 @@ int run_selfplay(const Arguments& args, Io& io) {
             outcome = "unfinished (" + std::to_string(game.log.記録数) + " entries)";
             break;
         }
-        game.state.レベル = turned ? level_b : level_a;
+        const int level = turned ? level_b : level_a;
+        game.state.レベル = level <= 3 ? level : 3;
         game.state.手番 = game.state.COM側;
         game.survey();
 
         const auto start = std::chrono::steady_clock::now();
-        const 探索結果 r = com探索(game.context, game.com, game.man);
+        探索結果 r;
+        if (level >= first_search_level) {
+            const search::Position p = search::Position::from_game(game.board, game.log, search::kUpper);
+            r = as_turn(p, engines[turned ? 1 : 0]->search(p, level_limits(level, args, "selfplay")));
+        } else {
+            r = com探索(game.context, game.com, game.man);
+        }
         times[turned ? 1 : 0].push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         window.messages.clear();
@@ -224,7 +251,7 @@ int run_selfplay(const Arguments& args, Io& io) {
 
 const Command selfplay_command{
     .name = "selfplay",
-    .synopsis = "[--levels A,B] [--from FILE] [--entries N] [--board] [--times]",
+    .synopsis = "[--levels A,B] [--from FILE] [--entries N] [--board] [--times] [--nodes N] [--movetime MS]",
     .summary = "let the computer play both armies",
     .details =
         "The computer plays both armies from the starting position (or FILE): the upper\n"
@@ -243,12 +270,16 @@ const Command selfplay_command{
         "  result unfinished (N entries)      the log has no room for another move\n"
         "\n"
         "Options:\n"
-        "  --levels A,B  the levels of the first and the second mover (default 3,3).\n"
+        "  --levels A,B  the levels of the first and the second mover, 1 to 6 (default\n"
+        "                3,3); levels 4 to 6 are the searching engine's.\n"
         "  --from FILE   start from the position in FILE; its upper army moves first.\n"
         "  --entries N   stop when the move log could not take another double move\n"
         "                within N entries, 1..500 (default 500, the log's size).\n"
         "  --board       print the final position after the result, as board text.\n"
-        "  --times       print the median and worst search time of each army.\n",
+        "  --times       print the median and worst search time of each army.\n"
+        "  --nodes N     levels 4 to 6 stop after N nodes a move instead of their time:\n"
+        "                the game is then the same on every run.\n"
+        "  --movetime MS levels 4 to 6 think MS milliseconds a move.\n",
     .options = selfplay_options,
     .min_positional = 0,
     .max_positional = 0,
