@@ -1,0 +1,375 @@
+// bexoru-match: the searching engine of levels 4 to 6 against an engine that
+// speaks the Chess Engine Communication Protocol (HaChu is the reference), from
+// random short openings with colours alternating.
+//
+//   bexoru-match [--engine PATH] [--games N] [--level L | --movetime MS | --nodes N]
+//                [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves]
+//
+// The game is kept by our own rules: every move of the other engine must be
+// one our move generator allows, and every move we send must be accepted by
+// the other engine; a game where either side plays a move the other's rules
+// refuse stops and counts as a dispute, not a win. A game that reaches the
+// move limit is adjudicated on material (a lead of 10 table points wins),
+// else drawn.
+//
+// Board coordinates: our (X, Y) is the other engine's file chr(96 + X) and
+// rank 13 − Y; its first mover is our lower army. A double move is sent as
+// two legs "a1b2,b2c3"; the Lion's pass as "a1a1". The other engine is told
+// "memory 64" before anything else, and is always fed the moves from the
+// starting position (never a set-up board).
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "board/starting_position.h"
+#include "rules/move_execution.h"
+#include "rules/move_logging.h"
+#include "search/agreement.h"
+#include "search/engine.h"
+#include "search/movegen.h"
+
+namespace bexoru {
+namespace {
+
+using search::Move;
+
+class Peer {
+public:
+    explicit Peer(const std::string& path) {
+        int to_child[2], from_child[2];
+        if (pipe(to_child) != 0 || pipe(from_child) != 0) throw std::runtime_error("cannot make pipes");
+        pid_ = fork();
+        if (pid_ < 0) throw std::runtime_error("cannot fork");
+        if (pid_ == 0) {
+            dup2(to_child[0], 0);
+            dup2(from_child[1], 1);
+            const int null = open("/dev/null", O_WRONLY);
+            if (null >= 0) dup2(null, 2);
+            close(to_child[1]);
+            close(from_child[0]);
+            execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(to_child[0]);
+        close(from_child[1]);
+        in_ = to_child[1];
+        out_ = from_child[0];
+    }
+    ~Peer() {
+        send("quit");
+        close(in_);
+        close(out_);
+        int status = 0;
+        for (int i = 0; i < 50 && waitpid(pid_, &status, WNOHANG) == 0; ++i) usleep(20000);
+        if (waitpid(pid_, &status, WNOHANG) == 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, &status, 0);
+        }
+    }
+    Peer(const Peer&) = delete;
+    Peer& operator=(const Peer&) = delete;
+
+    void send(const std::string& line) {
+        const std::string s = line + "\n";
+        if (write(in_, s.data(), s.size()) < 0) return;
+    }
+
+    // The next line, or nothing after `seconds` without one.
+    std::optional<std::string> line(double seconds) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        for (;;) {
+            const auto nl = buffer_.find('\n');
+            if (nl != std::string::npos) {
+                std::string l = buffer_.substr(0, nl);
+                buffer_.erase(0, nl + 1);
+                if (!l.empty() && l.back() == '\r') l.pop_back();
+                return l;
+            }
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0) return std::nullopt;
+            pollfd p{out_, POLLIN, 0};
+            if (poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
+            char chunk[4096];
+            const ssize_t n = read(out_, chunk, sizeof chunk);
+            if (n <= 0) return std::nullopt;
+            buffer_.append(chunk, static_cast<std::size_t>(n));
+        }
+    }
+
+private:
+    pid_t pid_ = -1;
+    int in_ = -1, out_ = -1;
+    std::string buffer_;
+};
+
+std::string square_name(int sq) {
+    return std::string(1, static_cast<char>('a' + search::column_of(sq) - 1)) + std::to_string(13 - search::row_of(sq));
+}
+
+std::string move_name(const search::Position& p, const Move& m) {
+    if (m.is_double()) {
+        if (m.to2 == m.from && p.at(m.to) == 0) return square_name(m.from) + square_name(m.from);  // the pass
+        return square_name(m.from) + square_name(m.to) + "," + square_name(m.to) + square_name(m.to2);
+    }
+    return square_name(m.from) + square_name(m.to) + (m.promote ? "+" : "");
+}
+
+// Reads "f5" style squares from text, in order.
+std::vector<int> squares_in(const std::string& text) {
+    std::vector<int> out;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] >= 'a' && text[i] <= 'l') {
+            std::size_t j = i + 1;
+            int rank = 0;
+            while (j < text.size() && text[j] >= '0' && text[j] <= '9') rank = rank * 10 + (text[j++] - '0');
+            if (j > i + 1 && rank >= 1 && rank <= 12) out.push_back(search::square_of(text[i] - 'a' + 1, 13 - rank));
+            i = j;
+        } else {
+            ++i;
+        }
+    }
+    return out;
+}
+
+// The legal move the other engine's text names, if our rules have one.
+std::optional<Move> parse_move(const search::Position& p, const std::string& text) {
+    const std::vector<int> sq = squares_in(text);
+    const bool promote = text.find('+') != std::string::npos;
+    search::MoveList list;
+    search::generate(p, list, search::Generate::all);
+    for (const Move& m : list) {
+        if (sq.size() == 2 && sq[0] == sq[1]) {
+            if (m.is_double() && m.from == sq[0] && m.to2 == m.from && p.at(m.to) == 0) return m;  // a pass
+        } else if (sq.size() == 2) {
+            if (!m.is_double() && m.from == sq[0] && m.to == sq[1] && (m.promote != 0) == promote) return m;
+        } else if (sq.size() == 4 && sq[1] == sq[2]) {
+            if (m.is_double() && m.from == sq[0] && m.to == sq[1] && m.to2 == sq[3]) return m;
+        }
+    }
+    return std::nullopt;
+}
+
+struct Game {
+    盤面型 board{};
+    棋譜記録 log{};
+    int side = search::kLower;  // the first mover is the lower army
+
+    search::Position position() const { return search::Position::from_game(board, log, side); }
+
+    void play(const search::Position& p, const Move& m) {
+        const int X1 = search::column_of(m.from), Y1 = search::row_of(m.from);
+        const int X2 = search::column_of(m.to), Y2 = search::row_of(m.to);
+        const int code = p.at(m.from);
+        const int now = m.promote ? code + (code > 0 ? 1 : -1) : code;
+        手順保存(board, log, X1, Y1, X2, Y2, code, now);
+        盤上移動(board, X1, Y1, X2, Y2, now);
+        if (m.is_double()) {
+            const int X3 = search::column_of(m.to2), Y3 = search::row_of(m.to2);
+            手順保存(board, log, X2, Y2, X3, Y3, code, code);
+            盤上移動(board, X2, Y2, X3, Y3, code);
+        }
+        side = -side;
+    }
+};
+
+struct Options {
+    std::string engine = "/usr/games/hachu";
+    int games = 2;
+    search::Limits limits;
+    std::string peer_time = "st 1";
+    int max_moves = 300;
+    std::uint64_t seed = 1;
+    bool print_moves = false;
+};
+
+// 1 our win, 0 draw, -1 our loss, 2 dispute; `why` says how it ended.
+int play_game(const Options& o, int number, int our_side, search::Random& rng, std::string& why, int& plies) {
+    Peer peer(o.engine);
+    peer.send("xboard");
+    peer.send("protover 2");
+    peer.send("memory 64");
+    peer.send("new");
+    peer.send("variant chu");
+    peer.send("force");
+    peer.send(o.peer_time);
+    int ping = 0;
+    // Waits for the answer to a ping; false when the engine refused a move before it.
+    auto synced = [&]() {
+        peer.send("ping " + std::to_string(++ping));
+        const std::string want = "pong " + std::to_string(ping);
+        while (auto l = peer.line(30)) {
+            if (l->rfind("Illegal move", 0) == 0 || l->rfind("Error", 0) == 0) return false;
+            if (*l == want) return true;
+        }
+        return false;
+    };
+    if (!synced()) {
+        why = "the other engine did not answer";
+        return 2;
+    }
+
+    Game g;
+    初期配置(g.board);
+    search::Engine ours(32);
+    plies = 0;
+    const int opening = 2;
+    for (;; ++plies) {
+        const search::Position p = g.position();
+        if (p.royals(p.side()) == 0) {
+            why = "royal capture";
+            return p.side() == our_side ? -1 : 1;
+        }
+        if (plies >= o.max_moves || 記録余地(g.log) < 2) {
+            const int lead = p.material(our_side) - p.material(-our_side);
+            why = "move limit, material " + std::to_string(lead);
+            return lead >= 10 ? 1 : lead <= -10 ? -1 : 0;
+        }
+        search::MoveList list;
+        search::generate(p, list, search::Generate::unique);
+        if (list.size == 0) {
+            why = "no legal move";
+            return p.side() == our_side ? -1 : 1;
+        }
+        Move m{};
+        if (plies < opening) {
+            // Random openings: single moves only, so both engines read them alike.
+            std::vector<Move> singles;
+            for (const Move& c : list)
+                if (!c.is_double()) singles.push_back(c);
+            m = singles.empty() ? list[0]
+                                : singles[static_cast<std::size_t>(rng.below(static_cast<int>(singles.size())))];
+        } else if (p.side() == our_side) {
+            m = ours.search(p, o.limits).best;
+        } else {
+            peer.send("go");
+            std::string text;
+            while (auto l = peer.line(600)) {
+                if (l->rfind("move ", 0) == 0) {
+                    text += l->substr(5);
+                    if (!text.empty() && text.back() == ',') continue;  // the second leg follows
+                    break;
+                }
+                if (l->find("resign") != std::string::npos || l->rfind("1-0", 0) == 0 || l->rfind("0-1", 0) == 0) {
+                    why = "the other engine ended the game: " + *l;
+                    return l->find("resign") != std::string::npos ? 1 : 0;
+                }
+            }
+            peer.send("force");
+            const auto parsed = parse_move(p, text);
+            if (!parsed) {
+                why = "dispute: the other engine played '" + text + "', which our rules refuse";
+                return 2;
+            }
+            m = *parsed;
+            if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " peer " << text << '\n';
+            g.play(p, m);
+            continue;
+        }
+        const std::string name = move_name(p, m);
+        if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " ours " << name << '\n';
+        peer.send("usermove " + name);
+        if (!synced()) {
+            why = "dispute: the other engine refused our move '" + name + "'";
+            return 2;
+        }
+        g.play(p, m);
+    }
+}
+
+int run(int argc, char** argv) {
+    Options o;
+    o.limits.movetime_ms = 300;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) throw std::runtime_error(a + " needs a value");
+            return argv[++i];
+        };
+        if (a == "--engine") {
+            o.engine = value();
+        } else if (a == "--games") {
+            o.games = std::stoi(value());
+        } else if (a == "--level") {
+            const int l = std::stoi(value());
+            o.limits.movetime_ms = l <= 4 ? 300 : l == 5 ? 1000 : 5000;
+        } else if (a == "--movetime") {
+            o.limits.movetime_ms = std::stoll(value());
+        } else if (a == "--nodes") {
+            o.limits.nodes = std::stoll(value());
+            o.limits.movetime_ms = 0;
+        } else if (a == "--st") {
+            o.peer_time = "st " + value();
+        } else if (a == "--sd") {
+            o.peer_time = "sd " + value();
+        } else if (a == "--max-moves") {
+            o.max_moves = std::stoi(value());
+        } else if (a == "--seed") {
+            o.seed = std::stoull(value());
+        } else if (a == "--moves") {
+            o.print_moves = true;
+        } else {
+            std::cerr << "usage: bexoru-match [--engine PATH] [--games N] [--level 4|5|6 | --movetime MS | --nodes N]\n"
+                         "                    [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves]\n";
+            return 2;
+        }
+    }
+    search::Random rng(o.seed);
+    int wins = 0, draws = 0, losses = 0, disputes = 0;
+    long total_plies = 0;
+    for (int n = 1; n <= o.games; ++n) {
+        const int our_side = n % 2 == 1 ? search::kLower : search::kUpper;
+        std::string why;
+        int plies = 0;
+        const int r = play_game(o, n, our_side, rng, why, plies);
+        total_plies += plies;
+        (r == 1 ? wins : r == 0 ? draws : r == -1 ? losses : disputes)++;
+        std::cout << "game " << n << ": bexoru " << (our_side < 0 ? "first" : "second") << ", "
+                  << (r == 1    ? "win"
+                      : r == 0  ? "draw"
+                      : r == -1 ? "loss"
+                                : "dispute")
+                  << " (" << why << "), " << plies << " plies" << std::endl;
+    }
+    const int counted = wins + draws + losses;
+    std::cout << "bexoru: " << wins << " wins, " << draws << " draws, " << losses << " losses, " << disputes
+              << " disputes of " << o.games << " games; mean length " << (o.games > 0 ? total_plies / o.games : 0)
+              << " plies\n";
+    if (counted > 0) {
+        const double s = (wins + 0.5 * draws) / counted;
+        const double se = std::sqrt(s * (1 - s) / counted);
+        auto elo = [](double x) {
+            x = std::min(std::max(x, 0.001), 0.999);
+            return -400 * std::log10(1 / x - 1);
+        };
+        std::printf("score %.1f %% of %d counted games; Elo difference %+.0f (95 %% interval %+.0f to %+.0f)\n",
+                    100 * s, counted, elo(s), elo(s - 1.96 * se), elo(s + 1.96 * se));
+    }
+    return 0;
+}
+
+}  // namespace
+}  // namespace bexoru
+
+int main(int argc, char** argv) {
+    signal(SIGPIPE, SIG_IGN);
+    try {
+        return bexoru::run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "bexoru-match: " << e.what() << '\n';
+        return 2;
+    }
+}
