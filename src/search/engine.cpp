@@ -202,19 +202,29 @@ int Engine::pvs(Position& p, int depth, int alpha, int beta, int ply, bool null_
     MoveList list;
     generate(p, list, Generate::unique);
     if (list.size == 0) return -kMate + ply;  // no legal move loses
+    if (ply == 0 && static_cast<std::size_t>(list.size) <= limits_.excluded.size()) {
+        bool all_excluded = true;
+        for (const Move& m : list)
+            all_excluded = all_excluded &&
+                           std::find(limits_.excluded.begin(), limits_.excluded.end(), m) != limits_.excluded.end();
+        if (all_excluded) return -kMate + ply;
+    }
     std::array<int, MoveList::kCapacity> keys;
     order(p, list, keys, hash_move, ply);
 
     const int alpha_in = alpha;
     int best = -kInfinity;
     Move best_move{};
+    int searched = 0;
     for (int i = 0; i < list.size; ++i) {
         pick(list, keys, i);
         const Move m = list[i];
+        if (ply == 0 && std::find(limits_.excluded.begin(), limits_.excluded.end(), m) != limits_.excluded.end())
+            continue;
         const bool quiet = !is_capture(p, m) && !m.promote;
         const Undo u = p.make(m);
         int score;
-        if (i == 0) {
+        if (searched++ == 0) {
             score = -pvs(p, depth - 1, -beta, -alpha, ply + 1, true);
         } else {
             int reduction = 0;
@@ -270,8 +280,11 @@ SearchResult Engine::search(const Position& root_in, const Limits& limits,
 
     Position root = root_in;
     SearchResult result;
-    MoveList root_moves;
-    generate(root, root_moves, Generate::unique);
+    MoveList all_moves, root_moves;
+    generate(root, all_moves, Generate::unique);
+    root_moves.size = 0;
+    for (const Move& m : all_moves)
+        if (std::find(limits.excluded.begin(), limits.excluded.end(), m) == limits.excluded.end()) root_moves.push(m);
     if (root_moves.size == 0) return result;
     result.has_move = true;
     result.best = root_moves[0];

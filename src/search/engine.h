@@ -30,6 +30,7 @@ struct Limits {
     std::int64_t movetime_ms = 0;             // stop after this many milliseconds (0: no limit)
     int depth = 64;                           // the deepest iteration
     const std::atomic<bool>* stop = nullptr;  // set from elsewhere to stop at once
+    std::vector<Move> excluded;               // root moves not to play
 };
 
 struct SearchInfo {

@@ -94,7 +94,7 @@ private:
         if (target == kOff || own(target)) return;
         if (lookback_refuses(target, taken, p_.last_moved())) return;
         if (kind_ == Generate::captures && taken == 0 && target == 0) return;
-        if (kind_ == Generate::unique && taken == 0) {
+        if (kind_ != Generate::all && taken == 0) {
             // A step onto an empty square and on is the single move onto the
             // same square, unless the look-back or the guard rule tells them apart.
             if (to2 != from && !is_lion(target)) return;

@@ -45,7 +45,7 @@ enum class Generate {
     unique,    // leaves out double moves whose result and log look-back another move gives
                // (a step onto an empty square and on, which a single move also plays) and
                // all passes but one
-    captures,  // only moves that capture with either step
+    captures,  // only the moves of `unique` that capture with either step
 };
 
 // Every legal move of the side to move, or only the second steps when one is pending.

@@ -35,6 +35,24 @@ TEST(SearchEngine, TakesTheLastKingAtOnce) {
     EXPECT_GT(r.score, kMateBound);
 }
 
+TEST(SearchEngine, NeverPlaysAnExcludedMove) {
+    Position p;
+    p.set(square_of(6, 5), 駒::金);
+    p.set(square_of(6, 6), -駒::王);
+    p.set(square_of(1, 1), 駒::王);
+    Limits l = nodes(5000);
+    l.excluded.push_back(move_of(6, 5, 6, 6));
+    Engine e(1);
+    const SearchResult r = e.search(p, l);
+    ASSERT_TRUE(r.has_move);
+    EXPECT_NE(r.best, move_of(6, 5, 6, 6));
+    // With every move excluded there is nothing to play.
+    MoveList all;
+    generate(p, all, Generate::unique);
+    l.excluded.assign(all.begin(), all.end());
+    EXPECT_FALSE(e.search(p, l).has_move);
+}
+
 TEST(SearchEngine, TakesTheFreePieceAndNotTheDefendedOne) {
     // An upper Rook may take a lower Gold defended by a Pawn-protected Gold,
     // or a lower Dragon Horse that nothing defends.

@@ -99,6 +99,28 @@ TEST(SearchPosition, TheSearchListReachesEveryPositionOfTheFullList) {
     }
 }
 
+TEST(SearchPosition, TheCaptureListIsTheCapturesOfTheSearchList) {
+    Random rng(13);
+    for (int game = 0; game < 60; ++game) {
+        const RandomGame g = random_game(rng);
+        const Position p = Position::from_game(g.board, g.log, game % 2 == 0 ? kUpper : kLower);
+        MoveList unique, captures;
+        generate(p, unique, Generate::unique);
+        generate(p, captures, Generate::captures);
+        auto takes = [&](const Move& m) {
+            return p.at(m.to) != 0 || (m.is_double() && m.to2 != m.from && p.at(m.to2) != 0);
+        };
+        std::set<std::uint32_t> want, got;
+        for (const Move& m : unique)
+            if (takes(m)) want.insert(m.packed());
+        for (const Move& m : captures) {
+            EXPECT_TRUE(takes(m)) << to_text(m);
+            got.insert(m.packed());
+        }
+        EXPECT_EQ(want, got);
+    }
+}
+
 // Counts moves by the rules: every origin and destination through the move
 // check, promotion by the promotion rules, double moves by asking the second
 // step on the board after the first, each step logged as the game logs it.

@@ -3,14 +3,16 @@
 // random short openings with colours alternating.
 //
 //   bexoru-match [--engine PATH] [--games N] [--level L | --movetime MS | --nodes N]
-//                [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves]
+//                [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves] [--retry]
 //
 // The game is kept by our own rules: every move of the other engine must be
 // one our move generator allows, and every move we send must be accepted by
 // the other engine; a game where either side plays a move the other's rules
 // refuse stops and counts as a dispute, not a win. A game that reaches the
 // move limit is adjudicated on material (a lead of 10 table points wins),
-// else drawn.
+// else drawn. With --retry a move of ours that the other engine refuses is
+// replaced by our next choice instead (each one counted and reported): the
+// game then goes on by the stricter of the two rules.
 //
 // Board coordinates: our (X, Y) is the other engine's file chr(96 + X) and
 // rank 13 − Y; its first mover is our lower army. A double move is sent as
@@ -194,10 +196,12 @@ struct Options {
     int max_moves = 300;
     std::uint64_t seed = 1;
     bool print_moves = false;
+    bool retry = false;
 };
 
 // 1 our win, 0 draw, -1 our loss, 2 dispute; `why` says how it ended.
-int play_game(const Options& o, int number, int our_side, search::Random& rng, std::string& why, int& plies) {
+int play_game(const Options& o, int number, int our_side, search::Random& rng, std::string& why, int& plies,
+              int& refused) {
     Peer peer(o.engine);
     peer.send("xboard");
     peer.send("protover 2");
@@ -253,7 +257,30 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
             m = singles.empty() ? list[0]
                                 : singles[static_cast<std::size_t>(rng.below(static_cast<int>(singles.size())))];
         } else if (p.side() == our_side) {
-            m = ours.search(p, o.limits).best;
+            // A move the other engine refuses is replaced by our next choice
+            // (counted; the game goes on by the stricter rule).
+            search::Limits limits = o.limits;
+            for (int tries = 0;; ++tries) {
+                const search::SearchResult r = ours.search(p, limits);
+                if (!r.has_move) {
+                    why = "no move left that the other engine accepts";
+                    return 2;
+                }
+                m = r.best;
+                const std::string name = move_name(p, m);
+                peer.send("usermove " + name);
+                if (synced()) break;
+                ++refused;
+                if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " refused " << name << '\n';
+                if (!o.retry || tries >= 8) {
+                    why = "dispute: the other engine refused our move '" + name + "'";
+                    return 2;
+                }
+                limits.excluded.push_back(m);
+            }
+            if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " ours " << move_name(p, m) << '\n';
+            g.play(p, m);
+            continue;
         } else {
             peer.send("go");
             std::string text;
@@ -280,7 +307,7 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
             continue;
         }
         const std::string name = move_name(p, m);
-        if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " ours " << name << '\n';
+        if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " opening " << name << '\n';
         peer.send("usermove " + name);
         if (!synced()) {
             why = "dispute: the other engine refused our move '" + name + "'";
@@ -321,20 +348,25 @@ int run(int argc, char** argv) {
             o.seed = std::stoull(value());
         } else if (a == "--moves") {
             o.print_moves = true;
+        } else if (a == "--retry") {
+            o.retry = true;
         } else {
             std::cerr << "usage: bexoru-match [--engine PATH] [--games N] [--level 4|5|6 | --movetime MS | --nodes N]\n"
-                         "                    [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves]\n";
+                         "                    [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves]\n"
+                         "                    [--retry]\n";
             return 2;
         }
     }
     search::Random rng(o.seed);
     int wins = 0, draws = 0, losses = 0, disputes = 0;
     long total_plies = 0;
+    int total_refused = 0;
     for (int n = 1; n <= o.games; ++n) {
         const int our_side = n % 2 == 1 ? search::kLower : search::kUpper;
         std::string why;
-        int plies = 0;
-        const int r = play_game(o, n, our_side, rng, why, plies);
+        int plies = 0, refused = 0;
+        const int r = play_game(o, n, our_side, rng, why, plies, refused);
+        total_refused += refused;
         total_plies += plies;
         (r == 1 ? wins : r == 0 ? draws : r == -1 ? losses : disputes)++;
         std::cout << "game " << n << ": bexoru " << (our_side < 0 ? "first" : "second") << ", "
