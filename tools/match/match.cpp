@@ -290,15 +290,25 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
                     if (!text.empty() && text.back() == ',') continue;  // the second leg follows
                     break;
                 }
-                if (l->find("resign") != std::string::npos || l->rfind("1-0", 0) == 0 || l->rfind("0-1", 0) == 0) {
+                // A result claim: "1-0" the first mover (our lower army) wins, "0-1" the second.
+                const bool first_wins = l->rfind("1-0", 0) == 0, second_wins = l->rfind("0-1", 0) == 0;
+                if (first_wins || second_wins || l->rfind("1/2-1/2", 0) == 0) {
                     why = "the other engine ended the game: " + *l;
-                    return l->find("resign") != std::string::npos ? 1 : 0;
+                    if (!first_wins && !second_wins) return 0;
+                    return (first_wins ? search::kLower : search::kUpper) == our_side ? 1 : -1;
+                }
+                if (l->rfind("resign", 0) == 0) {
+                    why = "the other engine resigned";
+                    return 1;
                 }
             }
             peer.send("force");
             const auto parsed = parse_move(p, text);
             if (!parsed) {
-                why = "dispute: the other engine played '" + text + "', which our rules refuse";
+                why = "dispute: the other engine played '" + text + "', which our rules refuse (";
+                for (const int sq : squares_in(text)) why += std::to_string(p.at(sq)) + " ";
+                why += "on its squares, look-back " + std::to_string(p.last_captured()) + "/" +
+                       std::to_string(p.prev_moved()) + ")";
                 return 2;
             }
             m = *parsed;
@@ -379,7 +389,7 @@ int run(int argc, char** argv) {
     const int counted = wins + draws + losses;
     std::cout << "bexoru: " << wins << " wins, " << draws << " draws, " << losses << " losses, " << disputes
               << " disputes of " << o.games << " games; mean length " << (o.games > 0 ? total_plies / o.games : 0)
-              << " plies\n";
+              << " plies; " << total_refused << " of our moves refused by the other engine and replaced\n";
     if (counted > 0) {
         const double s = (wins + 0.5 * draws) / counted;
         const double se = std::sqrt(s * (1 - s) / counted);
