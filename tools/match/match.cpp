@@ -397,8 +397,15 @@ int run(int argc, char** argv) {
             x = std::min(std::max(x, 0.001), 0.999);
             return -400 * std::log10(1 / x - 1);
         };
-        std::printf("score %.1f %% of %d counted games; Elo difference %+.0f (95 %% interval %+.0f to %+.0f)\n",
-                    100 * s, counted, elo(s), elo(s - 1.96 * se), elo(s + 1.96 * se));
+        if (wins == counted || losses == counted) {
+            // No finite Elo at 0 % or 100 %: the one-sided 95 % bound of a clean sweep of n is 0.05^(1/n).
+            const double bound = std::pow(0.05, 1.0 / counted);
+            std::printf("score %.1f %% of %d counted games; Elo difference %s %+.0f (95 %% bound)\n", 100 * s, counted,
+                        wins == counted ? "above" : "below", wins == counted ? elo(bound) : -elo(bound));
+        } else {
+            std::printf("score %.1f %% of %d counted games; Elo difference %+.0f (95 %% interval %+.0f to %+.0f)\n",
+                        100 * s, counted, elo(s), elo(s - 1.96 * se), elo(s + 1.96 * se));
+        }
     }
     return 0;
 }
