@@ -51,11 +51,21 @@ Engine::Engine(int table_megabytes, EvalWeights weights) : weights_(weights) {
     while (entries * 2 <= want) entries *= 2;
     table_.resize(entries);
     history_.assign(static_cast<std::size_t>(kSquares * kSquares), 0);
+    eval_cache_.assign(std::size_t{1} << 16, {0, 0});
+}
+
+int Engine::static_eval(const Position& p) {
+    auto& slot = eval_cache_[static_cast<std::size_t>(p.hash()) & (eval_cache_.size() - 1)];
+    if (slot.first == p.hash()) return slot.second;
+    const int v = evaluate(p, weights_);
+    slot = {p.hash(), v};
+    return v;
 }
 
 void Engine::clear() {
     std::fill(table_.begin(), table_.end(), Entry{});
     std::fill(history_.begin(), history_.end(), 0);
+    std::fill(eval_cache_.begin(), eval_cache_.end(), std::pair<std::uint64_t, int>{0, 0});
     killers_ = {};
 }
 
@@ -136,7 +146,7 @@ int Engine::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
     constexpr int kLazyMargin = 6 * kPieceUnit;
     const int material = (p.material(p.side()) - p.material(-p.side())) * kPieceUnit;
     if (material - kLazyMargin >= beta) return material - kLazyMargin;
-    const int stand = material + kLazyMargin <= alpha ? material + kLazyMargin : evaluate(p, weights_);
+    const int stand = material + kLazyMargin <= alpha ? material + kLazyMargin : static_eval(p);
     if (stand >= beta) return stand;
     if (ply >= kMaxPly || qdepth <= 0) return stand;
     alpha = std::max(alpha, stand);
@@ -175,7 +185,7 @@ int Engine::pvs(Position& p, int depth, int alpha, int beta, int ply, bool null_
     if (out_of_budget()) return 0;
     path_[static_cast<std::size_t>(ply)] = p.hash();
     if (ply > 0 && repeated(ply)) return 0;
-    if (ply >= kMaxPly - 1) return evaluate(p, weights_);
+    if (ply >= kMaxPly - 1) return static_eval(p);
 
     const bool pv_node = beta - alpha > 1;
     std::uint32_t hash_move = 0;
@@ -190,7 +200,7 @@ int Engine::pvs(Position& p, int depth, int alpha, int beta, int ply, bool null_
 
     // Null move: when even passing keeps the score above beta, the position is good enough.
     if (null_allowed && !pv_node && depth >= 3 && p.pieces(p.side()) >= 6 && beta < kMateBound &&
-        evaluate(p, weights_) >= beta) {
+        static_eval(p) >= beta) {
         const Undo u = p.make_null();
         const int r = depth >= 6 ? 3 : 2;
         const int s = -pvs(p, depth - 1 - r, -beta, -beta + 1, ply + 1, false);

@@ -78,10 +78,13 @@ private:
     Entry* probe(std::uint64_t key);
     void store(std::uint64_t key, Move m, int score, int depth, int bound, int ply);
     bool repeated(int ply) const;
+    int static_eval(const Position& p);
 
     EvalWeights weights_;
     std::vector<Entry> table_;
     std::vector<int> history_;
+    // Evaluations by hash: the same positions come back in every iteration.
+    std::vector<std::pair<std::uint64_t, int>> eval_cache_;
     std::array<std::array<Move, 2>, kMaxPly + 1> killers_{};
     std::array<std::array<Move, kMaxPly + 1>, kMaxPly + 1> pv_{};
     std::array<int, kMaxPly + 1> pv_length_{};
