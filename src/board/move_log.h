@@ -23,8 +23,6 @@ struct 棋譜記録 {
     列 記録_取駒{};    // code that stood on the destination; 0 when it was empty
     int 記録数 = 0;
     int 記録終端 = 0;
-
-    bool 満杯() const { return 記録数 >= 記録最大; }
 };
 
 }  // namespace bexoru

@@ -53,12 +53,6 @@ constexpr int whole_kind(駒コード c) {
     const int a = std::abs(c);
     return a > 最大駒コード ? a / 10 : a;
 }
-constexpr bool is_upper(駒コード c) {
-    return c > 0;
-}
-constexpr bool is_lower(駒コード c) {
-    return c < 0;
-}
 
 struct 駒種 {
     std::string_view label;    // one-character name printed in the last-move text

@@ -1,6 +1,6 @@
 #pragma once
 // Ranging moves: whether the squares strictly between two squares on one
-// straight line are empty. These look only at the line, not at the
+// straight line are empty. This looks only at the line, not at the
 // destination's content nor at which way the mover faces; the move check
 // refuses a destination holding the mover's own piece and restricts
 // directions itself.
@@ -20,15 +20,5 @@ constexpr bool 線上空き(const 盤面型& 盤面, int X1, int Y1, int X2, int
     }
     return true;
 }
-
-// ON for the same column, different rows and nothing between.
-int 移動チェック上下(const 盤面型& 盤面, int X1, int Y1, int X2, int Y2);
-// ON for the same row, different columns and nothing between.
-int 移動チェック左右(const 盤面型& 盤面, int X1, int Y1, int X2, int Y2);
-// ON for a vertical or horizontal line with nothing between.
-int 移動チェック飛車(const 盤面型& 盤面, int X1, int Y1, int X2, int Y2);
-// ON for one diagonal with nothing between. A square and itself are no
-// diagonal move (the original walk would never end there).
-int 移動チェック角(const 盤面型& 盤面, int X1, int Y1, int X2, int Y2);
 
 }  // namespace bexoru

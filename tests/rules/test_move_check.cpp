@@ -142,6 +142,54 @@ TEST(MoveCheck, EveryRangingDirectionStopsAtThePieceInTheWay) {
     }
 }
 
+// A ranging move looks at the squares strictly between: not at the source,
+// not at the destination (an enemy there is taken), not off the line. The
+// Reverse Chariot ranges along its column only, the Boar along its row and
+// diagonals, the Rook along column and row, the Bishop along diagonals.
+TEST(MoveCheck, LinesLookOnlyAtTheSquaresBetween) {
+    struct 例 {
+        const char* name;
+        駒コード mover;
+        std::vector<std::pair<int, int>> enemies;
+        int x1, y1, x2, y2;
+        int expected;
+    };
+    const 例 cases[] = {
+        {"反: adjacent is always open", 駒::反, {}, 6, 6, 6, 7, ON},
+        {"反: down an empty column", 駒::反, {}, 6, 1, 6, 12, ON},
+        {"反: up, blocked in the middle", 駒::反, {{6, 4}}, 6, 9, 6, 2, OFF},
+        {"反: the destination itself is not looked at", 駒::反, {{6, 2}}, 6, 9, 6, 2, ON},
+        {"反: nor the source", 駒::反, {{6, 9}}, 6, 9, 6, 2, ON},
+        {"反: not a column", 駒::反, {}, 6, 6, 7, 6, OFF},
+        {"反: one square is no move", 駒::反, {}, 6, 6, 6, 6, OFF},
+        {"猪: right along an empty row", 駒::猪, {}, 1, 6, 12, 6, ON},
+        {"猪: left, blocked next to the destination", 駒::猪, {{3, 6}}, 9, 6, 2, 6, OFF},
+        {"猪: not a row", 駒::猪, {}, 6, 6, 6, 7, OFF},
+        {"猪: one square is no move", 駒::猪, {}, 6, 6, 6, 6, OFF},
+        {"飛: a column", 駒::飛車, {}, 6, 2, 6, 11, ON},
+        {"飛: a row", 駒::飛車, {}, 2, 6, 11, 6, ON},
+        {"飛: a blocked row", 駒::飛車, {{5, 6}}, 2, 6, 11, 6, OFF},
+        {"飛: a diagonal is not a rook's line", 駒::飛車, {}, 2, 2, 5, 5, OFF},
+        {"飛: one square is no move", 駒::飛車, {}, 6, 6, 6, 6, OFF},
+        {"角: (1,1) to (12,12) over an empty diagonal", 駒::角行, {}, 1, 1, 12, 12, ON},
+        {"角: (1,1) to (12,12) with a piece on (11,11)", 駒::角行, {{11, 11}}, 1, 1, 12, 12, OFF},
+        {"角: (3,5) to (6,2) looks at (4,4)", 駒::角行, {{4, 4}}, 3, 5, 6, 2, OFF},
+        {"角: (3,5) to (6,2) looks at (5,3)", 駒::角行, {{5, 3}}, 3, 5, 6, 2, OFF},
+        {"角: (3,5) to (6,2) not at the destination", 駒::角行, {{6, 2}}, 3, 5, 6, 2, ON},
+        {"角: pieces off the line do not matter", 駒::角行, {{4, 5}, {3, 4}}, 3, 5, 6, 2, ON},
+        {"角: up and left", 駒::角行, {{8, 8}}, 10, 10, 7, 7, OFF},
+        {"角: down and left", 駒::角行, {}, 10, 2, 2, 10, ON},
+        {"角: not a diagonal", 駒::角行, {}, 1, 1, 3, 4, OFF},
+        {"角: a column is not a diagonal", 駒::角行, {}, 1, 1, 1, 4, OFF},
+        {"角: one square is no move", 駒::角行, {}, 6, 6, 6, 6, OFF},
+    };
+    for (const 例& e : cases) {
+        test::規則盤 b;
+        for (auto [x, y] : e.enemies) b.置く(x, y, -駒::歩);
+        EXPECT_EQ(b.可否(e.x1, e.y1, e.x2, e.y2, e.mover), e.expected) << e.name;
+    }
+}
+
 TEST(MoveCheck, JumpsPassOverOwnAndEnemyPieces) {
     // The piece on (6, 6) is boxed in by its eight neighbours.
     const 桝集合 隣 = 線分の桝({{5, 5, 7, 5}, {5, 6, 5, 6}, {7, 6, 7, 6}, {5, 7, 7, 7}});
