@@ -1,19 +1,30 @@
 #pragma once
-// What each kind of piece reaches, as data: the lines it traces and the
-// single squares it steps or jumps to. Everything is written relative to the
-// piece's own forward direction (toward larger rows for the computer, smaller
-// rows for the human); every pattern is the same to the left and the right,
-// so only forward needs turning round for the human's pieces.
+// What each kind of piece reaches, for the influence survey: the lines it
+// traces and the single squares it steps or jumps to, relative to the
+// piece's own forward direction (toward larger rows for the computer,
+// smaller rows for the human). Every pattern is the same to the left and the
+// right, so only forward needs turning round for the human's pieces.
 //
-// A step is entered whatever stands between (so the two-square moves are
-// jumps); a line is traced by the 勢力確定 procedures of lines.h. The King
-// is handled by the survey itself and has no row here.
+// This is the engine's reading of the one move table (rules/move_patterns.h),
+// made once at compile time. The survey reads each row as the move check
+// does, except where it counts differently on purpose:
+// - A line of any length is traced by the 勢力確定 procedures of lines.h,
+//   which go on through the enemy King.
+// - A reach of one or two squares and every jump are steps, entered whatever
+//   stands between: the Horned Falcon's second square straight forward
+//   counts even over a piece, where the move check needs the square between
+//   empty.
+// - The Tokin and the Gold enter through the gold procedure of lines.h.
+// - The Crown Prince reaches its own square as well.
+// - The King has no row here: the survey enters it by its own procedure.
+// - Pseudo codes reach nothing: the survey skips them.
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 
 #include "board/piece.h"
+#include "rules/move_patterns.h"
 
 namespace bexoru::勢力型 {
 
@@ -26,10 +37,6 @@ enum 線 : std::uint8_t {
     線_前斜 = 1 << 4,  // both forward diagonals
     線_後斜 = 1 << 5,  // both backward diagonals
 };
-inline constexpr std::uint8_t 線_縦 = 線_前 | 線_後;
-inline constexpr std::uint8_t 線_横 = 線_左 | 線_右;
-inline constexpr std::uint8_t 線_十字 = 線_縦 | 線_横;
-inline constexpr std::uint8_t 線_斜 = 線_前斜 | 線_後斜;
 
 // One step: dx columns to the right, d前 rows forward.
 struct 一歩 {
@@ -47,66 +54,105 @@ struct 駒勢力 {
 };
 
 namespace detail {
-constexpr 駒勢力 型(std::uint8_t lines, std::initializer_list<一歩> steps = {}) {
-    駒勢力 r;
-    r.線 = lines;
-    for (const 一歩& s : steps) r.歩[r.歩数++] = s;
-    return r;
+
+// Adds the steps of a short reach along the directions (dx, d前) of one kind of line.
+constexpr void 短い到達(駒勢力& r, int 到達, std::initializer_list<一歩> 方向) {
+    for (const 一歩 d : 方向) {
+        for (int k = 1; k <= 到達; ++k) {
+            r.歩[r.歩数++] = {static_cast<std::int8_t>(k * d.dx), static_cast<std::int8_t>(k * d.d前)};
+        }
+    }
 }
-constexpr 駒勢力 金型() {
-    駒勢力 r;
-    r.金型 = true;
-    return r;
+
+// One kind of line: a line bit when it ranges, else steps.
+constexpr void 線を読む(駒勢力& r, int 到達, int 線ビット, std::initializer_list<一歩> 方向) {
+    if (到達 == 到達全) {
+        r.線 = static_cast<std::uint8_t>(r.線 | 線ビット);
+    } else {
+        短い到達(r, 到達, 方向);
+    }
 }
-// Every square of the (2n+1)-square box around the piece; its own square only when asked.
-constexpr 駒勢力 箱(int n, bool 自桝) {
+
+constexpr 駒勢力 読む(const 動き定義& d) {
     駒勢力 r;
-    for (int dx = -n; dx <= n; ++dx) {
-        for (int d = -n; d <= n; ++d) {
-            if (dx == 0 && d == 0 && !自桝) continue;
-            r.歩[r.歩数++] = {static_cast<std::int8_t>(dx), static_cast<std::int8_t>(d)};
+    線を読む(r, d.前, 線_前, {{0, 1}});
+    線を読む(r, d.後, 線_後, {{0, -1}});
+    線を読む(r, d.横, 線_左 | 線_右, {{-1, 0}, {1, 0}});
+    線を読む(r, d.斜前, 線_前斜, {{-1, 1}, {1, 1}});
+    線を読む(r, d.斜後, 線_後斜, {{-1, -1}, {1, -1}});
+    for (int d前 = -2; d前 <= 2; ++d前) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            if (跳びあり(d.跳び, dx, d前))
+                r.歩[r.歩数++] = {static_cast<std::int8_t>(dx), static_cast<std::int8_t>(d前)};
         }
     }
     return r;
 }
 
-inline constexpr 一歩 F{0, 1}, B{0, -1}, L{-1, 0}, R{1, 0}, FL{-1, 1}, FR{1, 1}, BL{-1, -1}, BR{1, -1};
 }  // namespace detail
 
 // Indexed by the absolute code; row 0 (empty) and row 39 (the King) are empty.
 inline constexpr std::array<駒勢力, 最大駒コード + 1> 表 = [] {
-    using namespace detail;
     std::array<駒勢力, 最大駒コード + 1> t{};
-    t[駒::歩] = 型(0, {F});
-    t[駒::と] = 金型();
-    t[駒::香] = 型(線_前);
-    t[駒::白駒] = 型(線_縦 | 線_前斜);
-    t[駒::銅] = 型(0, {B, F, FL, FR});
-    t[駒::横行_成] = t[駒::横行] = 型(線_横, {F, B});
-    t[駒::猪] = 型(線_横 | 線_斜);
-    t[駒::銀] = 型(0, {F, FL, FR, BL, BR});
-    t[駒::竪行_成] = t[駒::竪行] = 型(線_縦, {L, R});
-    t[駒::牛] = 型(線_縦 | 線_斜);
-    t[駒::金] = 金型();
-    t[駒::飛車_成] = t[駒::飛車] = 型(線_十字);
-    t[駒::龍王_成] = t[駒::龍王] = 型(線_十字, {FL, FR, BL, BR});
-    t[駒::鷲] = 型(線_十字 | 線_後斜, {FL, FR, {-2, 2}, {2, 2}});
-    t[駒::豹] = 型(0, {F, FL, FR, B, BL, BR});
-    t[駒::角行_成] = t[駒::角行] = 型(線_斜);
-    t[駒::龍馬_成] = t[駒::龍馬] = 型(線_斜, {F, B, L, R});
-    t[駒::鷹] = 型(線_後 | 線_横 | 線_斜, {F, {0, 2}});
-    t[駒::鳳] = 型(0, {F, B, L, R, {-2, 2}, {2, 2}, {-2, -2}, {2, -2}});
-    t[駒::奔王_成] = t[駒::奔王] = 型(線_十字 | 線_斜);
-    t[駒::反] = 型(線_縦);
-    t[駒::鯨] = 型(線_縦 | 線_後斜);
-    t[駒::虎] = 型(0, {FL, FR, L, R, B, BL, BR});
-    t[駒::鹿] = 型(線_縦, {FL, L, BL, FR, R, BR});
-    t[駒::麒] = 型(0, {FL, FR, BL, BR, {-2, 0}, {2, 0}, {0, 2}, {0, -2}});
-    t[駒::獅子_成] = t[駒::獅子] = 箱(2, false);
-    t[駒::仲] = 型(0, {F, B});
-    t[駒::象_成] = t[駒::象] = 型(0, {F, FL, FR, L, R, BL, BR});
-    t[駒::太子] = 箱(1, true);
+    for (int c = 1; c <= 最大駒コード; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        if (c == 駒::王) continue;
+        if (c == 駒::と || c == 駒::金) {
+            t[i].金型 = true;
+            continue;
+        }
+        t[i] = detail::読む(動き定義表[i]);
+    }
+    t[駒::太子].歩[t[駒::太子].歩数++] = {0, 0};
     return t;
 }();
+
+namespace detail {
+
+// Every square a row enters on an empty board is entered once (no step on
+// another step or on a traced line), or the piece would count twice.
+constexpr bool 一度ずつ(const 駒勢力& r) {
+    constexpr int 幅 = 2 * 盤サイズ + 1;
+    std::array<std::uint8_t, 幅 * 幅> 回数{};
+    auto 入る = [&](int dx, int d前) {
+        return ++回数[static_cast<std::size_t>((dx + 盤サイズ) * 幅 + d前 + 盤サイズ)] == 1;
+    };
+    for (int i = 0; i < r.歩数; ++i) {
+        if (!入る(r.歩[static_cast<std::size_t>(i)].dx, r.歩[static_cast<std::size_t>(i)].d前)) return false;
+    }
+    const struct {
+        int 線ビット, dx, d前;
+    } 線々[] = {{線_前, 0, 1},    {線_後, 0, -1},  {線_左, -1, 0},    {線_右, 1, 0},
+                {線_前斜, -1, 1}, {線_前斜, 1, 1}, {線_後斜, -1, -1}, {線_後斜, 1, -1}};
+    for (const auto& l : 線々) {
+        if ((r.線 & l.線ビット) == 0) continue;
+        for (int k = 1; k <= 盤サイズ; ++k) {
+            if (!入る(k * l.dx, k * l.d前)) return false;
+        }
+    }
+    return true;
+}
+
+// The gold procedure of lines.h enters exactly the squares of the Gold's row.
+constexpr bool 金の形(const 動き定義& d) {
+    const 駒勢力 r = 読む(d);
+    if (r.線 != 0 || r.歩数 != 6) return false;
+    std::uint32_t 集合 = 0;
+    for (int i = 0; i < r.歩数; ++i)
+        集合 |= 跳び桝(r.歩[static_cast<std::size_t>(i)].dx, r.歩[static_cast<std::size_t>(i)].d前);
+    return 集合 == (跳び桝(0, 1) | 跳び桝(-1, 1) | 跳び桝(1, 1) | 跳び桝(-1, 0) | 跳び桝(1, 0) | 跳び桝(0, -1));
+}
+
+constexpr bool 全行一度ずつ() {
+    for (const 駒勢力& r : 表) {
+        if (!一度ずつ(r)) return false;
+    }
+    return true;
+}
+
+}  // namespace detail
+
+static_assert(detail::全行一度ずつ());
+static_assert(detail::金の形(動き定義表[駒::と]) && detail::金の形(動き定義表[駒::金]));
 
 }  // namespace bexoru::勢力型

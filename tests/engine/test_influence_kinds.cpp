@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "board/game_state.h"
+#include "board/move_log.h"
 #include "engine/influence.h"
 #include "engine/lines.h"
 #include "influence_test_board.h"
+#include "rules/move_check.h"
 
 namespace bexoru {
 namespace {
@@ -104,6 +107,34 @@ TEST(InfluenceKinds, HumanForwardIsUpTheBoard) {
     EXPECT_EQ(falcon.MAN勢力(6, 4), 1) << "two squares forward";
     EXPECT_EQ(falcon.MAN勢力(6, 3), 0);
     EXPECT_EQ(falcon.MAN勢力(6, 12), 1) << "line backward";
+}
+
+// The survey and the move check read one move table: on an empty board every
+// piece of either side reaches exactly the squares it may move to, the Crown
+// Prince its own square besides.
+TEST(InfluenceKinds, OnAnEmptyBoardEveryPieceReachesWhereItMayMove) {
+    棋譜記録 記録{};
+    対局状態 状態{};
+    状態.MAN側 = 先手;
+    状態.COM側 = 後手;
+    for (int kind = 1; kind <= 最大駒コード; ++kind) {
+        for (const int side : {+1, -1}) {
+            for (const 桝位置 from : {桝位置{6, 6}, 桝位置{1, 11}, 桝位置{12, 2}, 桝位置{7, 1}}) {
+                const 駒コード c = side * kind;
+                盤面型 b = 盤を作る({{from.X, from.Y, c}});
+                const 勢力表 reach = side > 0 ? COM調査(b).COM勢力 : MAN調査(b).MAN勢力;
+                規則局面 局面{b, 記録, 状態};
+                for (int x = 1; x <= 盤サイズ; ++x) {
+                    for (int y = 1; y <= 盤サイズ; ++y) {
+                        const bool own = kind == 駒::太子 && 桝位置{x, y} == from;
+                        const int expected = own || 移動チェック(局面, from.X, from.Y, x, y, c) == ON ? 1 : 0;
+                        ASSERT_EQ(reach(x, y), expected) << "code " << c << " on (" << from.X << ", " << from.Y
+                                                         << "), square (" << x << ", " << y << ")";
+                    }
+                }
+            }
+        }
+    }
 }
 
 // Squares reached near the edges: a step off the board is skipped, not clipped.
