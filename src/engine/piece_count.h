@@ -1,7 +1,8 @@
 #pragma once
-// How many pieces each army has on the board, as the evaluation's
-// bare-army rule counts them: every code below 0 is the human's, every code
-// above 0 the computer's, royal pieces and pseudo codes alike.
+// How many pieces each army has on the board, as the bare-army rules of the
+// evaluation and of the game's end count them: every code below 0 is the
+// lower army's (the human's), every code above 0 the upper army's (the
+// computer's), royal pieces and pseudo codes alike.
 
 #include "board/board.h"
 

@@ -2,8 +2,8 @@
 // its announcements, on this window's state.
 
 #include "play/form1.h"
+#include "engine/piece_count.h"
 #include "play/com_turn_core.h"
-#include "play/game_end.h"
 
 namespace bexoru {
 
@@ -25,7 +25,11 @@ void Form1::com_ban() {
                   音,
                   port,
                   [this](std::string_view 結果) { 終了(結果); },
-                  [this](int& O_MAN駒数, int& O_COM駒数) { 調査_駒数(盤面, O_MAN駒数, O_COM駒数); }};
+                  [this](int& O_MAN駒数, int& O_COM駒数) {
+                      const 駒数 n = 盤上駒数(盤面);
+                      O_MAN駒数 = n.MAN駒数;
+                      O_COM駒数 = n.COM駒数;
+                  }};
     com_ban実行(c);
     // A full log leaves the turn with the computer, and nothing changed.
     if (状態.手数 != 前の手数) 回復記録更新();

@@ -1,6 +1,6 @@
-// The end of a game: counting the armies, the tests after a person's move,
-// the result announcement with the offer of a new game, and the orderly end
-// of the program.
+// The end of a game: the tests after a person's move, the result
+// announcement with the offer of a new game, and the orderly end of the
+// program.
 
 #include "play/game_end.h"
 
@@ -10,17 +10,6 @@
 #include "engine/mate.h"
 
 namespace bexoru {
-
-void 調査_駒数(const 盤面型& 盤面, int& O_MAN駒数, int& O_COM駒数) {
-    O_MAN駒数 = 0;
-    O_COM駒数 = 0;
-    for (int Y = 1; Y <= 盤サイズ; ++Y) {
-        for (int X = 1; X <= 盤サイズ; ++X) {
-            if (盤面(X, Y) >= 1) ++O_COM駒数;
-            if (盤面(X, Y) <= -1) ++O_MAN駒数;
-        }
-    }
-}
 
 bool 最後の王族を取る(const 盤面型& 盤面, 駒コード 取駒) {
     if (取駒 != 駒::王 && 取駒 != -駒::王 && 取駒 != 駒::太子 && 取駒 != -駒::太子) return false;

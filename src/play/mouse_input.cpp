@@ -7,6 +7,7 @@
 
 #include "play/form1.h"
 #include "engine/influence.h"
+#include "engine/piece_count.h"
 #include "play/double_moves.h"
 #include "play/game_end.h"
 #include "rules/lion_capture_rules.h"
@@ -227,8 +228,7 @@ void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
     状態.クリック段階 = 0;
     ++状態.手数;
     描画.描画_手数(状態.手数, 表示.文字色);
-    int MAN駒数 = 0, COM駒数 = 0;
-    調査_駒数(盤面, MAN駒数, COM駒数);
+    const 駒数 残り駒 = 盤上駒数(盤面);
     音.鳴らす(音.音_駒打);
 
     // The surveys write the royal squares only where they meet the pieces.
@@ -239,7 +239,7 @@ void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
     勢力調査_MAN(盤面, man図);
     勢力調査_COM(盤面, com図);
 
-    if (終局判定(取駒, 一手目の取駒, MAN駒数, COM駒数) == ON) return;
+    if (終局判定(取駒, 一手目の取駒, 残り駒.MAN駒数, 残り駒.COM駒数) == ON) return;
     if (状態.対局モード == 対局_COM) {
         // The person's move is kept before the computer starts to think.
         回復記録更新(状態.COM側);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "board/starting_position.h"
+#include "engine/piece_count.h"
 #include "evaluation_fixture.h"
 
 namespace bexoru {
@@ -161,6 +163,22 @@ TEST(EvalCapture, TradesAndWhatTheCapturerRisks) {
          {80, 210, 150}},
     };
     for (const 三段例& c : cases) 三段で確かめる(c);
+}
+
+// The count behind the bare-army rules, here and at the end of a game.
+TEST(PieceCount, CountsEachArmyRoyalPiecesIncluded) {
+    盤面型 b;
+    初期配置(b);
+    駒数 n = 盤上駒数(b);
+    EXPECT_EQ(n.MAN駒数, 46);
+    EXPECT_EQ(n.COM駒数, 46);
+    b = 盤面型{};
+    b(1, 1) = 39;
+    b(12, 12) = -38;
+    b(6, 6) = -1;
+    n = 盤上駒数(b);
+    EXPECT_EQ(n.MAN駒数, 2);
+    EXPECT_EQ(n.COM駒数, 1);
 }
 
 }  // namespace

@@ -1,29 +1,11 @@
-// Counting the armies and announcing the result.
+// Announcing the result.
 
-#include "board/starting_position.h"
-#include "play/game_end.h"
 #include "play_fixture.h"
 
 namespace bexoru {
 namespace {
 
 using namespace test;
-
-TEST(PieceCount, CountsEachArmyRoyalPiecesIncluded) {
-    盤面型 b;
-    初期配置(b);
-    int man = -1, com = -1;
-    調査_駒数(b, man, com);
-    EXPECT_EQ(man, 46);
-    EXPECT_EQ(com, 46);
-    b = 盤面型{};
-    b(1, 1) = 39;
-    b(12, 12) = -38;
-    b(6, 6) = -1;
-    調査_駒数(b, man, com);
-    EXPECT_EQ(man, 2);
-    EXPECT_EQ(com, 1);
-}
 
 class GameEnd : public PlayTest {};
 
