@@ -12,6 +12,7 @@
 
 #include "board/game_state.h"
 #include "engine/evaluation_trial.h"
+#include "engine/influence.h"
 #include "engine/mate.h"
 #include "engine/piece_count.h"
 #include "engine/positional_surveys.h"
@@ -32,9 +33,7 @@ constexpr int 龍価値 = 駒価値(駒::龍王);  // 22
 
 // The human's last royal piece taken; the computer's royal pieces attacked.
 決着 王族の安否(試行& t, 評価値& S) {
-    if ((t.取得駒 == -駒::王 && !在る(t.MAN太())) || (t.取得駒 == -駒::太子 && !在る(t.MAN王()))) {
-        return 最後の王族を取る;
-    }
+    if (最後の王族を取った(t.取得駒, t.e.man)) return 最後の王族を取る;
     if (t.MAN勢力(t.COM王()) > 0 && !在る(t.COM太())) return 負け;
     if (t.MAN勢力(t.COM太()) > 0) {
         if (!在る(t.COM王())) return 負け;

@@ -149,6 +149,15 @@ void 勢力調査_COM(const 盤面型& 盤面, COM勢力図& 図) {
     }
 }
 
+void 勢力調査_両軍(const 盤面型& 盤面, COM勢力図& com, MAN勢力図& man) {
+    man.MAN王X = 0;
+    man.MAN太X = 0;
+    com.COM王X = 0;
+    com.COM太X = 0;
+    勢力調査_MAN(盤面, man);
+    勢力調査_COM(盤面, com);
+}
+
 void 勢力調査_MAN(const 盤面型& 盤面, MAN勢力図& 図) {
     図.MAN勢力.盤内設定(0);
     図.MAN守最小価値.盤内設定(勢力_なし);

@@ -24,6 +24,24 @@ void 勢力調査_COM(const 盤面型& 盤面, COM勢力図& 図);
 // next to it when no cheaper human piece attacks that piece.
 void 勢力調査_MAN(const 盤面型& 盤面, MAN勢力図& 図);
 
+// Both sides' maps of the position as it stands, from "no royal piece seen":
+// the King's and the Crown Prince's columns of both sides are set to 0 first,
+// so a royal piece no longer on the board reads as absent. (The human Lion's
+// square is not cleared: it stays where the last survey that met a Lion saw it.)
+void 勢力調査_両軍(const 盤面型& 盤面, COM勢力図& com, MAN勢力図& man);
+
+// Whether taking the code 取駒 took its army's last royal piece: its King
+// with no Crown Prince left, or its Crown Prince with no King left. The
+// computer's maps answer for the upper army's codes, the human's for the
+// lower army's; they must be those of the position after the capture, from
+// 勢力調査_両軍.
+constexpr bool 最後の王族を取った(駒コード 取駒, const COM勢力図& com) {
+    return (取駒 == 駒::王 && com.COM太X == 0) || (取駒 == 駒::太子 && com.COM王X == 0);
+}
+constexpr bool 最後の王族を取った(駒コード 取駒, const MAN勢力図& man) {
+    return (取駒 == -駒::王 && man.MAN太X == 0) || (取駒 == -駒::太子 && man.MAN王X == 0);
+}
+
 // The computer piece 駒 on (X1, Y1) reaches (X2, Y2), a square on the board.
 void 勢力調査_敵駒(const 盤面型& 盤面, COM勢力図& 図, int X1, int Y1, int X2, int Y2, 駒コード 駒);
 

@@ -19,12 +19,7 @@ void 探索前調査(規則局面& 局面, COM勢力図& com, MAN勢力図& man,
     const 盤面型& 盤面 = 局面.盤面;
     前.盤面控 = 盤面;
     前.逃道数 = 調査_自王逃道(盤面, com, man);
-    man.MAN王X = 0;
-    man.MAN太X = 0;
-    com.COM王X = 0;
-    com.COM太X = 0;
-    勢力調査_MAN(盤面, man);
-    勢力調査_COM(盤面, com);
+    勢力調査_両軍(盤面, com, man);
     調査_移動不可駒(局面, com, man, 不可);
     前の勢力を写す(前, com, man);
 }

@@ -31,12 +31,6 @@ void 一歩指す(com_ban文脈& c, 規則局面& 局面, const 指し手& 手, 
     c.描画.描画_桝輪郭(c.表示.文字色, 手.移動先X, 手.移動先Y);
 }
 
-// Whether taking this code ends the game: the person's King with no Crown
-// Prince left, or the Crown Prince with no King left.
-bool 最後の王族(const MAN勢力図& man, 駒コード 取得駒) {
-    return (取得駒 == -駒::王 && man.MAN太X == 0) || (取得駒 == -駒::太子 && man.MAN王X == 0);
-}
-
 }  // namespace
 
 void com_ban実行(com_ban文脈& c) {
@@ -77,10 +71,7 @@ void com_ban着手(com_ban文脈& c, const 探索結果& r) {
     c.描画.描画_手数(c.状態.手数, c.表示.文字色);
 
     // The new position's maps.
-    c.man.MAN王X = 0;
-    c.man.MAN太X = 0;
-    勢力調査_COM(c.盤面, c.com);
-    勢力調査_MAN(c.盤面, c.man);
+    勢力調査_両軍(c.盤面, c.com, c.man);
 
     // Announcements and the end of the game; the first that applies.
     if (詰めかMAN(局面, c.com, c.man) == ON) {
@@ -96,7 +87,7 @@ void com_ban着手(com_ban文脈& c, const 探索結果& r) {
         const bool 王族を取った =
             取った駒[0] == -駒::王 || 取った駒[0] == -駒::太子 || 取った駒[1] == -駒::王 || 取った駒[1] == -駒::太子;
         if (王族を取った) {
-            if (最後の王族(c.man, 取った駒[0]) || 最後の王族(c.man, 取った駒[1])) {
+            if (最後の王族を取った(取った駒[0], c.man) || 最後の王族を取った(取った駒[1], c.man)) {
                 c.終了(結果_COM勝ち);
                 return;
             }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "play/form1.h"
+#include "engine/influence.h"
 #include "engine/mate.h"
 
 namespace bexoru {
@@ -43,24 +44,11 @@ void Form1::終了処理() {
     音.全音解放();
 }
 
-namespace {
-
-// Whether a captured code took a side's last royal piece: its King with no
-// Crown Prince left, or its Crown Prince with no King left (the surveys of
-// the new position have just cleared and rewritten the royal squares).
-bool 上の玉が尽きた(駒コード 取駒, const COM勢力図& com) {
-    return (取駒 == 駒::王 && com.COM太X == 0) || (取駒 == 駒::太子 && com.COM王X == 0);
-}
-bool 下の玉が尽きた(駒コード 取駒, const MAN勢力図& man) {
-    return (取駒 == -駒::王 && man.MAN太X == 0) || (取駒 == -駒::太子 && man.MAN王X == 0);
-}
-
-}  // namespace
-
 int Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数) {
-    // A double move can take a royal piece with either step.
-    const bool 上の玉を取った = 上の玉が尽きた(取駒, com図) || 上の玉が尽きた(一手目の取駒, com図);
-    const bool 下の玉を取った = 下の玉が尽きた(取駒, man図) || 下の玉が尽きた(一手目の取駒, man図);
+    // A double move can take a royal piece with either step; the surveys of
+    // the new position have just cleared and rewritten the royal squares.
+    const bool 上の玉を取った = 最後の王族を取った(取駒, com図) || 最後の王族を取った(一手目の取駒, com図);
+    const bool 下の玉を取った = 最後の王族を取った(取駒, man図) || 最後の王族を取った(一手目の取駒, man図);
 
     if (状態.対局モード == 対局_COM) {
         if ((MAN駒数 <= 1 || COM駒数 <= 1) && MAN駒数 > COM駒数) {

@@ -231,13 +231,7 @@ void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
     const 駒数 残り駒 = 盤上駒数(盤面);
     音.鳴らす(音.音_駒打);
 
-    // The surveys write the royal squares only where they meet the pieces.
-    man図.MAN王X = 0;
-    man図.MAN太X = 0;
-    com図.COM王X = 0;
-    com図.COM太X = 0;
-    勢力調査_MAN(盤面, man図);
-    勢力調査_COM(盤面, com図);
+    勢力調査_両軍(盤面, com図, man図);
 
     if (終局判定(取駒, 一手目の取駒, 残り駒.MAN駒数, 残り駒.COM駒数) == ON) return;
     if (状態.対局モード == 対局_COM) {

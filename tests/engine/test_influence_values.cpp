@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "board/starting_position.h"
 #include "engine/influence.h"
@@ -16,6 +17,7 @@ using test::COM調査;
 using test::MAN調査;
 using test::合計;
 using test::盤を作る;
+using test::配置;
 
 bool 全桝(const 勢力表& t, int v) {
     for (int x = 1; x <= 盤サイズ; ++x) {
@@ -189,6 +191,45 @@ TEST(InfluenceValues, RoyalSquaresAreWrittenWhenMetAndKeptWhenGone) {
     EXPECT_EQ(man.MAN王X, 3);
     EXPECT_EQ(man.MAN獅X, 9);
     EXPECT_EQ(com.COM太X, 6);
+    // Surveying both from "no royal piece seen" clears the King and Prince
+    // columns; the Lion's square stays as the last survey saw it.
+    勢力調査_両軍(盤を作る({{5, 12, -39}, {8, 1, 38}}), com, man);
+    EXPECT_EQ((桝位置{man.MAN王X, man.MAN王Y}), (桝位置{5, 12}));
+    EXPECT_EQ(man.MAN太X, 0);
+    EXPECT_EQ(com.COM王X, 0);
+    EXPECT_EQ((桝位置{com.COM太X, com.COM太Y}), (桝位置{8, 1}));
+    EXPECT_EQ((桝位置{man.MAN獅X, man.MAN獅Y}), (桝位置{9, 8}));
+}
+
+// Taking a King or Crown Prince ends the game only when it was its army's
+// last royal piece, as the maps of the position after the capture show.
+TEST(InfluenceValues, TheLastRoyalPieceTaken) {
+    struct 例 {
+        const char* name;
+        std::vector<配置> after;  // the position after the capture
+        駒コード taken;
+        bool last;
+    };
+    const 例 cases[] = {
+        {"the human King, no Prince left", {{7, 1, 39}}, -駒::王, true},
+        {"the human King, the Prince left", {{7, 1, 39}, {6, 12, -38}}, -駒::王, false},
+        {"the human Prince, no King left", {{7, 1, 39}}, -駒::太子, true},
+        {"the human Prince, the King left", {{7, 1, 39}, {6, 12, -39}}, -駒::太子, false},
+        {"the computer's King, no Prince left", {{6, 12, -39}}, 駒::王, true},
+        {"the computer's King, the Prince left", {{6, 12, -39}, {7, 1, 38}}, 駒::王, false},
+        {"the computer's Prince, no King left", {{6, 12, -39}}, 駒::太子, true},
+        {"the computer's Prince, the King left", {{6, 12, -39}, {7, 1, 39}}, 駒::太子, false},
+        {"any other piece", {}, -駒::獅子, false},
+    };
+    for (const 例& e : cases) {
+        // Maps that saw every royal piece before the capture.
+        COM勢力図 com;
+        MAN勢力図 man;
+        勢力調査_両軍(盤を作る({{6, 12, -39}, {5, 12, -38}, {7, 1, 39}, {8, 1, 38}}), com, man);
+        勢力調査_両軍(盤を作る(e.after), com, man);
+        const bool last = e.taken > 0 ? 最後の王族を取った(e.taken, com) : 最後の王族を取った(e.taken, man);
+        EXPECT_EQ(last, e.last) << e.name;
+    }
 }
 
 // A survey rebuilds every map it owns: the result does not depend on what the

@@ -27,10 +27,10 @@ ComTurn::ComTurn(const 盤面型& position, int level) : board(position) {
 }
 
 void ComTurn::survey() {
+    // Fresh maps: no Lion seen before either.
     com = COM勢力図{};
     man = MAN勢力図{};
-    勢力調査_MAN(board, man);
-    勢力調査_COM(board, com);
+    勢力調査_両軍(board, com, man);
 }
 
 int parse_level(std::string_view text, std::string_view what) {

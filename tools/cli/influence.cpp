@@ -30,14 +30,11 @@ std::string_view on_off(int flag) {
 int run_influence(const Arguments& args, Io& io) {
     StudyGame game(load_board(args.positional[0], io));
 
-    // The surveys write a royal square only when they meet the piece; start
-    // from "absent" so a missing piece reads 0 0.
+    // The surveys write a royal or Lion square only when they meet the piece;
+    // fresh maps start from "absent", so a missing piece reads 0 0.
     COM勢力図 com;
     MAN勢力図 man;
-    com.COM王X = com.COM王Y = com.COM太X = com.COM太Y = 0;
-    man.MAN王X = man.MAN王Y = man.MAN太X = man.MAN太Y = man.MAN獅X = man.MAN獅Y = 0;
-    勢力調査_MAN(game.board, man);
-    勢力調査_COM(game.board, com);
+    勢力調査_両軍(game.board, com, man);
 
     std::string out;
     out += map_block("com-reach", com.COM勢力);
