@@ -61,12 +61,18 @@ std::optional<二手目手> 二手目を探す(規則局面& 局面, 評価局�
     }
 }
 
-探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man) {
-    return com探索(局面, com, man, 盤評価);
+探索結果 com探索(const 盤面型& 盤面, const 棋譜記録& 記録, const 対局状態& 状態, const COM勢力図& com,
+                 const MAN勢力図& man) {
+    return com探索(盤面, 記録, 状態, com, man, 盤評価);
 }
 
-探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man, const 評価関数& 評価) {
-    盤面型& 盤面 = 局面.盤面;
+探索結果 com探索(const 盤面型& 元の盤面, const 棋譜記録& 記録, const 対局状態& 状態, const COM勢力図& 元のcom,
+                 const MAN勢力図& 元のman, const 評価関数& 評価) {
+    // Every trial is made on this board and surveyed into these maps.
+    盤面型 盤面 = 元の盤面;
+    COM勢力図 com = 元のcom;
+    MAN勢力図 man = 元のman;
+    規則局面 局面{盤面, 記録, 状態};
     探索結果 r;
     探索前情報 前;
     移動不可情報 不可;

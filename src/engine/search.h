@@ -4,12 +4,12 @@
 // position after it, with the second step of a double mover when the score
 // asks for one.
 //
-// The search is a function of the game state: the board, the move log, the
-// state (its level and 二手目状態) and the influence maps as the last survey
-// left them (the royal squares and the human King's escape squares are read
-// from them before they are rebuilt). It makes and takes back every trial
-// move on the board it is given and leaves the board exactly as it found it;
-// it commits nothing. com_turn_core.h plays its answer.
+// The search is a pure function of the game state: the board, the move log,
+// the state (its level and 二手目状態) and the influence maps as the last
+// survey left them (the human King's escape squares and the human Lion's
+// square are read from them before they are rebuilt). It makes its trial
+// moves and surveys on copies of its own, changes nothing it is given and
+// commits nothing: it returns its decision, and the computer's turn plays it.
 //
 // Order of trial (and so of ties, which keep the first move found): origin
 // column, origin row, destination column, destination row, the unpromoted
@@ -69,17 +69,18 @@ struct 探索結果 {
 // otherwise; 24.1 for the Falcon; the Lion's own code. 空 when none.
 駒コード 二手目を求めるか(const 指し手& 手, 評価値 評価);
 
-// Searches the computer's move. On entry com and man are the maps the last
-// surveys left (those of the position, the human's move just surveyed); on
-// return they are the maps of the last trial position, as the original left
-// them for the second step and for the caller's surveys after the move. The
-// board is the same afterwards (checked after every trial in debug builds).
-// The surveys and copies the search takes once before its first trial: the
-// escape squares, both maps rebuilt with the royal columns reset, the pinned
-// pieces, and the maps of the position before the move.
+// The surveys and copies the search takes once before its first trial, on
+// the board and maps it works on: the escape squares with the maps as they
+// came in, both maps rebuilt with the royal columns reset, the pinned pieces,
+// and the maps of the position before the move.
 void 探索前調査(規則局面& 局面, COM勢力図& com, MAN勢力図& man, 探索前情報& 前, 移動不可情報& 不可);
 
-探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man);
-探索結果 com探索(規則局面& 局面, COM勢力図& com, MAN勢力図& man, const 評価関数& 評価);
+// Searches the computer's move in the position of 盤面, 記録 and 状態. com
+// and man are the maps the last surveys left (those of the position, the
+// human's move just surveyed). Everything it is given stays as it was.
+探索結果 com探索(const 盤面型& 盤面, const 棋譜記録& 記録, const 対局状態& 状態, const COM勢力図& com,
+                 const MAN勢力図& man);
+探索結果 com探索(const 盤面型& 盤面, const 棋譜記録& 記録, const 対局状態& 状態, const COM勢力図& com,
+                 const MAN勢力図& man, const 評価関数& 評価);
 
 }  // namespace bexoru

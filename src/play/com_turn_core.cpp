@@ -40,8 +40,7 @@ void com_ban実行(com_ban文脈& c) {
         return;
     }
     思考中表示(c);
-    規則局面 局面{c.盤面, c.記録, c.状態};
-    const 探索結果 r = com探索(局面, c.com, c.man);
+    const 探索結果 r = com探索(c.盤面, c.記録, c.状態, c.com, c.man);
     com_ban着手(c, r);
 }
 

@@ -54,7 +54,7 @@ TEST(Search, TiesKeepTheFirstMoveInTrialOrder) {
     for (const 順序例& c : cases) {
         探索局面 g(c.board);
         台本評価 eval{c.scores};
-        const 探索結果 r = com探索(g.局面, g.com, g.man, eval.関数());
+        const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man, eval.関数());
         ASSERT_TRUE(r.手) << c.name;
         EXPECT_EQ(*r.手, c.expected) << c.name << ": got " << 手の文字(r.手);
     }
@@ -76,7 +76,7 @@ TEST(Search, PromotionIsChosenOnlyWhenStrictlyBetter) {
     for (const auto& c : cases) {
         探索局面 g({{5, 8, 9}});
         台本評価 eval{{{5, 8, 5, 9, c.plain, 駒::銀}, {5, 8, 5, 9, c.promoted, 駒::竪行_成}}};
-        const 探索結果 r = com探索(g.局面, g.com, g.man, eval.関数());
+        const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man, eval.関数());
         EXPECT_EQ(*r.手, (指し手{5, 8, 5, 9, 駒::銀, c.expected})) << c.name << ": got " << 手の文字(r.手);
         EXPECT_EQ(r.最高評価値, std::max(c.plain, c.promoted)) << c.name;
         std::vector<駒コード> tried;
@@ -89,7 +89,7 @@ TEST(Search, PromotionIsChosenOnlyWhenStrictlyBetter) {
 TEST(Search, APawnReachingTheLastRowIsScoredPromotedOnly) {
     探索局面 g({{5, 11, 1}});
     台本評価 eval;
-    const 探索結果 r = com探索(g.局面, g.com, g.man, eval.関数());
+    const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man, eval.関数());
     ASSERT_EQ(eval.試行.size(), 1u);
     EXPECT_EQ(eval.試行[0].移動駒, 駒::と);
     EXPECT_EQ(*r.手, (指し手{5, 11, 5, 12, 駒::歩, 駒::と}));
@@ -102,7 +102,7 @@ TEST(Search, APawnReachingTheLastRowIsScoredPromotedOnly) {
 TEST(Search, PromotionByCaptureInsideTheZoneIsSeen) {
     探索局面 g({{5, 9, 9}, {5, 10, -1}, {8, 9, 3}, {8, 10, -1}});
     台本評価 eval;
-    com探索(g.局面, g.com, g.man, eval.関数());
+    com探索(g.盤面, g.記録, g.状態, g.com, g.man, eval.関数());
     auto codes_tried = [&](int X1, int Y1, int X2, int Y2) {
         std::vector<駒コード> v;
         for (const auto& t : eval.試行)
@@ -137,7 +137,7 @@ TEST(Search, StopsAtACaptureOfTheHumanKingThatBecomesBest) {
     for (const auto& c : cases) {
         探索局面 g(board);
         台本評価 eval{c.scores};
-        const 探索結果 r = com探索(g.局面, g.com, g.man, eval.関数());
+        const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man, eval.関数());
         EXPECT_EQ(*r.手, c.expected) << c.name << ": got " << 手の文字(r.手);
         const bool later_tried =
             std::any_of(eval.試行.begin(), eval.試行.end(), [](const auto& t) { return t.X1 == 10; });
@@ -153,7 +153,7 @@ TEST(Search, NoLegalMoveGivesNoMove) {
     // Upper Pawns on their last row have nowhere to go.
     探索局面 g({{5, 12, 1}, {6, 12, 1}, {6, 1, -39}});
     台本評価 eval;
-    const 探索結果 r = com探索(g.局面, g.com, g.man, eval.関数());
+    const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man, eval.関数());
     EXPECT_FALSE(r.手);
     EXPECT_EQ(r.試行数, 0);
     EXPECT_EQ(r.二手目駒, 空);
@@ -176,10 +176,31 @@ TEST(Search, LeavesTheBoardAsItFoundIt) {
             const bool lion_capture = X1 == 6 && Y1 == 5 && X2 == 6 && Y2 == 6 && 取得駒 == -9;
             return asks_second_step && lion_capture ? 点(1000) : 点(0);
         };
-        const 探索結果 r = com探索(g.局面, g.com, g.man, meddling);
+        const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man, meddling);
         EXPECT_TRUE(g.盤面 == before) << "second step asked: " << asks_second_step;
         EXPECT_EQ(r.二手目.has_value(), asks_second_step);
     }
+}
+
+// The search is a pure function: the board, the log, the state and the maps
+// it is given are as they were, with the real evaluation (which rebuilds maps
+// inside its rules) and a move that asks for a second step.
+TEST(Search, ChangesNothingItIsGiven) {
+    探索局面 g({{6, 5, 34}, {6, 6, -9}, {3, 3, 9}, {8, 2, 39}, {9, 2, 38}, {6, 10, -39}, {2, 10, -15}, {9, 9, -34}});
+    g.com.COM太X = 1;  // a stale royal square, which the search clears in its own copy
+    const 盤面型 board = g.盤面;
+    const COM勢力図 com = g.com;
+    const MAN勢力図 man = g.man;
+    const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man);
+    ASSERT_TRUE(r.手);
+    EXPECT_EQ(*r.手, (指し手{6, 5, 6, 6, 34, 34})) << "the Lion takes the Silver";
+    EXPECT_TRUE(r.二手目) << "and steps on";
+    EXPECT_TRUE(g.盤面 == board);
+    EXPECT_TRUE(g.com == com);
+    EXPECT_TRUE(g.man == man);
+    EXPECT_EQ(g.記録.記録数, 0);
+    EXPECT_EQ(g.記録.記録終端, 0);
+    EXPECT_EQ(g.状態.二手目状態, 1);
 }
 
 // A Falcon on (6, 6) takes the Silver in front of it with a score that asks
@@ -199,7 +220,7 @@ TEST(Search, SecondStepIsSearchedAfterTheFirstStep) {
         }
         return script(e, 取得駒, 移動駒, X1, Y1, X2, Y2);
     };
-    const 探索結果 r = com探索(g.局面, g.com, g.man, watching);
+    const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man, watching);
     EXPECT_EQ(*r.手, (指し手{6, 6, 6, 7, 24, 24}));
     EXPECT_EQ(r.二手目駒, 擬_鷹);
     ASSERT_TRUE(r.二手目);

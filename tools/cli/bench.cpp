@@ -78,7 +78,7 @@ int run_bench(const Arguments& args, Io& io) {
             for (int i = 0; i < repeat; ++i) {
                 ComTurn turn(p.board, level);
                 const auto start = std::chrono::steady_clock::now();
-                r = com探索(turn.context, turn.com, turn.man);
+                r = com探索(turn.board, turn.log, turn.state, turn.com, turn.man);
                 runs.push_back(
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
             }

@@ -141,7 +141,7 @@ int run_com(const Arguments& args, Io& io) {
         }
     }
     ComTurn turn(position, level);
-    const 探索結果 r = com探索(turn.context, turn.com, turn.man);
+    const 探索結果 r = com探索(turn.board, turn.log, turn.state, turn.com, turn.man);
     io.out << format_search_result(r);
     return exit_ok;
 }

@@ -28,7 +28,6 @@ struct ComTurn {
     対局状態 state{};
     COM勢力図 com{};
     MAN勢力図 man{};
-    規則局面 context{board, log, state};
 
     ComTurn(const 盤面型& position, int level);
     ComTurn(const ComTurn&) = delete;

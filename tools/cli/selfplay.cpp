@@ -204,7 +204,7 @@ int run_selfplay(const Arguments& args, Io& io) {
             const search::Position p = search::Position::from_game(game.board, game.log, search::kUpper);
             r = as_turn(p, engines[turned ? 1 : 0]->search(p, level_limits(level, args, "selfplay")));
         } else {
-            r = com探索(game.context, game.com, game.man);
+            r = com探索(game.board, game.log, game.state, game.com, game.man);
         }
         times[turned ? 1 : 0].push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
