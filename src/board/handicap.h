@@ -18,9 +18,10 @@ struct ハンデ駒 {
 };
 
 // The pieces in the order they leave the board: Kirin, Phoenix, Lion, Queen.
-inline constexpr std::array<ハンデ駒, ハンデ上限> 上手ハンデ駒{{{7, 2, 32}, {6, 2, 25}, {7, 3, 34}, {6, 3, 27}}};
+inline constexpr std::array<ハンデ駒, ハンデ上限> 上手ハンデ駒{
+    {{7, 2, 駒::麒}, {6, 2, 駒::鳳}, {7, 3, 駒::獅子}, {6, 3, 駒::奔王}}};
 inline constexpr std::array<ハンデ駒, ハンデ上限> 下手ハンデ駒{
-    {{6, 11, -32}, {7, 11, -25}, {6, 10, -34}, {7, 10, -27}}};
+    {{6, 11, -駒::麒}, {7, 11, -駒::鳳}, {6, 10, -駒::獅子}, {7, 10, -駒::奔王}}};
 
 // The one square a step of the grade from 旧レベル to 新レベル (one apart,
 // both within ±ハンデ上限) changes, with the code it holds afterwards: 空

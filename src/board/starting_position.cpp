@@ -2,14 +2,17 @@
 
 namespace bexoru {
 
-namespace {
-// The upper army's back three rows and its two Go-betweens, row by row from row 1.
-constexpr int 上段[3][盤サイズ] = {
-    {3, 19, 5, 9, 13, 37, 39, 13, 9, 5, 19, 3},
-    {28, 0, 21, 0, 30, 25, 32, 30, 0, 21, 0, 28},
-    {7, 11, 15, 23, 17, 27, 34, 17, 23, 15, 11, 7},
+namespace 初期配置表 {
+using namespace 駒;
+// The upper army's back three rows, row by row from row 1.
+// clang-format off
+constexpr 駒コード 上段[3][盤サイズ] = {
+    {香,   豹,   銅,   銀,   金,   象,   王,   金,   銀,   銅,   豹,   香},
+    {反,   空,   角行, 空,   虎,   鳳,   麒,   虎,   空,   角行, 空,   反},
+    {横行, 竪行, 飛車, 龍馬, 龍王, 奔王, 獅子, 龍王, 龍馬, 飛車, 竪行, 横行},
 };
-}  // namespace
+// clang-format on
+}  // namespace 初期配置表
 
 void 初期配置(盤面型& 盤面) {
     for (int Y = 1; Y <= 盤サイズ; ++Y) {
@@ -19,7 +22,7 @@ void 初期配置(盤面型& 盤面) {
     }
     for (int r = 0; r < 3; ++r) {
         for (int X = 1; X <= 盤サイズ; ++X) {
-            const int c = 上段[r][X - 1];
+            const 駒コード c = 初期配置表::上段[r][X - 1];
             盤面(X, r + 1) = c;
             盤面(盤サイズ + 1 - X, 盤サイズ - r) = -c;  // turned by 180 degrees
         }

@@ -59,11 +59,11 @@ struct 危険調査 {
     const int com = d.COM勢力(s);
     評価値 R = 0;
     if (在る(d.COM王) && 近い(s, d.COM王, 1, 1)) {
-        R -= 5 * man;
+        R -= 点(0.5) * man;
         if (com == 1 && man > 1) R -= 点(10);
     }
     if (com == 0 && s.Y < 4) {
-        R -= 1;
+        R -= 点(0.1);
         if (d.自守駒(s.X, s.Y) == ON) R -= 点(10);
     }
     if (s.Y < 4 && d.e.局面.盤面(s.X, s.Y + 1) == -駒::歩 && man >= com) {
@@ -122,7 +122,7 @@ struct 危険調査 {
     if (縦の走り駒(c) && s.X == d.COM王.X) R -= 点(1);
     const bool 王の桝 = s == 桝位置{e.man.MAN王X, e.man.MAN王Y};
     if (d.T安全 && (d.MAN勢力(s) == 0 || 王の桝) && 移動チェック(d.e.局面, d.T.X, d.T.Y, s.X, s.Y, d.移動駒) == ON) {
-        R += 1;
+        R += 点(0.1);
         ++d.両取り数;
         if (-c < d.両取り最小) d.両取り最小 = -c;
     }

@@ -7,8 +7,8 @@
 // such squares too: the surveys never reset them, so a cheapest-value map
 // holds 0 there, and a plain read would take that for a piece worth 0.
 //
-// Scores are in tenths (score.h): a rule worth 0.5 adds 5, a rule worth 1
-// adds 10.
+// Scores are in tenths (score.h), and every rule writes its worth with 点: a
+// rule worth 0.5 adds 点(0.5), that is 5; a rule worth 1 adds 点(1), 10.
 
 #include "board/board.h"
 #include "engine/evaluation.h"

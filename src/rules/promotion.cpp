@@ -6,12 +6,21 @@ namespace bexoru {
 
 namespace {
 
-// The rows where each army promotes.
+// Each army promotes in the four rows next to the opponent's side: the upper
+// army from row 9 down to its last row, 12; the lower army from row 4 up to
+// its last row, 1.
+constexpr int 成り陣段数 = 4;
+constexpr int 上軍の最終段 = 盤サイズ;
+constexpr int 上軍の成り陣入口 = 上軍の最終段 - 成り陣段数 + 1;
+constexpr int 下軍の最終段 = 1;
+constexpr int 下軍の成り陣入口 = 下軍の最終段 + 成り陣段数 - 1;
+static_assert(上軍の成り陣入口 == 9 && 下軍の成り陣入口 == 4);
+
 constexpr bool 上軍の成り陣(int Y) {
-    return Y >= 9 && Y <= 盤サイズ;
+    return Y >= 上軍の成り陣入口 && Y <= 上軍の最終段;
 }
 constexpr bool 下軍の成り陣(int Y) {
-    return Y >= 1 && Y <= 4;
+    return Y >= 下軍の最終段 && Y <= 下軍の成り陣入口;
 }
 
 }  // namespace
@@ -22,13 +31,11 @@ int 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, �
     const 駒コード 先の駒 = 盤面.at(X2, Y2);
     bool 成れる = false;
     if (移動駒 > 0) {
-        // The upper army promotes in rows 9..12 and its last row is 12.
-        const bool 入る = Y1 < 9;
-        成れる = 上軍の成り陣(Y2) && (歩香 ? Y2 == 盤サイズ || 入る : 先の駒 <= -1 || 入る);
+        const bool 入る = Y1 < 上軍の成り陣入口;
+        成れる = 上軍の成り陣(Y2) && (歩香 ? Y2 == 上軍の最終段 || 入る : 先の駒 <= -1 || 入る);
     } else {
-        // The lower army promotes in rows 1..4 and its last row is 1.
-        const bool 入る = Y1 > 4;
-        成れる = 下軍の成り陣(Y2) && (歩香 ? Y2 == 1 || 入る : 先の駒 >= 1 || 入る);
+        const bool 入る = Y1 > 下軍の成り陣入口;
+        成れる = 下軍の成り陣(Y2) && (歩香 ? Y2 == 下軍の最終段 || 入る : 先の駒 >= 1 || 入る);
     }
     if (!成れる) return OFF;
     成駒結果 = 移動駒 + sign_of(移動駒);
@@ -38,7 +45,7 @@ int 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, �
 int 移動後チェック(int Y2, 駒コード 移動駒) {
     const bool 上の歩香 = 移動駒 == 駒::歩 || 移動駒 == 駒::香;
     const bool 下の歩香 = 移動駒 == -駒::歩 || 移動駒 == -駒::香;
-    if ((上の歩香 && Y2 == 盤サイズ) || (下の歩香 && Y2 == 1)) return OFF;
+    if ((上の歩香 && Y2 == 上軍の最終段) || (下の歩香 && Y2 == 下軍の最終段)) return OFF;
     return ON;
 }
 
