@@ -59,7 +59,7 @@ struct 手番 {
                 if (c < 1) continue;
                 for (int tx = 1; tx <= 盤サイズ; ++tx) {
                     for (int ty = 1; ty <= 盤サイズ; ++ty) {
-                        if (移動チェック(局面, x, y, tx, ty, c) != ON) continue;
+                        if (!移動チェック(局面, x, y, tx, ty, c)) continue;
                         試行手 t{x, y, tx, ty, c, 盤面(tx, ty), {}, {}};
                         指す(t);
                         勢力調査_MAN(盤面, t.man);

@@ -6,7 +6,6 @@
 
 #include <cstdlib>
 
-#include "board/game_state.h"
 #include "engine/evaluation.h"
 #include "engine/evaluation_trial.h"
 #include "engine/positional_surveys.h"
@@ -50,7 +49,7 @@ struct 危険調査 {
 
     int COM勢力(桝位置 s) const { return 数(e.com.COM勢力, s); }
     int MAN勢力(桝位置 s) const { return 数(e.man.MAN勢力, s); }
-    int 自守駒(int x, int y) const { return 調査_自守駒MAN_直進駒(e.局面, x, y); }
+    bool 自守駒(int x, int y) const { return 調査_自守駒MAN_直進駒(e.局面, x, y); }
 };
 
 // An empty square the human attacks.
@@ -64,11 +63,11 @@ struct 危険調査 {
     }
     if (com == 0 && s.Y < 4) {
         R -= 点(0.1);
-        if (d.自守駒(s.X, s.Y) == ON) R -= 点(10);
+        if (d.自守駒(s.X, s.Y)) R -= 点(10);
     }
     if (s.Y < 4 && d.e.局面.盤面(s.X, s.Y + 1) == -駒::歩 && man >= com) {
         R -= 点(30);
-        if (d.自守駒(s.X, s.Y + 1) == ON) R -= 点(70);
+        if (d.自守駒(s.X, s.Y + 1)) R -= 点(70);
     }
     return R;
 }
@@ -88,7 +87,7 @@ struct 危険調査 {
     if (man == 0) return R;
     const int com = d.COM勢力(s);
     const 桝位置 A{数(e.man.MAN攻最小X, s), 数(e.man.MAN攻最小Y, s)};  // the cheapest attacker
-    const bool A自由 = 数(e.不可.MAN移動不可, A) == OFF;
+    const bool A自由 = 数(e.不可.MAN移動不可, A) == 0;
     const int 攻 = std::abs(最小値(e.man.MAN攻最小価値, s));
     const int 攻前 = 最小値(e.前.MAN攻最小価値_前, s);
     const int 守 = 最小値(e.com.COM守最小価値, s);
@@ -100,7 +99,7 @@ struct 危険調査 {
         if (A自由) {
             if (man > com && 守 >= 攻) R -= 点(c);
             const 桝位置 下{s.X, s.Y + 1};
-            if (s.Y <= 3 && com == man && e.局面.盤面(下.X, 下.Y) != 空 && d.自守駒(下.X, 下.Y) == ON) {
+            if (s.Y <= 3 && com == man && e.局面.盤面(下.X, 下.Y) != 空 && d.自守駒(下.X, 下.Y)) {
                 R -= 点(c + std::abs(最小値(e.man.MAN攻最小価値, 下)));
             }
         }
@@ -121,7 +120,7 @@ struct 危険調査 {
     if (数(e.前.COM勢力_前, s) == 0 && d.COM勢力(s) > 0 && 在る(d.COM王) && 近い(s, d.COM王, 2, 2)) R += 点(15);
     if (縦の走り駒(c) && s.X == d.COM王.X) R -= 点(1);
     const bool 王の桝 = s == 桝位置{e.man.MAN王X, e.man.MAN王Y};
-    if (d.T安全 && (d.MAN勢力(s) == 0 || 王の桝) && 移動チェック(d.e.局面, d.T.X, d.T.Y, s.X, s.Y, d.移動駒) == ON) {
+    if (d.T安全 && (d.MAN勢力(s) == 0 || 王の桝) && 移動チェック(d.e.局面, d.T.X, d.T.Y, s.X, s.Y, d.移動駒)) {
         R += 点(0.1);
         ++d.両取り数;
         if (-c < d.両取り最小) d.両取り最小 = -c;

@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <optional>
 
-#include "board/game_state.h"
 #include "engine/evaluation_trial.h"
 #include "engine/influence.h"
 #include "engine/mate.h"
@@ -48,7 +47,7 @@ constexpr int 龍価値 = 駒価値(駒::龍王);  // 22
     const 桝位置 T = t.T;
     const 桝位置 王 = t.MAN王();
     if (t.COM勢力(王) == 0 && t.COM勢力(t.MAN太()) == 0) return std::nullopt;
-    if (詰めかMAN(t.e.局面, t.e.com, t.e.man) == ON) return t.移動駒 == 駒::歩 ? 負け : 詰み;
+    if (詰めかMAN(t.e.局面, t.e.com, t.e.man)) return t.移動駒 == 駒::歩 ? 負け : 詰み;
     if (t.MAN攻最小価値(T) == 王価値 && t.COM勢力(T) > 0) S += 点(50);
     // A check from diagonally beside the King, backed by a Dragon King on the
     // King's file or rank.
@@ -104,7 +103,7 @@ void 釘付けの攻め駒(試行& t, 評価値& S) {
     const bool 別の筋 = (A.Y == 王.Y && T.Y != 王.Y) || (A.X == 王.X && T.X != 王.X) ||
                         (A.X != 王.X && A.Y != 王.Y && (T.Y == 王.Y || T.X == 王.X));
     if (!別の筋) return;
-    if (移動チェック(t.e.局面, T.X, T.Y, A.X, A.Y, t.e.評価移動駒) != ON) return;
+    if (!移動チェック(t.e.局面, T.X, T.Y, A.X, A.Y, t.e.評価移動駒)) return;
     if (t.駒(t.COM攻最小_前(A)) == 空) return;  // the piece that attacked A before has gone
     S += 点(std::abs(t.駒(A)));
 }

@@ -29,8 +29,8 @@ inline void 前の勢力を写す(探索前情報& 前, const COM勢力図& com,
 
 // What the pinned-piece survey found (調査_移動不可駒), before the search.
 struct 移動不可情報 {
-    勢力表 MAN移動不可;     // 1 where a human piece is pinned to the human King
-    int COM移動不可有 = 0;  // ON when some computer piece is pinned to its King
+    勢力表 MAN移動不可;          // 1 where a human piece is pinned to the human King
+    bool COM移動不可有 = false;  // some computer piece is pinned to its King
 };
 
 // One evaluation's world. The board in 局面 carries the trial move; com and man

@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdlib>
 
-#include "board/game_state.h"
 #include "engine/evaluation_trial.h"
 #include "engine/influence.h"
 #include "engine/positional_surveys.h"
@@ -174,7 +173,7 @@ void 歩_取り(試行& t, 評価値& S) {
 }
 
 評価値 王の逃げ場(試行& t, 評価値 S) {
-    if (t.e.不可.COM移動不可有 == ON) S += 点(10);
+    if (t.e.不可.COM移動不可有) S += 点(10);
     if (t.COM勢力(t.T) > t.COM勢力_前(t.T)) S += 点(1);
     if (移動可場所数(t, t.T, 駒::王) < 2) return S - 点(1);
     return S;

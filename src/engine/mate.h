@@ -19,25 +19,25 @@
 
 namespace bexoru {
 
-// ON when the human's sole royal piece is mated after the computer's move.
-int 詰めかMAN(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
-// ON when the human King (-39) on (MAN王X, MAN王Y) is mated.
-int 詰めかMAN_王(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
-// ON when the human Crown Prince (-38) on (MAN太X, MAN太Y) is mated.
-int 詰めかMAN_太(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
-// ON when some computer piece can move onto (MAN王X, MAN王Y) on the board as it stands.
-int 詰めかMAN_COM王移動(規則局面& 局面, const MAN勢力図& man);
-// ON when some computer piece can move onto (MAN太X, MAN太Y) on the board as it stands.
-int 詰めかMAN_COM太移動(規則局面& 局面, const MAN勢力図& man);
+// Whether the human's sole royal piece is mated after the computer's move.
+bool 詰めかMAN(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
+// Whether the human King (-39) on (MAN王X, MAN王Y) is mated.
+bool 詰めかMAN_王(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
+// Whether the human Crown Prince (-38) on (MAN太X, MAN太Y) is mated.
+bool 詰めかMAN_太(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
+// Whether some computer piece can move onto (MAN王X, MAN王Y) on the board as it stands.
+bool 詰めかMAN_COM王移動(規則局面& 局面, const MAN勢力図& man);
+// Whether some computer piece can move onto (MAN太X, MAN太Y) on the board as it stands.
+bool 詰めかMAN_COM太移動(規則局面& 局面, const MAN勢力図& man);
 
-// ON when the computer's sole royal piece is mated after the human's move.
+// Whether the computer's sole royal piece is mated after the human's move.
 // Each trial defence is judged by a human survey of the trial position, made
 // into a scratch copy: the maps passed in are left as they are.
-int 詰めかCOM(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
-// ON when the computer's King (39) on (COM王X, COM王Y) is mated.
-int 詰めかCOM_王(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
-// ON when the computer's Crown Prince (38) on (COM太X, COM太Y) is mated.
-int 詰めかCOM_太(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
+bool 詰めかCOM(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
+// Whether the computer's King (39) on (COM王X, COM王Y) is mated.
+bool 詰めかCOM_王(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
+// Whether the computer's Crown Prince (38) on (COM太X, COM太Y) is mated.
+bool 詰めかCOM_太(規則局面& 局面, const COM勢力図& com, const MAN勢力図& man);
 
 // The squares next to the human King that are on the board, empty and not
 // reached by any computer piece (0..8); 0 when the human has no King.

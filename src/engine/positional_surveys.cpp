@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 
-#include "board/game_state.h"
 #include "engine/evaluation.h"
 #include "rules/candidate_squares.h"
 
@@ -55,7 +54,7 @@ struct 駒一覧 {
 bool 王に届く(規則局面& 局面, const 駒一覧& l, 桝位置 王) {
     for (int i = 0; i < l.数; ++i) {
         const 桝位置 s = l.桝[static_cast<std::size_t>(i)];
-        if (移動チェック(局面, s.X, s.Y, 王.X, 王.Y, 局面.盤面(s.X, s.Y)) == ON) return true;
+        if (移動チェック(局面, s.X, s.Y, 王.X, 王.Y, 局面.盤面(s.X, s.Y))) return true;
     }
     return false;
 }
@@ -75,7 +74,7 @@ int 調査_移動可場所数(規則局面& 局面, const COM勢力図& com, con
     int 数 = 0;
     for (int x = x1; x <= x2; ++x) {
         for (int y = y1; y <= y2; ++y) {
-            if (移動チェック(局面, X, Y, x, y, p) == ON && 敵勢力(x, y) == 0) ++数;
+            if (移動チェック(局面, X, Y, x, y, p) && 敵勢力(x, y) == 0) ++数;
         }
     }
     return 数;
@@ -94,11 +93,11 @@ int 調査_周辺状況(const 盤面型& 盤面, int X, int Y) {
     return 結果;
 }
 
-int 調査_自守駒MAN_直進駒(規則局面& 局面, int X, int Y) {
+bool 調査_自守駒MAN_直進駒(規則局面& 局面, int X, int Y) {
     盤面型& 盤面 = 局面.盤面;
     const 駒コード 元 = 盤面(X, Y);
     盤面(X, Y) = 空;
-    int 答 = OFF;
+    bool 答 = false;
     for (int y = Y + 1; y <= 盤サイズ; ++y) {
         const 駒コード c = 盤面(X, y);
         if (c >= 1) break;
@@ -119,18 +118,18 @@ void 調査_移動不可駒(規則局面& 局面, const COM勢力図& com, const
     const 駒一覧 MAN釘 = 釘付け駒一覧(盤面, -1);
     const 桝位置 MAN王{man.MAN王X, man.MAN王Y};
     const 桝位置 COM王{com.COM王X, com.COM王Y};
-    結果.COM移動不可有 = OFF;
+    結果.COM移動不可有 = false;
     結果.MAN移動不可 = 勢力表{};
     for (int x = 1; x <= 盤サイズ; ++x) {
         for (int y = 1; y <= 盤サイズ; ++y) {
             const 駒コード c = 盤面(x, y);
             if (c == 空) continue;
-            if (c >= 1 && 結果.COM移動不可有 == ON) continue;  // the flag is all the computer's side gives
+            if (c >= 1 && 結果.COM移動不可有) continue;  // the flag is all the computer's side gives
             盤面(x, y) = 空;
             if (c <= -1) {
                 if (王に届く(局面, COM釘, MAN王)) 結果.MAN移動不可(x, y) = 1;
             } else if (王に届く(局面, MAN釘, COM王)) {
-                結果.COM移動不可有 = ON;
+                結果.COM移動不可有 = true;
             }
             盤面(x, y) = c;
         }

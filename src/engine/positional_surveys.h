@@ -25,9 +25,9 @@ int 調査_移動可場所数(規則局面& 局面, const COM勢力図& com, con
 // Only neighbours in columns and rows 1..9 are looked at: 0 to -8.
 int 調査_周辺状況(const 盤面型& 盤面, int X, int Y);
 
-// ON when, with (X, Y) emptied, the first human Lance, Rook or Dragon King
-// below it in its column (toward row 12) could move onto it, and no computer
-// piece stands between; OFF otherwise.
-int 調査_自守駒MAN_直進駒(規則局面& 局面, int X, int Y);
+// Whether, with (X, Y) emptied, the first human Lance, Rook or Dragon King
+// below it in its column (toward row 12) could move onto it, with no computer
+// piece between.
+bool 調査_自守駒MAN_直進駒(規則局面& 局面, int X, int Y);
 
 }  // namespace bexoru

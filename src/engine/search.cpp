@@ -97,15 +97,15 @@ std::optional<二手目手> 二手目を探す(規則局面& 局面, 評価局�
         取得_駒移動座標(駒, X, Y, X1, X2, Y1, Y2);
         for (int TX = X1; TX <= X2; ++TX) {
             for (int TY = Y1; TY <= Y2; ++TY) {
-                if (移動チェック(局面, X, Y, TX, TY, 駒) != ON) continue;
+                if (!移動チェック(局面, X, Y, TX, TY, 駒)) continue;
                 e.評価移動駒 = 駒;
                 e.王距離 = std::max(std::abs(man.MAN王X - X), std::abs(man.MAN王Y - Y));
                 const 駒コード 取得駒 = 盤面(TX, TY);
                 // Asked before the trial piece stands there: a capture inside
                 // the zone is read from the destination.
                 駒コード 成駒 = 空;
-                const bool 成れる = 調査_駒成(盤面, X, Y, TX, TY, 駒, 成駒) == ON;
-                const bool 成らずに置ける = !成れる || 移動後チェック(TY, 駒) == ON;
+                const bool 成れる = 調査_駒成(盤面, X, Y, TX, TY, 駒, 成駒);
+                const bool 成らずに置ける = !成れる || 移動後チェック(TY, 駒);
 
                 評価値 s = 探索初期評価値;
                 駒コード 選んだ駒 = 駒;

@@ -40,7 +40,7 @@ std::optional<二手目手> com二手目探索(評価局面& e, int X, int Y, �
     評価値 最高 = 二手目初期評価値;
     for (int x = 列下; x <= 列上; ++x) {
         for (int y = Y - 1; y <= Y + 1; ++y) {
-            if (移動チェック(e.局面, X, Y, x, y, 二手目駒) != ON) continue;
+            if (!移動チェック(e.局面, X, Y, x, y, 二手目駒)) continue;
             const 駒コード 取得駒 = 盤面(x, y);
             盤面(x, y) = 駒;
             盤面(X, Y) = 空;

@@ -73,7 +73,7 @@ void com_ban着手(com_ban文脈& c, const 探索結果& r) {
     勢力調査_両軍(c.盤面, c.com, c.man);
 
     // Announcements and the end of the game; the first that applies.
-    if (詰めかMAN(局面, c.com, c.man) == ON) {
+    if (詰めかMAN(局面, c.com, c.man)) {
         c.port.messageBox(詰め_題, 詰め_文);
     } else {
         int man駒数 = 0, com駒数 = 0;

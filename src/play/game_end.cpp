@@ -56,7 +56,7 @@ int Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, in
             終了("あなた");
             return ON;
         }
-        if (詰めかCOM(局面, com図, man図) == ON) {
+        if (詰めかCOM(局面, com図, man図)) {
             // Not while the person's only royal piece stands attacked itself.
             const bool 王だけ攻められ =
                 man図.MAN王X > 0 && man図.MAN太X == 0 && com図.COM勢力.at(man図.MAN王X, man図.MAN王Y) > 0;

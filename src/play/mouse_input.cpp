@@ -119,7 +119,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
             二手目で止める();
             return;
         }
-        if (移動チェック(局面, 元X, 元Y, X, Y, 入力.二手目駒) == OFF) {
+        if (!移動チェック(局面, 元X, 元Y, X, Y, 入力.二手目駒)) {
             音.鳴らす(音.音_禁止);
             port.messageBox("2手目移動中", "そこへ移動できません！");
             return;
@@ -143,7 +143,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
     }
 
     // An opposing piece out of reach drops the selection and shows its moves.
-    if (先の駒 != 空 && (先の駒 > 0) != (入力.移動駒 > 0) && 移動チェック(局面, 元X, 元Y, X, Y, 入力.移動駒) == OFF) {
+    if (先の駒 != 空 && (先の駒 > 0) != (入力.移動駒 > 0) && !移動チェック(局面, 元X, 元Y, X, Y, 入力.移動駒)) {
         描画.描画_桝輪郭(表示.桝輪郭色, 元X, 元Y);
         描画_移動可能桝色(局面, 描画, 表示, X, Y, 表示.盤色, 先の駒);
         描画.描画_桝輪郭(表示.盤色, X, Y);
@@ -152,11 +152,11 @@ void Form1::行き先の指定(int Button, int X, int Y) {
     }
 
     // Anywhere else the piece cannot go, the click is ignored.
-    if (移動チェック(局面, 元X, 元Y, X, Y, 入力.移動駒) == OFF) return;
+    if (!移動チェック(局面, 元X, 元Y, X, Y, 入力.移動駒)) return;
     if ((入力.移動駒 < 0 && 状態.手番 == 状態.COM側) || (入力.移動駒 > 0 && 状態.手番 == 状態.MAN側)) return;
 
     // A 歩 or 香 on its last row must promote: the right button does it.
-    if (移動後チェック(Y, 入力.移動駒) == OFF && Button == 左ボタン) {
+    if (!移動後チェック(Y, 入力.移動駒) && Button == 左ボタン) {
         port.messageBox("成り", "マウスの右をクリックして下さい");
         return;
     }
@@ -173,7 +173,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
 
     // The right button promotes where promotion is allowed; the left never does.
     const 駒コード 移動元駒 = 入力.移動駒;
-    if (Button == 右ボタン && 調査_駒成(盤面, 元X, 元Y, X, Y, 入力.移動駒, 状態.成駒結果) == ON) {
+    if (Button == 右ボタン && 調査_駒成(盤面, 元X, 元Y, X, Y, 入力.移動駒, 状態.成駒結果)) {
         入力.移動駒 = 状態.成駒結果;
     }
 

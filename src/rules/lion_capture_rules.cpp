@@ -22,7 +22,7 @@ std::optional<獅子禁手> 調査_獅子取り(規則局面& 局面, int X1, in
     if (!獅子か(移動駒) || (移動駒 > 0) == (的 > 0)) return std::nullopt;
     const int 守る側 = 的 > 0 ? 局面.状態.COM側 : 局面.状態.MAN側;
     const int 的の符号 = 的 > 0 ? 1 : -1;
-    auto 守られている = [&] { return 調査_獅守(局面, 守る側, X1, Y1, X2, Y2) == ON; };
+    auto 守られている = [&] { return 調査_獅守(局面, 守る側, X1, Y1, X2, Y2); };
     if (局面.状態.二手目状態 != 2 || 最後の取駒 == 空) {
         if (守られている()) return 禁手_獅子守り;
         return std::nullopt;

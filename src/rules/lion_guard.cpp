@@ -31,14 +31,14 @@ private:
 
 }  // namespace
 
-int 調査_獅守(規則局面& 局面, int 手番, int X1, int Y1, int 獅X, int 獅Y) {
+bool 調査_獅守(規則局面& 局面, int 手番, int X1, int Y1, int 獅X, int 獅Y) {
     int 側 = 0;  // the sign of the guards' codes
     if (手番 == 局面.状態.MAN側) {
         側 = -1;
     } else if (手番 == 局面.状態.COM側) {
         側 = +1;
     }
-    if (側 == 0 || !盤内(獅X, 獅Y)) return OFF;
+    if (側 == 0 || !盤内(獅X, 獅Y)) return false;
 
     // Put back in the reverse order of lifting, so the board comes back as it
     // was even when the two squares are one and the same.
@@ -49,10 +49,10 @@ int 調査_獅守(規則局面& 局面, int 手番, int X1, int Y1, int 獅X, in
             const 駒コード c = 局面.盤面(x, y);
             // A guard is judged by its whole move, even while the capturing
             // Lion's second step is pending; a guarding Lion counts too.
-            if (c * 側 > 0 && 移動チェック(局面, x, y, 獅X, 獅Y, c, 1) == ON) return ON;
+            if (c * 側 > 0 && 移動チェック(局面, x, y, 獅X, 獅Y, c, 1)) return true;
         }
     }
-    return OFF;
+    return false;
 }
 
 }  // namespace bexoru

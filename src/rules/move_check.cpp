@@ -26,31 +26,31 @@ bool 獅子取り返し禁止(const 棋譜記録& 記録, 駒コード 先の駒
 
 }  // namespace
 
-int 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒) {
+bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒) {
     return 移動チェック(局面, X1, Y1, X2, Y2, 移動駒, 局面.状態.二手目状態);
 }
 
-int 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, int 二手目状態) {
+bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, int 二手目状態) {
     // The common checks, in order: the destination is a square, holds none of
     // the mover's pieces, differs from the source, and passes the Lion look-back.
-    if (!盤内(X2, Y2)) return OFF;
+    if (!盤内(X2, Y2)) return false;
     const 駒コード 先の駒 = 局面.盤面(X2, Y2);
-    if ((移動駒 >= 1 && 先の駒 >= 1) || (移動駒 <= -1 && 先の駒 <= -1)) return OFF;
-    if (X1 == X2 && Y1 == Y2) return OFF;
-    if (獅子取り返し禁止(局面.記録, 先の駒)) return OFF;
+    if ((移動駒 >= 1 && 先の駒 >= 1) || (移動駒 <= -1 && 先の駒 <= -1)) return false;
+    if (X1 == X2 && Y1 == Y2) return false;
+    if (獅子取り返し禁止(局面.記録, 先の駒)) return false;
 
     // The pattern of the moving code.
     const int 番号 = 動き番号(移動駒, 二手目状態);
-    if (番号 == 動き_なし) return ON;
+    if (番号 == 動き_なし) return true;
     const int dx = X2 - X1;
     const int dy = Y2 - Y1;
-    if (dx < -最大変位 || dx > 最大変位 || dy < -最大変位 || dy > 最大変位) return OFF;
+    if (dx < -最大変位 || dx > 最大変位 || dy < -最大変位 || dy > 最大変位) return false;
     const int 前進 = 移動駒 > 0 ? dy : -dy;
     switch (移動型の(番号, dx, 前進)) {
         case 移動型::不可:
-            return OFF;
+            return false;
         case 移動型::走り:
-            if (!線上空き(局面.盤面, X1, Y1, X2, Y2)) return OFF;
+            if (!線上空き(局面.盤面, X1, Y1, X2, Y2)) return false;
             break;
         case 移動型::跳び:
             break;
@@ -60,9 +60,9 @@ int 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒
     // judged by the mouse handler's own rules.
     if ((番号 == 駒::獅子 || 番号 == 駒::獅子_成) && 獅子か(先の駒)) {
         const int 守る側 = 先の駒 > 0 ? 局面.状態.COM側 : 局面.状態.MAN側;
-        if (調査_獅守(局面, 守る側, X1, Y1, X2, Y2) == ON) return OFF;
+        if (調査_獅守(局面, 守る側, X1, Y1, X2, Y2)) return false;
     }
-    return ON;
+    return true;
 }
 
 }  // namespace bexoru

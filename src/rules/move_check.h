@@ -15,19 +15,19 @@ struct 規則局面 {
     const 対局状態& 状態;  // 二手目状態 for the Lion; MAN側 and COM側 for the guard survey
 };
 
-// ON when the piece 移動駒 (a real or pseudo code) may move from (X1, Y1) to
-// (X2, Y2) on the current board, else OFF. It does not know whose turn it is
-// and does not look at what stands on the source square.
-int 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒);
+// Whether the piece 移動駒 (a real or pseudo code) may move from (X1, Y1) to
+// (X2, Y2) on the current board. It does not know whose turn it is and does
+// not look at what stands on the source square.
+bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒);
 
 // The same with the Lion's state given instead of read from 局面.状態:
 // 二手目状態 = 2 asks about a Lion's second step, anything else about its
 // whole move. The guard survey judges every guard by its whole move.
-int 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, int 二手目状態);
+bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, int 二手目状態);
 
-// ON when a piece of the side whose turn token is 手番 could move onto the
+// Whether a piece of the side whose turn token is 手番 could move onto the
 // Lion's square (獅X, 獅Y) once the capturing piece on (X1, Y1) and the Lion
 // are lifted off the board. The board is the same afterwards in every case.
-int 調査_獅守(規則局面& 局面, int 手番, int X1, int Y1, int 獅X, int 獅Y);
+bool 調査_獅守(規則局面& 局面, int 手番, int X1, int Y1, int 獅X, int 獅Y);
 
 }  // namespace bexoru

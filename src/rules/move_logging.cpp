@@ -1,11 +1,10 @@
 #include "rules/move_logging.h"
 
-#include "board/game_state.h"
-
 namespace bexoru {
 
-int 手順保存(const 盤面型& 盤面, 棋譜記録& 記録, int X1, int Y1, int X2, int Y2, 駒コード 移動元駒, 駒コード 移動成駒) {
-    if (記録余地(記録) < 1) return OFF;
+bool 手順保存(const 盤面型& 盤面, 棋譜記録& 記録, int X1, int Y1, int X2, int Y2, 駒コード 移動元駒,
+              駒コード 移動成駒) {
+    if (記録余地(記録) < 1) return false;
     const int n = 記録.記録数 + 1;
     const auto i = static_cast<std::size_t>(n);
     記録.記録_移動元X[i] = X1;
@@ -17,7 +16,7 @@ int 手順保存(const 盤面型& 盤面, 棋譜記録& 記録, int X1, int Y1, 
     記録.記録_取駒[i] = 盤面.at(X2, Y2);
     記録.記録数 = n;
     記録.記録終端 = n;
-    return ON;
+    return true;
 }
 
 }  // namespace bexoru

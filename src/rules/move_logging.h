@@ -27,8 +27,8 @@ constexpr int 記録余地(const 棋譜記録& 記録) {
 // (移動元駒), the code after it (移動成駒, the promoted code when it promoted)
 // and, read from the board, the code that stands on the destination. Call it
 // before the board changes. 記録終端 follows 記録数, so steps saved after a
-// replay went back replace the rest of the record. ON when saved; OFF, with
-// the log untouched, when it is full.
-int 手順保存(const 盤面型& 盤面, 棋譜記録& 記録, int X1, int Y1, int X2, int Y2, 駒コード 移動元駒, 駒コード 移動成駒);
+// replay went back replace the rest of the record. True when saved; false,
+// with the log untouched, when it is full.
+bool 手順保存(const 盤面型& 盤面, 棋譜記録& 記録, int X1, int Y1, int X2, int Y2, 駒コード 移動元駒, 駒コード 移動成駒);
 
 }  // namespace bexoru

@@ -1,7 +1,5 @@
 #include "rules/promotion.h"
 
-#include "board/game_state.h"
-
 namespace bexoru {
 
 namespace {
@@ -25,8 +23,8 @@ constexpr bool 下軍の成り陣(int Y) {
 
 }  // namespace
 
-int 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, 駒コード 移動駒, 駒コード& 成駒結果) {
-    if (is_pseudo(移動駒) || !成れる種類(std::abs(移動駒))) return OFF;
+bool 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, 駒コード 移動駒, 駒コード& 成駒結果) {
+    if (is_pseudo(移動駒) || !成れる種類(std::abs(移動駒))) return false;
     const bool 歩香 = std::abs(移動駒) == 駒::歩 || std::abs(移動駒) == 駒::香;
     const 駒コード 先の駒 = 盤面.at(X2, Y2);
     bool 成れる = false;
@@ -37,16 +35,16 @@ int 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, �
         const bool 入る = Y1 > 下軍の成り陣入口;
         成れる = 下軍の成り陣(Y2) && (歩香 ? Y2 == 下軍の最終段 || 入る : 先の駒 >= 1 || 入る);
     }
-    if (!成れる) return OFF;
+    if (!成れる) return false;
     成駒結果 = 移動駒 + sign_of(移動駒);
-    return ON;
+    return true;
 }
 
-int 移動後チェック(int Y2, 駒コード 移動駒) {
+bool 移動後チェック(int Y2, 駒コード 移動駒) {
     const bool 上の歩香 = 移動駒 == 駒::歩 || 移動駒 == 駒::香;
     const bool 下の歩香 = 移動駒 == -駒::歩 || 移動駒 == -駒::香;
-    if ((上の歩香 && Y2 == 上軍の最終段) || (下の歩香 && Y2 == 下軍の最終段)) return OFF;
-    return ON;
+    if ((上の歩香 && Y2 == 上軍の最終段) || (下の歩香 && Y2 == 下軍の最終段)) return false;
+    return true;
 }
 
 }  // namespace bexoru

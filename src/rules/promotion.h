@@ -26,15 +26,15 @@ constexpr bool 成れる種類(int kind) {
     return kind >= 1 && kind <= 最大駒コード && ((成れる種類表 >> kind) & 1) != 0;
 }
 
-// ON when the move of 移動駒 from (X1, Y1) to (X2, Y2) may promote; 成駒結果
+// Whether the move of 移動駒 from (X1, Y1) to (X2, Y2) may promote; 成駒結果
 // then receives the promoted code and is left alone otherwise. Call it before
 // the move is made: a capture is read from the destination. The source column
 // is not used.
-int 調査_駒成(const 盤面型& 盤面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, 駒コード& 成駒結果);
+bool 調査_駒成(const 盤面型& 盤面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, 駒コード& 成駒結果);
 
-// OFF when an unpromoted 歩 or 香 would stand on its army's last row (row 12
-// for the upper army, row 1 for the lower), that is when the move must
-// promote; ON otherwise.
-int 移動後チェック(int Y2, 駒コード 移動駒);
+// False when an unpromoted 歩 or 香 would stand on its army's last row (row
+// 12 for the upper army, row 1 for the lower), that is when the move must
+// promote; true otherwise.
+bool 移動後チェック(int Y2, 駒コード 移動駒);
 
 }  // namespace bexoru

@@ -67,7 +67,7 @@ struct 評価盤 {
     void 試す(int fx, int fy, int tx, int ty, 駒コード 置く駒 = 空) {
         評価移動駒 = 盤面(fx, fy);
         ASSERT_GE(評価移動駒, 1) << "no computer piece on (" << fx << ", " << fy << ")";
-        ASSERT_EQ(移動チェック(局面, fx, fy, tx, ty, 評価移動駒), ON)
+        ASSERT_TRUE(移動チェック(局面, fx, fy, tx, ty, 評価移動駒))
             << "(" << fx << ", " << fy << ") -> (" << tx << ", " << ty << ") is not a legal move";
         王距離 = std::max(std::abs(man.MAN王X - fx), std::abs(man.MAN王Y - fy));
         取得駒 = 盤面(tx, ty);

@@ -54,7 +54,7 @@ int 全試行(const std::vector<配置>& 駒々, const std::string& name) {
                     if (c < 1) continue;
                     for (int tx = 1; tx <= 盤サイズ; ++tx) {
                         for (int ty = 1; ty <= 盤サイズ; ++ty) {
-                            if (移動チェック(p.局面, x, y, tx, ty, c) != ON) continue;
+                            if (!移動チェック(p.局面, x, y, tx, ty, c)) continue;
                             const 評価値 v = p.評価(x, y, tx, ty);
                             EXPECT_TRUE(p.盤面 == 元) << name << ": board not restored after (" << x << ", " << y
                                                       << ") -> (" << tx << ", " << ty << ")";

@@ -39,7 +39,7 @@ struct 局面例 {
 struct 詰め例 {
     std::string name;
     std::vector<配置> board;
-    int expected;
+    bool expected;
 };
 
 std::vector<配置> 加えて(std::vector<配置> a, const std::vector<配置>& b) {
@@ -57,30 +57,30 @@ const std::vector<配置> 筋の王 = {{1, 12, -39}, {1, 1, 15}, {2, 1, 15}};
 
 TEST(MateMan, OneMoveDefencesOfTheHumanKing) {
     const 詰め例 cases[] = {
-        {"lone King with no defence", 隅の王, ON},
-        {"King and Crown Prince are never mated", 加えて(隅の王, {{6, 6, -38}}), OFF},
-        {"escape to a free square", {{1, 12, -39}, {1, 1, 15}}, OFF},
-        {"capture the jumping checker (rook down column 1)", 加えて(隅の王, {{1, 2, -15}}), OFF},
-        {"capturing one checker leaves the phoenix's jump", 加えて(隅の王, {{1, 2, -15}, {3, 10, 25}}), ON},
-        {"interpose on the check line (rook to (1, 6))", 加えて(筋の王, {{5, 6, -15}}), OFF},
+        {"lone King with no defence", 隅の王, true},
+        {"King and Crown Prince are never mated", 加えて(隅の王, {{6, 6, -38}}), false},
+        {"escape to a free square", {{1, 12, -39}, {1, 1, 15}}, false},
+        {"capture the jumping checker (rook down column 1)", 加えて(隅の王, {{1, 2, -15}}), false},
+        {"capturing one checker leaves the phoenix's jump", 加えて(隅の王, {{1, 2, -15}, {3, 10, 25}}), true},
+        {"interpose on the check line (rook to (1, 6))", 加えて(筋の王, {{5, 6, -15}}), false},
         // One move deep: after a step the test asks whether a computer piece can
         // move onto the square the royal piece stood on.
-        {"the King steps into the rook's file and so blocks it", 筋の王, OFF},
+        {"the King steps into the rook's file and so blocks it", 筋の王, false},
         {"the King takes an adjacent checker when nothing reaches its former square",
          {{1, 12, -39}, {2, 11, 13}, {2, 1, 15}},
-         OFF},
+         false},
         {"the King takes an adjacent checker but a rook reaches its former square",
          {{1, 12, -39}, {2, 11, 13}, {1, 1, 15}, {2, 1, 15}},
-         ON},
-        {"not in check at all", {{1, 12, -39}, {2, 1, 15}}, OFF},
-        {"lone Crown Prince with no defence", {{1, 12, -38}, {1, 10, 32}, {2, 1, 15}, {12, 11, 15}}, ON},
-        {"lone Crown Prince escapes to a free square", {{1, 12, -38}, {1, 1, 15}}, OFF},
+         true},
+        {"not in check at all", {{1, 12, -39}, {2, 1, 15}}, false},
+        {"lone Crown Prince with no defence", {{1, 12, -38}, {1, 10, 32}, {2, 1, 15}, {12, 11, 15}}, true},
+        {"lone Crown Prince escapes to a free square", {{1, 12, -38}, {1, 1, 15}}, false},
         {"the Crown Prince takes a checker but a rook reaches its former square",
          {{1, 12, -38}, {2, 11, 13}, {1, 1, 15}, {2, 1, 15}},
-         ON},
+         true},
         {"the Crown Prince's defender captures the checker",
          {{1, 12, -38}, {1, 10, 32}, {2, 1, 15}, {12, 11, 15}, {1, 2, -15}},
-         OFF},
+         false},
     };
     for (const 詰め例& c : cases) {
         局面例 p(c.board);
@@ -94,17 +94,17 @@ TEST(MateMan, MembersAnswerForTheirOwnPiece) {
     // With both royal pieces the family head says no, but the King's member
     // alone finds the King mated.
     局面例 p(加えて(隅の王, {{6, 6, -38}}));
-    EXPECT_EQ(詰めかMAN(p.局面, p.com, p.man), OFF);
-    EXPECT_EQ(詰めかMAN_王(p.局面, p.com, p.man), ON);
-    EXPECT_EQ(詰めかMAN_太(p.局面, p.com, p.man), OFF) << "the Prince on (6, 6) is not attacked";
+    EXPECT_FALSE(詰めかMAN(p.局面, p.com, p.man));
+    EXPECT_TRUE(詰めかMAN_王(p.局面, p.com, p.man));
+    EXPECT_FALSE(詰めかMAN_太(p.局面, p.com, p.man)) << "the Prince on (6, 6) is not attacked";
 }
 
 TEST(MateMan, ComputerPieceOntoTheRoyalSquare) {
     局面例 p({{1, 12, -39}, {6, 6, -38}, {1, 1, 15}, {2, 1, 15}});
-    EXPECT_EQ(詰めかMAN_COM王移動(p.局面, p.man), ON) << "the rook on (1, 1) reaches the King";
-    EXPECT_EQ(詰めかMAN_COM太移動(p.局面, p.man), OFF) << "nothing reaches (6, 6)";
+    EXPECT_TRUE(詰めかMAN_COM王移動(p.局面, p.man)) << "the rook on (1, 1) reaches the King";
+    EXPECT_FALSE(詰めかMAN_COM太移動(p.局面, p.man)) << "nothing reaches (6, 6)";
     p.盤面(1, 6) = -1;  // a pawn now blocks the file
-    EXPECT_EQ(詰めかMAN_COM王移動(p.局面, p.man), OFF);
+    EXPECT_FALSE(詰めかMAN_COM王移動(p.局面, p.man));
 }
 
 // The computer's King in the corner (12, 1), checked up column 12 by a human
@@ -113,17 +113,17 @@ const std::vector<配置> 隅の敵王 = {{12, 1, 39}, {12, 12, -15}, {11, 12, -
 
 TEST(MateCom, OneMoveDefencesOfTheComputersKing) {
     const 詰め例 cases[] = {
-        {"lone King with no defence", 隅の敵王, ON},
-        {"King and Crown Prince are never mated", 加えて(隅の敵王, {{1, 1, 38}}), OFF},
-        {"escape to a free square", {{12, 1, 39}, {12, 12, -15}}, OFF},
-        {"capture the checking rook (kirin jumps onto (12, 12))", 加えて(隅の敵王, {{10, 12, 32}}), OFF},
-        {"interpose on the check line (rook to (12, 6))", 加えて(隅の敵王, {{8, 6, 15}}), OFF},
-        {"capturing one checker leaves the phoenix's check", 加えて(隅の敵王, {{10, 12, 32}, {10, 3, -25}}), ON},
-        {"the King takes an undefended checker", {{12, 1, 39}, {11, 2, -13}}, OFF},
-        {"the King is no defender against a defended checker", {{12, 1, 39}, {11, 2, -13}, {11, 12, -15}}, ON},
-        {"not in check at all", {{12, 1, 39}, {11, 12, -15}}, OFF},
-        {"lone Crown Prince with no defence", {{12, 1, 38}, {12, 12, -15}, {11, 12, -15}}, ON},
-        {"lone Crown Prince, checking rook captured", {{12, 1, 38}, {12, 12, -15}, {11, 12, -15}, {10, 12, 32}}, OFF},
+        {"lone King with no defence", 隅の敵王, true},
+        {"King and Crown Prince are never mated", 加えて(隅の敵王, {{1, 1, 38}}), false},
+        {"escape to a free square", {{12, 1, 39}, {12, 12, -15}}, false},
+        {"capture the checking rook (kirin jumps onto (12, 12))", 加えて(隅の敵王, {{10, 12, 32}}), false},
+        {"interpose on the check line (rook to (12, 6))", 加えて(隅の敵王, {{8, 6, 15}}), false},
+        {"capturing one checker leaves the phoenix's check", 加えて(隅の敵王, {{10, 12, 32}, {10, 3, -25}}), true},
+        {"the King takes an undefended checker", {{12, 1, 39}, {11, 2, -13}}, false},
+        {"the King is no defender against a defended checker", {{12, 1, 39}, {11, 2, -13}, {11, 12, -15}}, true},
+        {"not in check at all", {{12, 1, 39}, {11, 12, -15}}, false},
+        {"lone Crown Prince with no defence", {{12, 1, 38}, {12, 12, -15}, {11, 12, -15}}, true},
+        {"lone Crown Prince, checking rook captured", {{12, 1, 38}, {12, 12, -15}, {11, 12, -15}, {10, 12, 32}}, false},
     };
     for (const 詰め例& c : cases) {
         局面例 p(c.board);
@@ -138,13 +138,18 @@ TEST(MateCom, OneMoveDefencesOfTheComputersKing) {
 
 TEST(MateCom, MembersAnswerForTheirOwnPiece) {
     局面例 p(加えて(隅の敵王, {{1, 1, 38}}));
-    EXPECT_EQ(詰めかCOM(p.局面, p.com, p.man), OFF);
-    EXPECT_EQ(詰めかCOM_王(p.局面, p.com, p.man), ON);
-    EXPECT_EQ(詰めかCOM_太(p.局面, p.com, p.man), OFF);
+    EXPECT_FALSE(詰めかCOM(p.局面, p.com, p.man));
+    EXPECT_TRUE(詰めかCOM_王(p.局面, p.com, p.man));
+    EXPECT_FALSE(詰めかCOM_太(p.局面, p.com, p.man));
 }
 
 TEST(MateEscapeSquares, CountsFreeUnattackedNeighboursOfTheHumanKing) {
-    const 詰め例 cases[] = {
+    struct 逃道例 {
+        std::string name;
+        std::vector<配置> board;
+        int expected;
+    };
+    const 逃道例 cases[] = {
         {"King alone in the middle", {{6, 6, -39}}, 8},
         {"King alone in the corner", {{1, 12, -39}}, 3},
         {"a computer rook holds row 5", {{6, 6, -39}, {1, 5, 15}}, 5},
@@ -154,7 +159,7 @@ TEST(MateEscapeSquares, CountsFreeUnattackedNeighboursOfTheHumanKing) {
          0},
         {"no human King: nothing to count, even with (1, 1) free", {{6, 6, -38}}, 0},
     };
-    for (const 詰め例& c : cases) {
+    for (const 逃道例& c : cases) {
         局面例 p(c.board);
         EXPECT_EQ(調査_自王逃道(p.盤面, p.com, p.man), c.expected) << c.name;
     }

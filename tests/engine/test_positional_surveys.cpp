@@ -106,7 +106,7 @@ TEST(SurveyMobility, TheDestinationRectangleLosesNothing) {
             int 全数 = 0;
             for (int x = 1; x <= 盤サイズ; ++x) {
                 for (int y = 1; y <= 盤サイズ; ++y) {
-                    if (移動チェック(p.局面, X, Y, x, y, c) == ON && 敵(x, y) == 0) ++全数;
+                    if (移動チェック(p.局面, X, Y, x, y, c) && 敵(x, y) == 0) ++全数;
                 }
             }
             EXPECT_EQ(調査_移動可場所数(p.局面, p.com, p.man, X, Y, c), 全数)
@@ -161,30 +161,30 @@ struct 直進駒例 {
     std::string name;
     std::vector<配置> board;
     int X, Y;
-    int expected;
+    bool expected;
 };
 
 TEST(SurveyBacking, HumanRangingPieceBelowInTheColumn) {
     const 直進駒例 cases[] = {
-        {"a human Rook below on an open column", {{5, 12, -15}}, 5, 3, ON},
-        {"a promoted human Rook", {{5, 12, -14}}, 5, 3, ON},
-        {"a human Lance", {{5, 9, -3}}, 5, 3, ON},
-        {"a human Dragon King", {{5, 9, -17}}, 5, 3, ON},
-        {"a promoted human Dragon King", {{5, 9, -16}}, 5, 3, ON},
-        {"a computer piece between", {{5, 12, -15}, {5, 8, 1}}, 5, 3, OFF},
-        {"a human pawn between stops the Rook's move", {{5, 12, -15}, {5, 8, -1}}, 5, 3, OFF},
+        {"a human Rook below on an open column", {{5, 12, -15}}, 5, 3, true},
+        {"a promoted human Rook", {{5, 12, -14}}, 5, 3, true},
+        {"a human Lance", {{5, 9, -3}}, 5, 3, true},
+        {"a human Dragon King", {{5, 9, -17}}, 5, 3, true},
+        {"a promoted human Dragon King", {{5, 9, -16}}, 5, 3, true},
+        {"a computer piece between", {{5, 12, -15}, {5, 8, 1}}, 5, 3, false},
+        {"a human pawn between stops the Rook's move", {{5, 12, -15}, {5, 8, -1}}, 5, 3, false},
         {"the first of them decides: a Lance behind a pawn, a Rook behind both",
          {{5, 8, -1}, {5, 10, -3}, {5, 12, -15}},
          5,
          3,
-         OFF},
-        {"a human Bishop below is no backer", {{5, 9, -21}}, 5, 3, OFF},
-        {"a human Rook in another column", {{6, 12, -15}}, 5, 3, OFF},
-        {"nothing below", {}, 5, 3, OFF},
-        {"the bottom row has nothing below it", {{5, 12, -1}}, 5, 12, OFF},
-        {"a human piece on the square is lifted for the question", {{5, 3, -1}, {5, 12, -15}}, 5, 3, ON},
-        {"a computer piece on the square", {{5, 3, 13}, {5, 12, -15}}, 5, 3, ON},
-        {"a computer piece above the square does not matter", {{5, 2, 13}, {5, 12, -3}}, 5, 3, ON},
+         false},
+        {"a human Bishop below is no backer", {{5, 9, -21}}, 5, 3, false},
+        {"a human Rook in another column", {{6, 12, -15}}, 5, 3, false},
+        {"nothing below", {}, 5, 3, false},
+        {"the bottom row has nothing below it", {{5, 12, -1}}, 5, 12, false},
+        {"a human piece on the square is lifted for the question", {{5, 3, -1}, {5, 12, -15}}, 5, 3, true},
+        {"a computer piece on the square", {{5, 3, 13}, {5, 12, -15}}, 5, 3, true},
+        {"a computer piece above the square does not matter", {{5, 2, 13}, {5, 12, -3}}, 5, 3, true},
     };
     for (const 直進駒例& c : cases) {
         調査盤 p(c.board);
@@ -198,7 +198,7 @@ struct 釘付け例 {
     std::string name;
     std::vector<配置> board;
     std::vector<桝位置> pinned;  // human pieces marked in MAN移動不可
-    int com_pinned;              // COM移動不可有
+    bool com_pinned;             // COM移動不可有
 };
 
 TEST(SurveyPins, PiecesPinnedToTheirKing) {
@@ -206,35 +206,35 @@ TEST(SurveyPins, PiecesPinnedToTheirKing) {
         {"a human Silver on the file between its King and a computer Rook",
          {{6, 12, -39}, {6, 10, -9}, {6, 2, 15}, {3, 10, -1}},
          {{6, 10}},
-         OFF},
-        {"two human pieces between: neither is pinned", {{6, 12, -39}, {6, 10, -9}, {6, 8, -1}, {6, 2, 15}}, {}, OFF},
-        {"a diagonal pin by a computer Bishop", {{6, 12, -39}, {4, 10, -13}, {1, 7, 21}}, {{4, 10}}, OFF},
-        {"a diagonal pin by a computer Dragon Horse", {{6, 12, -39}, {4, 10, -13}, {1, 7, 22}}, {{4, 10}}, OFF},
-        {"a file pin by a computer Lance from above", {{6, 12, -39}, {6, 7, -1}, {6, 3, 3}}, {{6, 7}}, OFF},
-        {"a computer Lance cannot pin backwards", {{6, 2, -39}, {6, 7, -1}, {6, 11, 3}}, {}, OFF},
-        {"a rank pin by a computer Dragon King", {{6, 12, -39}, {9, 12, -5}, {12, 12, 16}}, {{9, 12}}, OFF},
-        {"a computer Queen on the line does not pin", {{6, 12, -39}, {6, 10, -9}, {6, 2, 27}}, {}, OFF},
-        {"a computer Gold next to its King on a human Lance's file", {{6, 1, 39}, {6, 2, 13}, {6, 12, -3}}, {}, ON},
+         false},
+        {"two human pieces between: neither is pinned", {{6, 12, -39}, {6, 10, -9}, {6, 8, -1}, {6, 2, 15}}, {}, false},
+        {"a diagonal pin by a computer Bishop", {{6, 12, -39}, {4, 10, -13}, {1, 7, 21}}, {{4, 10}}, false},
+        {"a diagonal pin by a computer Dragon Horse", {{6, 12, -39}, {4, 10, -13}, {1, 7, 22}}, {{4, 10}}, false},
+        {"a file pin by a computer Lance from above", {{6, 12, -39}, {6, 7, -1}, {6, 3, 3}}, {{6, 7}}, false},
+        {"a computer Lance cannot pin backwards", {{6, 2, -39}, {6, 7, -1}, {6, 11, 3}}, {}, false},
+        {"a rank pin by a computer Dragon King", {{6, 12, -39}, {9, 12, -5}, {12, 12, 16}}, {{9, 12}}, false},
+        {"a computer Queen on the line does not pin", {{6, 12, -39}, {6, 10, -9}, {6, 2, 27}}, {}, false},
+        {"a computer Gold next to its King on a human Lance's file", {{6, 1, 39}, {6, 2, 13}, {6, 12, -3}}, {}, true},
         {"a computer piece behind another computer piece is not pinned",
          {{6, 1, 39}, {6, 2, 13}, {6, 3, 13}, {6, 12, -3}},
          {},
-         OFF},
+         false},
         {"the human King in check on an open file: every human piece is marked",
          {{6, 12, -39}, {6, 1, 15}, {1, 12, -1}, {12, 9, -1}, {3, 5, -13}},
          {{6, 12}, {1, 12}, {12, 9}, {3, 5}},
-         OFF},
-        {"no human King: nothing is pinned to it", {{6, 10, -9}, {6, 2, 15}}, {}, OFF},
+         false},
+        {"no human King: nothing is pinned to it", {{6, 10, -9}, {6, 2, 15}}, {}, false},
         {"pins on both sides at once",
          {{6, 12, -39}, {6, 10, -9}, {6, 2, 15}, {6, 1, 39}, {1, 6, -20}, {3, 4, 1}},
          {{6, 10}},
-         ON},
+         true},
     };
     for (const 釘付け例& c : cases) {
         調査盤 p(c.board);
         const 盤面型 before = p.盤面;
         移動不可情報 結果;
         結果.MAN移動不可.盤内設定(1);  // marks of an earlier survey must not survive
-        結果.COM移動不可有 = ON;
+        結果.COM移動不可有 = true;
         調査_移動不可駒(p.局面, p.com, p.man, 結果);
         勢力表 expected{};
         for (const 桝位置 s : c.pinned) expected(s.X, s.Y) = 1;

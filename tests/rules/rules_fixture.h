@@ -73,14 +73,14 @@ struct 規則盤 {
     規則盤& operator=(const 規則盤&) = delete;
 
     void 置く(int x, int y, 駒コード c) { 盤面(x, y) = c; }
-    int 可否(int x1, int y1, int x2, int y2, 駒コード c) { return 移動チェック(局面, x1, y1, x2, y2, c); }
+    bool 可否(int x1, int y1, int x2, int y2, 駒コード c) { return 移動チェック(局面, x1, y1, x2, y2, c); }
 
     // Every square of the board the code standing on (x, y) may move to.
     桝集合 行き先(int x, int y, 駒コード c) {
         桝集合 s;
         for (int i = 1; i <= 盤サイズ; ++i)
             for (int j = 1; j <= 盤サイズ; ++j)
-                if (可否(x, y, i, j, c) == ON) s.insert({i, j});
+                if (可否(x, y, i, j, c)) s.insert({i, j});
         return s;
     }
 };

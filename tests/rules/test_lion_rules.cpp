@@ -16,23 +16,23 @@ struct 振り返りの例 {
     駒コード 前の成駒;  // 記録_成駒 of the entry before it
     駒コード mover;     // stands next to the target and steps onto it
     駒コード target;    // the Lion on (6, 6)
-    int expected;
+    bool expected;
 };
 
 TEST(LionLookBack, RecaptureRightAfterLosingALion) {
     const 振り返りの例 cases[] = {
-        {"empty log, even if entry 0 read like a Lion capture", 0, -34, 1, -13, 34, ON},
-        {"own −34 taken by a non-Lion: no taking +34", 2, -34, 13, -13, 34, OFF},
-        {"own −34 taken: +33 (the other code) may be taken", 2, -34, 13, -13, 33, ON},
-        {"own −33 taken: no taking +33", 2, -33, 13, -13, 33, OFF},
-        {"own −34 taken by a Lion's second step: that Lion may be taken", 2, -34, 34, -13, 34, ON},
-        {"own +34 taken: the upper army may not take −34", 2, 34, -13, 13, -34, OFF},
-        {"the rule binds a Lion mover as well", 2, -34, 13, -34, 34, OFF},
-        {"the first entry looks back on the sentinel entry 0", 1, -34, 1, -13, 34, OFF},
-        {"the last move captured nothing", 2, 0, 13, -13, 34, ON},
-        {"the last move captured the target's own code", 2, 34, 13, -13, 34, ON},
-        {"a declined second step logs the capturing Lion as captured", 2, 34, 34, -13, 34, ON},
-        {"a count beyond the log looks back on nothing", 記録最大 + 100, 0, 0, -13, 34, ON},
+        {"empty log, even if entry 0 read like a Lion capture", 0, -34, 1, -13, 34, true},
+        {"own −34 taken by a non-Lion: no taking +34", 2, -34, 13, -13, 34, false},
+        {"own −34 taken: +33 (the other code) may be taken", 2, -34, 13, -13, 33, true},
+        {"own −33 taken: no taking +33", 2, -33, 13, -13, 33, false},
+        {"own −34 taken by a Lion's second step: that Lion may be taken", 2, -34, 34, -13, 34, true},
+        {"own +34 taken: the upper army may not take −34", 2, 34, -13, 13, -34, false},
+        {"the rule binds a Lion mover as well", 2, -34, 13, -34, 34, false},
+        {"the first entry looks back on the sentinel entry 0", 1, -34, 1, -13, 34, false},
+        {"the last move captured nothing", 2, 0, 13, -13, 34, true},
+        {"the last move captured the target's own code", 2, 34, 13, -13, 34, true},
+        {"a declined second step logs the capturing Lion as captured", 2, 34, 34, -13, 34, true},
+        {"a count beyond the log looks back on nothing", 記録最大 + 100, 0, 0, -13, 34, true},
     };
     for (const auto& e : cases) {
         test::規則盤 b;
@@ -57,26 +57,26 @@ struct 獅子取りの例 {
     const char* name;
     std::vector<駒配置> pieces;
     int x1, y1;  // the mover's square; the target stands on (6, 6)
-    int expected;
+    bool expected;
     int 二手目状態 = 1;
 };
 
 TEST(LionTakesLion, OnlyAnUndefendedLionInOneMove) {
     const 獅子取りの例 cases[] = {
-        {"undefended, adjacent", {{6, 6, 34}, {6, 7, -34}}, 6, 7, ON},
-        {"undefended, two squares away", {{6, 6, 34}, {6, 8, -34}}, 6, 8, ON},
-        {"undefended, a knight's leap away", {{6, 6, 33}, {7, 8, -34}}, 7, 8, ON},
-        {"defended by a 金, adjacent", {{6, 6, 34}, {6, 7, -34}, {5, 6, 13}}, 6, 7, OFF},
-        {"defended by a 金, two squares away", {{6, 6, 34}, {6, 8, -34}, {5, 6, 13}}, 6, 8, OFF},
-        {"defended through the capturing Lion's square", {{6, 6, 34}, {6, 8, -34}, {6, 10, 15}}, 6, 8, OFF},
-        {"the 飛 behind is blocked", {{6, 6, 34}, {6, 8, -34}, {6, 10, 15}, {6, 9, -1}}, 6, 8, ON},
-        {"defended by the other Lion two squares away", {{6, 6, 34}, {6, 7, -34}, {8, 6, 33}}, 6, 7, OFF},
-        {"a piece of the capturing side is no guard", {{6, 6, 34}, {6, 7, -34}, {5, 6, -13}}, 6, 7, ON},
-        {"the promoted Lion −33 obeys it too", {{6, 6, 34}, {6, 7, -33}, {5, 6, 13}}, 6, 7, OFF},
-        {"the upper army's Lion likewise", {{6, 6, -34}, {6, 5, 34}, {7, 6, -13}}, 6, 5, OFF},
-        {"the upper army's Lion takes an undefended one", {{6, 6, -33}, {6, 4, 34}}, 6, 4, ON},
-        {"a non-Lion may take a defended Lion", {{6, 6, 34}, {6, 7, -13}, {5, 6, 13}}, 6, 7, ON},
-        {"the second step is not asked here", {{6, 6, 34}, {6, 7, -34}, {5, 6, 13}}, 6, 7, ON, 2},
+        {"undefended, adjacent", {{6, 6, 34}, {6, 7, -34}}, 6, 7, true},
+        {"undefended, two squares away", {{6, 6, 34}, {6, 8, -34}}, 6, 8, true},
+        {"undefended, a knight's leap away", {{6, 6, 33}, {7, 8, -34}}, 7, 8, true},
+        {"defended by a 金, adjacent", {{6, 6, 34}, {6, 7, -34}, {5, 6, 13}}, 6, 7, false},
+        {"defended by a 金, two squares away", {{6, 6, 34}, {6, 8, -34}, {5, 6, 13}}, 6, 8, false},
+        {"defended through the capturing Lion's square", {{6, 6, 34}, {6, 8, -34}, {6, 10, 15}}, 6, 8, false},
+        {"the 飛 behind is blocked", {{6, 6, 34}, {6, 8, -34}, {6, 10, 15}, {6, 9, -1}}, 6, 8, true},
+        {"defended by the other Lion two squares away", {{6, 6, 34}, {6, 7, -34}, {8, 6, 33}}, 6, 7, false},
+        {"a piece of the capturing side is no guard", {{6, 6, 34}, {6, 7, -34}, {5, 6, -13}}, 6, 7, true},
+        {"the promoted Lion −33 obeys it too", {{6, 6, 34}, {6, 7, -33}, {5, 6, 13}}, 6, 7, false},
+        {"the upper army's Lion likewise", {{6, 6, -34}, {6, 5, 34}, {7, 6, -13}}, 6, 5, false},
+        {"the upper army's Lion takes an undefended one", {{6, 6, -33}, {6, 4, 34}}, 6, 4, true},
+        {"a non-Lion may take a defended Lion", {{6, 6, 34}, {6, 7, -13}, {5, 6, 13}}, 6, 7, true},
+        {"the second step is not asked here", {{6, 6, 34}, {6, 7, -34}, {5, 6, 13}}, 6, 7, true, 2},
     };
     for (const auto& e : cases) {
         test::規則盤 b;
@@ -95,15 +95,15 @@ TEST(LionGuardSurvey, LooksAmongTheSideOfTheTokenAndPutsEverythingBack) {
         const char* name;
         int MAN側, COM側, 手番;
         bool upper_guard, lower_guard;
-        int expected;
+        bool expected;
     };
     const 例 cases[] = {
-        {"COM側 seeks positive guards", 先手, 後手, 後手, true, false, ON},
-        {"COM側 ignores negative pieces", 先手, 後手, 後手, false, true, OFF},
-        {"MAN側 seeks negative guards", 先手, 後手, 先手, false, true, ON},
-        {"MAN側 ignores positive pieces", 先手, 後手, 先手, true, false, OFF},
-        {"the tokens turned round", 後手, 先手, 後手, false, true, ON},
-        {"a token of neither side finds no guard", 先手, 後手, 未対局, true, true, OFF},
+        {"COM側 seeks positive guards", 先手, 後手, 後手, true, false, true},
+        {"COM側 ignores negative pieces", 先手, 後手, 後手, false, true, false},
+        {"MAN側 seeks negative guards", 先手, 後手, 先手, false, true, true},
+        {"MAN側 ignores positive pieces", 先手, 後手, 先手, true, false, false},
+        {"the tokens turned round", 後手, 先手, 後手, false, true, true},
+        {"a token of neither side finds no guard", 先手, 後手, 未対局, true, true, false},
     };
     for (const auto& e : cases) {
         test::規則盤 b;
@@ -124,11 +124,11 @@ TEST(LionGuardSurvey, EdgeCasesKeepTheBoard) {
     b.置く(6, 6, 34);
     b.置く(5, 6, 13);
     const 盤面型 before = b.盤面;
-    EXPECT_EQ(調査_獅守(b.局面, 後手, 6, 6, 6, 6), ON) << "capturer and Lion on one square";
+    EXPECT_TRUE(調査_獅守(b.局面, 後手, 6, 6, 6, 6)) << "capturer and Lion on one square";
     EXPECT_EQ(b.盤面, before);
-    EXPECT_EQ(調査_獅守(b.局面, 後手, 0, 0, 6, 6), ON) << "a capturer off the board";
+    EXPECT_TRUE(調査_獅守(b.局面, 後手, 0, 0, 6, 6)) << "a capturer off the board";
     EXPECT_EQ(b.盤面, before);
-    EXPECT_EQ(調査_獅守(b.局面, 後手, 6, 6, 13, 6), OFF) << "a Lion square off the board";
+    EXPECT_FALSE(調査_獅守(b.局面, 後手, 6, 6, 13, 6)) << "a Lion square off the board";
     EXPECT_EQ(b.盤面, before);
 }
 
@@ -140,7 +140,7 @@ TEST(LionGuardSurvey, AGuardingLionReachesTwoSquaresEvenWhileASecondStepIsPendin
     b.置く(6, 6, 34);
     b.置く(6, 7, -34);
     b.置く(8, 6, 33);
-    EXPECT_EQ(調査_獅守(b.局面, 後手, 6, 7, 6, 6), ON);
+    EXPECT_TRUE(調査_獅守(b.局面, 後手, 6, 7, 6, 6));
 }
 
 }  // namespace

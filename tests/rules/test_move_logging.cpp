@@ -24,7 +24,7 @@ TEST(MoveLog, EachSaveAppendsOneEntryReadingTheCaptureFromTheBoard) {
     int n = 0;
     for (const auto& e : cases) {
         盤面(e.x2, e.y2) = e.on_destination;
-        ASSERT_EQ(手順保存(盤面, 記録, e.x1, e.y1, e.x2, e.y2, e.before, e.after), ON) << e.name;
+        ASSERT_TRUE(手順保存(盤面, 記録, e.x1, e.y1, e.x2, e.y2, e.before, e.after)) << e.name;
         ++n;
         const auto i = static_cast<std::size_t>(n);
         EXPECT_EQ(記録.記録数, n) << e.name;
@@ -67,13 +67,13 @@ TEST(MoveLog, AFullLogRefusesTheStepAndStaysAsItWas) {
     棋譜記録 記録{};
     for (int k = 1; k <= 記録最大; ++k) {
         ASSERT_EQ(記録余地(記録), 記録最大 - k + 1);
-        ASSERT_EQ(手順保存(盤面, 記録, 1, 1, 1, 2, k, k), ON) << "entry " << k;
+        ASSERT_TRUE(手順保存(盤面, 記録, 1, 1, 1, 2, k, k)) << "entry " << k;
     }
     EXPECT_EQ(記録.記録数, 記録最大);
     EXPECT_EQ(記録.記録_移動駒[記録最大], 記録最大) << "the last entry is 500";
     EXPECT_EQ(記録余地(記録), 0);
     const 棋譜記録 before = 記録;
-    EXPECT_EQ(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7), OFF);
+    EXPECT_FALSE(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7));
     const auto same = [](const 棋譜記録& a, const 棋譜記録& b) {
         return a.記録_移動元X == b.記録_移動元X && a.記録_移動元Y == b.記録_移動元Y &&
                a.記録_移動先X == b.記録_移動先X && a.記録_移動先Y == b.記録_移動先Y && a.記録_移動駒 == b.記録_移動駒 &&
@@ -84,9 +84,9 @@ TEST(MoveLog, AFullLogRefusesTheStepAndStaysAsItWas) {
 
     記録.記録数 = 記録最大 + 7;  // however it got there, nothing is written past entry 500
     EXPECT_EQ(記録余地(記録), 0);
-    EXPECT_EQ(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7), OFF);
+    EXPECT_FALSE(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7));
     記録.記録数 = -3;
-    EXPECT_EQ(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7), OFF);
+    EXPECT_FALSE(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7));
 }
 
 }  // namespace

@@ -264,8 +264,8 @@ TEST(EmptyBoard, NeverOntoAnOwnPiece) {
 TEST(EmptyBoard, ACodeWithoutARowPassesTheCommonChecksOnly) {
     test::規則盤 b;
     EXPECT_EQ(b.行き先(6, 6, 空).size(), 143u) << "every square but the source";
-    EXPECT_EQ(b.可否(6, 6, 0, 6, 空), OFF) << "column 0 is no square";
-    EXPECT_EQ(b.可否(6, 6, 6, 13, 空), OFF) << "row 13 is no square";
+    EXPECT_FALSE(b.可否(6, 6, 0, 6, 空)) << "column 0 is no square";
+    EXPECT_FALSE(b.可否(6, 6, 6, 13, 空)) << "row 13 is no square";
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ std::string square_line(std::string_view name, int X, int Y) {
     return std::string(name) + ' ' + std::to_string(X) + ' ' + std::to_string(Y) + '\n';
 }
 
-std::string_view on_off(int flag) {
-    return flag == ON ? "ON" : "OFF";
+std::string_view on_off(bool flag) {
+    return flag ? "ON" : "OFF";
 }
 
 int run_influence(const Arguments& args, Io& io) {
@@ -52,8 +52,8 @@ int run_influence(const Arguments& args, Io& io) {
     out += square_line("man-lion", man.MAN獅X, man.MAN獅Y);
 
     // The tests come after the maps are taken: a test may rebuild maps of its own.
-    const int man_mated = 詰めかMAN(game.context, com, man);
-    const int com_mated = 詰めかCOM(game.context, com, man);
+    const bool man_mated = 詰めかMAN(game.context, com, man);
+    const bool com_mated = 詰めかCOM(game.context, com, man);
     const int escapes = 調査_自王逃道(game.board, com, man);
     out += "man-mated " + std::string(on_off(man_mated)) + '\n';
     out += "com-mated " + std::string(on_off(com_mated)) + '\n';

@@ -20,8 +20,8 @@ constexpr OptionSpec moves_options[] = {
 // "-", "may" or "must" for a move the move check allows.
 std::string_view promotion_word(const 盤面型& board, int X1, int Y1, int X2, int Y2, 駒コード code) {
     駒コード promoted = 空;
-    if (調査_駒成(board, X1, Y1, X2, Y2, code, promoted) != ON) return "-";
-    return 移動後チェック(Y2, code) == ON ? "may" : "must";
+    if (!調査_駒成(board, X1, Y1, X2, Y2, code, promoted)) return "-";
+    return 移動後チェック(Y2, code) ? "may" : "must";
 }
 
 int run_moves(const Arguments& args, Io& io) {
@@ -45,7 +45,7 @@ int run_moves(const Arguments& args, Io& io) {
     std::string out;
     for (int X2 = 1; X2 <= 盤サイズ; ++X2) {
         for (int Y2 = 1; Y2 <= 盤サイズ; ++Y2) {
-            if (移動チェック(game.context, X, Y, X2, Y2, code) != ON) continue;
+            if (!移動チェック(game.context, X, Y, X2, Y2, code)) continue;
             out += std::to_string(X2) + ' ' + std::to_string(Y2) + ' ';
             out += promotion_word(game.board, X, Y, X2, Y2, code);
             out += '\n';
