@@ -24,7 +24,7 @@ namespace {
 // A final score that ends the evaluation, or nothing to go on.
 using 決着 = std::optional<評価値>;
 
-constexpr 評価値 最後の王族を取る = 点(9999);
+constexpr 評価値 勝ち = 点(9999);
 constexpr 評価値 負け = 点(-9998);
 constexpr 評価値 詰み = 点(9998);
 constexpr int 王価値 = 駒価値(駒::王);    // 30: the human King is the only attacker
@@ -32,7 +32,7 @@ constexpr int 龍価値 = 駒価値(駒::龍王);  // 22
 
 // The human's last royal piece taken; the computer's royal pieces attacked.
 決着 王族の安否(試行& t, 評価値& S) {
-    if (最後の王族を取った(t.取得駒, t.e.man)) return 最後の王族を取る;
+    if (最後の王族を取る(t.取得駒, t.e.man)) return 勝ち;
     if (t.MAN勢力(t.COM王()) > 0 && !在る(t.COM太())) return 負け;
     if (t.MAN勢力(t.COM太()) > 0) {
         if (!在る(t.COM王())) return 負け;
@@ -133,7 +133,7 @@ void 静かな手(試行& t, 評価値& S) {
 // piece risks on its square.
 決着 駒取り(試行& t, 評価値& S) {
     const 駒数 n = 盤上駒数(t.盤());
-    if (n.MAN駒数 + n.COM駒数 <= 3 && n.COM駒数 > n.MAN駒数) return 最後の王族を取る;
+    if (n.MAN駒数 + n.COM駒数 <= 3 && n.COM駒数 > n.MAN駒数) return 勝ち;
     const 桝位置 T = t.T;
     const int 取 = 駒価値(t.取得駒);
     const int g = 取 - 駒価値(t.移動駒);

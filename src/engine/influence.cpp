@@ -158,6 +158,17 @@ void 勢力調査_両軍(const 盤面型& 盤面, COM勢力図& com, MAN勢力�
     勢力調査_COM(盤面, com);
 }
 
+bool 最後の王族を取る(const 盤面型& 盤面, 駒コード 取駒) {
+    const 駒コード 相方 = もう一つの王族(取駒);
+    if (相方 == 空) return false;
+    for (int X = 1; X <= 盤サイズ; ++X) {
+        for (int Y = 1; Y <= 盤サイズ; ++Y) {
+            if (盤面(X, Y) == 相方) return false;
+        }
+    }
+    return true;
+}
+
 void 勢力調査_MAN(const 盤面型& 盤面, MAN勢力図& 図) {
     図.MAN勢力.盤内設定(0);
     図.MAN守最小価値.盤内設定(勢力_なし);

@@ -30,16 +30,55 @@ void 勢力調査_MAN(const 盤面型& 盤面, MAN勢力図& 図);
 // square is not cleared: it stays where the last survey that met a Lion saw it.)
 void 勢力調査_両軍(const 盤面型& 盤面, COM勢力図& com, MAN勢力図& man);
 
-// Whether taking the code 取駒 took its army's last royal piece: its King
-// with no Crown Prince left, or its Crown Prince with no King left. The
-// computer's maps answer for the upper army's codes, the human's for the
-// lower army's; they must be those of the position after the capture, from
-// 勢力調査_両軍.
-constexpr bool 最後の王族を取った(駒コード 取駒, const COM勢力図& com) {
-    return (取駒 == 駒::王 && com.COM太X == 0) || (取駒 == 駒::太子 && com.COM王X == 0);
+// The last royal piece: an army has lost when its King is taken and it has
+// no Crown Prince, or its Crown Prince is taken and it has no King. The piece
+// whose absence decides it is もう一つの王族; 最後の王族を取る looks for it on
+// the board, or in the maps of the position after the capture.
+
+// The other royal piece of 取駒's army: its Crown Prince for a King, its King
+// for a Crown Prince; 空 for any other code.
+constexpr 駒コード もう一つの王族(駒コード 取駒) {
+    switch (取駒) {
+        case 駒::王:
+            return 駒::太子;
+        case -駒::王:
+            return -駒::太子;
+        case 駒::太子:
+            return 駒::王;
+        case -駒::太子:
+            return -駒::王;
+        default:
+            return 空;
+    }
 }
-constexpr bool 最後の王族を取った(駒コード 取駒, const MAN勢力図& man) {
-    return (取駒 == -駒::王 && man.MAN太X == 0) || (取駒 == -駒::太子 && man.MAN王X == 0);
+
+// Whether taking the code 取駒 takes its army's last royal piece, asked of the
+// board before the capture or after it: the other royal piece stands nowhere.
+bool 最後の王族を取る(const 盤面型& 盤面, 駒コード 取駒);
+
+// The same asked of the maps of the position after the capture, from
+// 勢力調査_両軍: the computer's maps answer for the upper army's codes, the
+// human's for the lower army's. (Within the search the maps are those its
+// trials left: the evaluation asks them, as it always has.)
+constexpr bool 最後の王族を取る(駒コード 取駒, const COM勢力図& com) {
+    switch (もう一つの王族(取駒)) {
+        case 駒::太子:
+            return com.COM太X == 0;
+        case 駒::王:
+            return com.COM王X == 0;
+        default:
+            return false;
+    }
+}
+constexpr bool 最後の王族を取る(駒コード 取駒, const MAN勢力図& man) {
+    switch (もう一つの王族(取駒)) {
+        case -駒::太子:
+            return man.MAN太X == 0;
+        case -駒::王:
+            return man.MAN王X == 0;
+        default:
+            return false;
+    }
 }
 
 // The computer piece 駒 on (X1, Y1) reaches (X2, Y2), a square on the board.

@@ -2,7 +2,6 @@
 
 #include "engine/influence.h"
 #include "engine/mate.h"
-#include "play/game_end.h"
 #include "play/move_drawing.h"
 #include "rules/move_logging.h"
 
@@ -86,7 +85,7 @@ void com_ban着手(com_ban文脈& c, const 探索結果& r) {
         const bool 王族を取った =
             取った駒[0] == -駒::王 || 取った駒[0] == -駒::太子 || 取った駒[1] == -駒::王 || 取った駒[1] == -駒::太子;
         if (王族を取った) {
-            if (最後の王族を取った(取った駒[0], c.man) || 最後の王族を取った(取った駒[1], c.man)) {
+            if (最後の王族を取る(取った駒[0], c.man) || 最後の王族を取る(取った駒[1], c.man)) {
                 c.終了(結果_COM勝ち);
                 return;
             }

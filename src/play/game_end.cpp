@@ -2,8 +2,6 @@
 // announcement with the offer of a new game, and the orderly end of the
 // program.
 
-#include "play/game_end.h"
-
 #include <string>
 
 #include "play/form1.h"
@@ -11,16 +9,6 @@
 #include "engine/mate.h"
 
 namespace bexoru {
-
-bool 最後の王族を取る(const 盤面型& 盤面, 駒コード 取駒) {
-    if (取駒 != 駒::王 && 取駒 != -駒::王 && 取駒 != 駒::太子 && 取駒 != -駒::太子) return false;
-    const int 符号 = 取駒 < 0 ? -1 : 1;
-    int 王族 = 0;
-    for (int Y = 1; Y <= 盤サイズ; ++Y)
-        for (int X = 1; X <= 盤サイズ; ++X)
-            if (盤面(X, Y) == 符号 * 駒::王 || 盤面(X, Y) == 符号 * 駒::太子) ++王族;
-    return 王族 <= 1;
-}
 
 void Form1::終了(std::string_view 結果) {
     // The game that ended stays, to be saved, until the next game starts.
@@ -47,8 +35,8 @@ void Form1::終了処理() {
 int Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数) {
     // A double move can take a royal piece with either step; the surveys of
     // the new position have just cleared and rewritten the royal squares.
-    const bool 上の玉を取った = 最後の王族を取った(取駒, com図) || 最後の王族を取った(一手目の取駒, com図);
-    const bool 下の玉を取った = 最後の王族を取った(取駒, man図) || 最後の王族を取った(一手目の取駒, man図);
+    const bool 上の玉を取った = 最後の王族を取る(取駒, com図) || 最後の王族を取る(一手目の取駒, com図);
+    const bool 下の玉を取った = 最後の王族を取る(取駒, man図) || 最後の王族を取る(一手目の取駒, man図);
 
     if (状態.対局モード == 対局_COM) {
         if ((MAN駒数 <= 1 || COM駒数 <= 1) && MAN駒数 > COM駒数) {

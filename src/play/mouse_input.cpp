@@ -9,7 +9,6 @@
 #include "engine/influence.h"
 #include "engine/piece_count.h"
 #include "play/double_moves.h"
-#include "play/game_end.h"
 #include "rules/lion_capture_rules.h"
 #include "play/move_drawing.h"
 #include "rules/move_logging.h"

@@ -202,7 +202,8 @@ TEST(InfluenceValues, RoyalSquaresAreWrittenWhenMetAndKeptWhenGone) {
 }
 
 // Taking a King or Crown Prince ends the game only when it was its army's
-// last royal piece, as the maps of the position after the capture show.
+// last royal piece. The maps of the position after the capture and the board
+// before and after it give the same answer.
 TEST(InfluenceValues, TheLastRoyalPieceTaken) {
     struct 例 {
         const char* name;
@@ -227,8 +228,12 @@ TEST(InfluenceValues, TheLastRoyalPieceTaken) {
         MAN勢力図 man;
         勢力調査_両軍(盤を作る({{6, 12, -39}, {5, 12, -38}, {7, 1, 39}, {8, 1, 38}}), com, man);
         勢力調査_両軍(盤を作る(e.after), com, man);
-        const bool last = e.taken > 0 ? 最後の王族を取った(e.taken, com) : 最後の王族を取った(e.taken, man);
+        const bool last = e.taken > 0 ? 最後の王族を取る(e.taken, com) : 最後の王族を取る(e.taken, man);
         EXPECT_EQ(last, e.last) << e.name;
+        std::vector<配置> before = e.after;
+        before.push_back({6, 6, e.taken});
+        EXPECT_EQ(最後の王族を取る(盤を作る(e.after), e.taken), e.last) << e.name << ", the board after";
+        EXPECT_EQ(最後の王族を取る(盤を作る(before), e.taken), e.last) << e.name << ", the board before";
     }
 }
 
