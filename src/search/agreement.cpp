@@ -77,7 +77,7 @@ private:
             for (int X2 = 0; X2 <= 盤サイズ + 1; ++X2) {
                 盤面型 board = board_;
                 規則局面 rules{board, log_, state_};
-                const bool allowed = 移動チェック(rules, X1, Y1, X2, Y2, code, 1) == ON;
+                const bool allowed = 移動チェック(rules, X1, Y1, X2, Y2, code, 1);
                 ++result_.questions;
                 const int got = 盤内(X2, Y2) ? first_[from][square_of(X2, Y2)] : 0;
                 const std::string where = "piece " + std::to_string(code) + " " + square_text(X1, Y1) + "->" +
@@ -88,8 +88,8 @@ private:
                 }
                 if (!allowed) continue;
                 駒コード promoted = 空;
-                const bool may = 調査_駒成(board, X1, Y1, X2, Y2, code, promoted) == ON;
-                const bool plain = !may || 移動後チェック(Y2, code) == ON;
+                const bool may = 調査_駒成(board, X1, Y1, X2, Y2, code, promoted);
+                const bool plain = !may || 移動後チェック(Y2, code);
                 if (may != ((got & 2) != 0) || plain != ((got & 1) != 0)) {
                     return fail(where + ": promotion rules say " + (plain ? "plain " : "") + (may ? "promoted" : "") +
                                 ", generator " + (got & 1 ? "plain " : "") + (got & 2 ? "promoted" : ""));
@@ -130,7 +130,7 @@ private:
             for (int X3 = 0; X3 <= 盤サイズ + 1; ++X3) {
                 盤面型 b = board;
                 規則局面 rules{b, log, state};
-                const bool allowed = 移動チェック(rules, X2, Y2, X3, Y3, step_code, 2) == ON;
+                const bool allowed = 移動チェック(rules, X2, Y2, X3, Y3, step_code, 2);
                 ++result_.questions;
                 const bool on = 盤内(X3, Y3);
                 const bool compound = on && compound_to[square_of(X3, Y3)];

@@ -143,10 +143,10 @@ std::uint64_t rules_perft(盤面型& board, 棋譜記録& log, int side, int dep
                 for (int Y2 = 1; Y2 <= 盤サイズ; ++Y2) {
                     state.二手目状態 = 1;
                     規則局面 rules{board, log, state};
-                    if (移動チェック(rules, X1, Y1, X2, Y2, code, 1) != ON) continue;
+                    if (!移動チェック(rules, X1, Y1, X2, Y2, code, 1)) continue;
                     駒コード promoted = 空;
-                    const bool may = 調査_駒成(board, X1, Y1, X2, Y2, code, promoted) == ON;
-                    const bool plain = !may || 移動後チェック(Y2, code) == ON;
+                    const bool may = 調査_駒成(board, X1, Y1, X2, Y2, code, promoted);
+                    const bool plain = !may || 移動後チェック(Y2, code);
                     for (int pr = 0; pr < 2; ++pr) {
                         if ((pr == 0 && !plain) || (pr == 1 && !may)) continue;
                         const int now = pr ? promoted : code;
@@ -171,7 +171,7 @@ std::uint64_t rules_perft(盤面型& board, 棋譜記録& log, int side, int dep
                         for (int Y3 = Y2 - 1; Y3 <= Y2 + 1; ++Y3) {
                             state.二手目状態 = 2;
                             規則局面 r2{b, l, state};
-                            if (移動チェック(r2, X2, Y2, X3, Y3, step, 2) != ON) continue;
+                            if (!移動チェック(r2, X2, Y2, X3, Y3, step, 2)) continue;
                             盤面型 b3 = b;
                             棋譜記録 l3 = l;
                             手順保存(b3, l3, X2, Y2, X3, Y3, code, code);
