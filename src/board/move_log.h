@@ -10,7 +10,9 @@
 
 namespace bexoru {
 
-inline constexpr int 記録最大 = 500;
+// Room for long games: a double move takes two entries, and games between the
+// computer's levels run past a thousand.
+inline constexpr int 記録最大 = 2000;
 
 struct 棋譜記録 {
     using 列 = std::array<int, 記録最大 + 1>;

@@ -30,10 +30,12 @@ void 描画器::描画_桝_数値() {
 
 void 描画器::描画_手数(int number, int colour) {
     // Fewer digits stand further right so the numbers end near the same place.
-    const double c = number < 10 ? 14.9 : number < 100 ? 14.8 : 14.7;
-    // The box starts where a three-digit number starts: a box from 14.8 would
-    // leave the edge of its first digit behind when the count drops below 100.
-    描画_四角形(14.7, 3.3, 1250 + 影 * 桝幅, 300, 表示_.背景色);
+    // Four digits step back further: at 14.6 their last one would touch "手目".
+    const double c = number < 10 ? 14.9 : number < 100 ? 14.8 : number < 1000 ? 14.7 : 14.5;
+    // The box starts where a four-digit number starts: a box from further
+    // right would leave the edge of its first digit behind when the count
+    // drops below 1000 (taking moves back). It ends where it always did.
+    描画_四角形(14.5, 3.3, 1250 + 3 * 影 * 桝幅, 300, 表示_.背景色);
     描画_数値(c + 影, 3.3 + 影, number, 表示_.黒色, 0, 手数サイズ);
     描画_数値(c, 3.3, number, colour, 0, 手数サイズ);
 

@@ -23,8 +23,8 @@
 namespace bexoru {
 
 inline constexpr std::string_view 棋譜拡張子 = ".棋譜";
-// A record can never be this long (3 header lines and 500 entries); a larger
-// file is not read at all.
+// A record can never be this long (3 header lines and 記録最大 entries of 19
+// bytes); a larger file is not read at all.
 inline constexpr std::size_t 棋譜ファイル上限 = 1 << 20;
 
 struct 棋譜手 {
@@ -46,7 +46,7 @@ enum class 棋譜不備 {
     開けない,    // missing, unreadable, a folder
     大きすぎる,  // larger than 棋譜ファイル上限
     文書でない,  // holds NUL bytes: not a text file
-    多すぎる,    // more than 500 entries
+    多すぎる,    // more than 記録最大 entries
     値が不正,    // a column, row or piece code outside what the board can hold
 };
 
@@ -68,8 +68,8 @@ int 欄の値(std::string_view 欄);
 std::string 文字列復号(std::string_view 行);
 // Splits the bytes into lines (CR LF, LF or CR ends a line; a last line
 // without an end counts too), takes the first three as headers and the rest
-// as entries. Blank lines are all-zero entries; blank lines beyond the 500th
-// entry are dropped, any other line beyond it makes the file 多すぎる.
+// as entries. Blank lines are all-zero entries; blank lines past the last
+// entry the log can hold are dropped, any other line there makes the file 多すぎる.
 棋譜読込結果 棋譜解析(std::string_view bytes);
 
 // Reads a file whole, refusing one larger than 棋譜ファイル上限 (不備 set, 手々 empty).

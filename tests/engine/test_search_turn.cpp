@@ -74,7 +74,7 @@ std::vector<記録行> 記録の行(const 棋譜記録& log) {
 }
 
 TEST(ComTurn, AFullLogRefusesToMove) {
-    for (const int entries : {499, 500}) {
+    for (const int entries : {記録最大 - 1, 記録最大}) {
         手番局面 g({{5, 5, 13}, {1, 12, -39}, {12, 12, -1}});
         g.記録.記録数 = entries;
         const 盤面型 before = g.盤面;

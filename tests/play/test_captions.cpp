@@ -64,6 +64,7 @@ TEST_F(Captions, MoveNumberStandsFurtherLeftWithMoreDigits) {
         {0, "0@7799,1680/12/15", "0@7850,1740/12/0"},       {9, "9@7799,1680/12/15", "9@7850,1740/12/0"},
         {10, "10@7748,1680/12/15", "10@7799,1740/12/0"},    {99, "99@7748,1680/12/15", "99@7799,1740/12/0"},
         {100, "100@7697,1680/12/15", "100@7748,1740/12/0"}, {500, "500@7697,1680/12/15", "500@7748,1740/12/0"},
+        {1000, "1000@7595,1680/12/15", "1000@7646,1740/12/0"}, {2000, "2000@7595,1680/12/15", "2000@7646,1740/12/0"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.number);
@@ -77,7 +78,7 @@ TEST_F(Captions, MoveNumberStandsFurtherLeftWithMoreDigits) {
         const Call& numberBox = port.calls[0];
         EXPECT_EQ(numberBox.kind, Call::Fill);
         EXPECT_EQ(numberBox.colour, 表示.背景色);
-        EXPECT_LE(numberBox.x, 7697) << "a three-digit number must be wholly erased";
+        EXPECT_LE(numberBox.x, 7595) << "a four-digit number must be wholly erased";
         EXPECT_DOUBLE_EQ(numberBox.x + numberBox.w, 8998);
         EXPECT_DOUBLE_EQ(numberBox.y, 1680);
         EXPECT_EQ(numberBox.h, 300);

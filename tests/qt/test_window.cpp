@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -219,6 +220,41 @@ TEST_F(Window, PicturesAndTextArePaintedForThePixelsTheyLandOn) {
 
         // The background beside the board.
         EXPECT_EQ(QColor(image.pixel(static_cast<int>(100 * s), static_cast<int>(8200 * s))), paletteColour(2));
+    }
+}
+
+TEST_F(Window, FourDigitMoveNumbersFitBeforeTheirSuffixAndAreErasedWhole) {
+    load();
+    for (QSize size : {QSize(930, 900), QSize(1300, 1230)}) {
+        SCOPED_TRACE(size.width());
+        resize(size);
+        // The white ink of the number between two twip columns, on its row.
+        auto ink = [&](double from, double to) {
+            Canvas* canvas = window_.canvas();
+            const QImage& image = canvas->image();
+            const QRect band = Scene::pixelRect(QRectF(from, 座標Y(3.3), to - from, 300), canvas->imageScale());
+            int right = -1;
+            for (int y = band.top(); y <= band.bottom(); ++y)
+                for (int x = band.left(); x <= band.right(); ++x) {
+                    const QColor c(image.pixel(x, y));
+                    if (c.red() > 120 && c.blue() > 120) right = std::max(right, x);
+                }
+            return right;
+        };
+        // "手目" starts at column 15.8 and its box is cleared first: a number
+        // running into it would lose its last digit there.
+        const int suffix = Scene::pixelRect(QRectF(座標X(15.8), 0, 10, 10), window_.canvas()->imageScale()).left();
+        for (int number : {1888, 2000}) {
+            form_.描画.描画_手数(number, 15);
+            QApplication::processEvents();
+            const int right = ink(座標X(14.4), 座標X(15.8));
+            ASSERT_GE(right, 0) << "the number is drawn";
+            EXPECT_LT(right, suffix - 3) << number << ": the last digit ends clear of the suffix";
+        }
+        // Taking a move back to 999 leaves nothing of the fourth digit.
+        form_.描画.描画_手数(999, 15);
+        QApplication::processEvents();
+        EXPECT_LT(ink(座標X(14.4), 座標X(14.7) - 1), 0);
     }
 }
 

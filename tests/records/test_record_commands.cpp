@@ -1,6 +1,7 @@
 // Saving and loading records through the panel, and stepping the move log
 // with 戻 and 進, over a game played with the mouse and over a loaded record.
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -120,6 +121,45 @@ TEST_F(Records, SavedGameHasTheExactBytesAndLoadsBackForStepping) {
     EXPECT_EQ(form.状態.手数, 4);
 }
 
+TEST_F(Records, AGameOfTwoThousandEntriesIsSavedLoadedAndSteppedToItsEnd) {
+    // Two Go-betweens step forward and back from the starting position, one
+    // for each player, until the log is full.
+    form.START_Click();
+    const int 一巡[4][4] = {{9, 8, 9, 7}, {4, 5, 4, 6}, {9, 7, 9, 8}, {4, 6, 4, 5}};
+    for (int k = 0; k < 2000; ++k) {
+        const int* m = 一巡[k % 4];
+        click(m[0], m[1]), click(m[2], m[3]);
+        port.clear();
+        sound.calls.clear();
+    }
+    ASSERT_EQ(form.記録.記録数, 2000);
+    EXPECT_EQ(form.状態.手数, 2000);
+    click(9, 8), click(9, 7);
+    EXPECT_EQ(見た().箱, 箱々{"棋譜|棋譜が一杯です。これ以上は指せません"}) << "a full log still refuses clearly";
+
+    form.KIFU_WRITE_Click();
+    port.typedName = "長い対局";
+    port.folder = dir_.string();
+    form.Command1_Click();
+    EXPECT_EQ(見た().箱, 箱々{"  |棋譜を書き込みました"});
+    const std::string 書いた = 読む("長い対局.棋譜");
+    EXPECT_EQ(std::count(書いた.begin(), 書いた.end(), '\n'), 2003);
+
+    読み込む("長い対局.棋譜");
+    EXPECT_EQ(見た().箱, (箱々{"棋譜| 読み込みました", "棋譜|棋譜を '進 'で進めて下さい"}));
+    ASSERT_EQ(form.記録.記録終端, 2000);
+    for (int k = 0; k < 1999; ++k) {
+        form.AFTER_Click();
+        port.clear();
+    }
+    form.AFTER_Click();
+    EXPECT_EQ(form.状態.手数, 2000);
+    EXPECT_TRUE(port.printedAt("2000", 座標X(14.5), 座標Y(3.3))) << "four digits stand further left";
+    盤面型 初期;
+    初期配置(初期);
+    EXPECT_EQ(form.盤面, 初期);
+}
+
 TEST_F(Records, TakeBackAndReplayOverAGameInProgress) {
     対局する();
     const 盤面型 終局面 = form.盤面;
@@ -206,14 +246,14 @@ TEST_F(Records, RefusalsWithTheirTitlesAndSounds) {
 TEST_F(Records, AFileThatCannotBeLoadedLeavesTheGameAsItWas) {
     const std::string 正しい = " 3 4 3 5  1  1  0\r\n";
     std::string 長い = "\r\n\r\n\r\n";
-    for (int i = 0; i < 501; ++i) 長い += 正しい;
+    for (int i = 0; i < 2001; ++i) 長い += 正しい;
     置く("nul.棋譜", std::string("\r\n\0\r\n", 5));
     置く("long.棋譜", 長い);
     置く("bad.棋譜", "\r\n\r\n\r\n" + 正しい + "99 4 3 5  1  1  0\r\n");
     std::filesystem::create_directories(dir_ / "dir.棋譜");
     const std::pair<const char*, const char*> cases[] = {
         {"missing.棋譜", "棋譜|棋譜ﾌｧｲﾙを開けません"},    {"dir.棋譜", "棋譜|棋譜ﾌｧｲﾙを開けません"},
-        {"nul.棋譜", "棋譜|棋譜ﾌｧｲﾙではありません"},      {"long.棋譜", "棋譜|棋譜ﾌｧｲﾙの記録が500を超えています"},
+        {"nul.棋譜", "棋譜|棋譜ﾌｧｲﾙではありません"},      {"long.棋譜", "棋譜|棋譜ﾌｧｲﾙの記録が2000を超えています"},
         {"bad.棋譜", "棋譜|棋譜ﾌｧｲﾙの5行目が読めません"},
     };
     対局する();

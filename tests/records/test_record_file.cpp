@@ -105,9 +105,10 @@ TEST(RecordFile, BadFilesAreReadOrRefusedWithoutHarm) {
         {"negative row", "\r\n\r\n\r\n 3-1 3 5  1  1  0\r\n", 棋譜不備::値が不正, 0, 4},
         {"code 40", "\r\n\r\n\r\n 3 4 3 5 40  1  0\r\n", 棋譜不備::値が不正, 0, 4},
         {"code -99", "\r\n\r\n\r\n 3 4 3 5  1  1-99\r\n", 棋譜不備::値が不正, 0, 4},
-        {"500 entries", "\r\n\r\n\r\n" + 行を重ねる(500, 正しい), 棋譜不備::なし, 500},
-        {"500 entries and blank lines", "\r\n\r\n\r\n" + 行を重ねる(500, 正しい) + "\r\n  \r\n", 棋譜不備::なし, 500},
-        {"501 entries", "\r\n\r\n\r\n" + 行を重ねる(501, 正しい), 棋譜不備::多すぎる, 0, 504},
+        {"2000 entries", "\r\n\r\n\r\n" + 行を重ねる(2000, 正しい), 棋譜不備::なし, 2000},
+        {"2000 entries and blank lines", "\r\n\r\n\r\n" + 行を重ねる(2000, 正しい) + "\r\n  \r\n", 棋譜不備::なし,
+         2000},
+        {"2001 entries", "\r\n\r\n\r\n" + 行を重ねる(2001, 正しい), 棋譜不備::多すぎる, 0, 2004},
     };
     for (const 例& e : cases) {
         const 棋譜読込結果 r = 棋譜解析(e.bytes);

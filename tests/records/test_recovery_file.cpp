@@ -176,7 +176,7 @@ TEST_F(RecoveryFile, DamagedOrForeignFilesAreNotTaken) {
         with("mode=1", "mode=2"),
         with("level=1", "level=9"),
         with("handicap=-2", "handicap=-5"),
-        with("current=2", "current=501"),
+        with("current=2", "current=2001"),
         with("saved=1", "saved=2"),
         with("turn=1\n", ""),
         with("turn=1\n", "turn=1\nturn=1\n"),

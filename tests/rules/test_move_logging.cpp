@@ -70,7 +70,7 @@ TEST(MoveLog, AFullLogRefusesTheStepAndStaysAsItWas) {
         ASSERT_TRUE(手順保存(盤面, 記録, 1, 1, 1, 2, k, k)) << "entry " << k;
     }
     EXPECT_EQ(記録.記録数, 記録最大);
-    EXPECT_EQ(記録.記録_移動駒[記録最大], 記録最大) << "the last entry is 500";
+    EXPECT_EQ(記録.記録_移動駒[記録最大], 記録最大) << "the last entry is the log's last";
     EXPECT_EQ(記録余地(記録), 0);
     const 棋譜記録 before = 記録;
     EXPECT_FALSE(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7));
@@ -82,7 +82,7 @@ TEST(MoveLog, AFullLogRefusesTheStepAndStaysAsItWas) {
     };
     EXPECT_TRUE(same(記録, before)) << "a refused step changes nothing";
 
-    記録.記録数 = 記録最大 + 7;  // however it got there, nothing is written past entry 500
+    記録.記録数 = 記録最大 + 7;  // however it got there, nothing is written past the last entry
     EXPECT_EQ(記録余地(記録), 0);
     EXPECT_FALSE(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7));
     記録.記録数 = -3;

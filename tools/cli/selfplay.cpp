@@ -125,9 +125,10 @@ std::pair<int, int> parse_levels(std::string_view text) {
 
 int parse_entries(std::string_view text) {
     const bool digits =
-        !text.empty() && text.size() <= 3 && text.find_first_not_of("0123456789") == std::string_view::npos;
+        !text.empty() && text.size() <= 6 && text.find_first_not_of("0123456789") == std::string_view::npos;
     const int n = digits ? std::stoi(std::string(text)) : 0;
-    if (n < 1 || n > 記録最大) throw Refusal("selfplay: --entries must be a number 1..500, not " + quoted(text));
+    if (n < 1 || n > 記録最大)
+        throw Refusal("selfplay: --entries must be a number 1.." + std::to_string(記録最大) + ", not " + quoted(text));
     return n;
 }
 
@@ -249,6 +250,8 @@ int run_selfplay(const Arguments& args, Io& io) {
 
 }  // namespace
 
+static_assert(記録最大 == 2000, "the help below names the log's size");
+
 const Command selfplay_command{
     .name = "selfplay",
     .synopsis = "[--levels A,B] [--from FILE] [--entries N] [--board] [--times] [--nodes N] [--movetime MS]",
@@ -274,7 +277,7 @@ const Command selfplay_command{
         "                3,3); levels 4 to 6 are the searching engine's.\n"
         "  --from FILE   start from the position in FILE; its upper army moves first.\n"
         "  --entries N   stop when the move log could not take another double move\n"
-        "                within N entries, 1..500 (default 500, the log's size).\n"
+        "                within N entries, 1..2000 (default 2000, the log's size).\n"
         "  --board       print the final position after the result, as board text.\n"
         "  --times       print the median and worst search time of each army.\n"
         "  --nodes N     levels 4 to 6 stop after N nodes a move instead of their time:\n"
