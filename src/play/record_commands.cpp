@@ -8,6 +8,7 @@
 #include "play/form1.h"
 #include "play/side_labels.h"
 #include "records/record_file.h"
+#include "records/record_name.h"
 #include "records/recovery_file.h"
 
 namespace bexoru {
@@ -80,9 +81,9 @@ void Form1::Command1_Click() {
         return;
     }
     // The name is a file name in the chosen folder, never a path elsewhere.
-    if (名.find('/') != std::string::npos) {
+    if (const auto 不備 = 棋譜名の不備(名)) {
         音.鳴らす(音.音_禁止);
-        port.messageBox("  ", "ﾌｧｲﾙ名に '/' は使えません");
+        port.messageBox("  ", *不備);
         return;
     }
 

@@ -252,6 +252,11 @@ std::string 文字列復号(std::string_view 行) {
 }
 
 bool 棋譜ファイル書込(const std::filesystem::path& path, std::string_view text, std::string& 理由) {
+    // The system would cut the path at a NUL and write somewhere else.
+    if (path.native().find('\0') != std::string::npos) {
+        理由 = std::strerror(EINVAL);
+        return false;
+    }
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
     std::string 仮名 = (folder / ".bexoru-kifu-XXXXXX").string();
     const int fd = ::mkstemp(仮名.data());

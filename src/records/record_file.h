@@ -76,7 +76,8 @@ std::string 文字列復号(std::string_view 行);
 棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path);
 // Writes the text to a temporary file beside the path and renames it over the
 // path, so an existing file is replaced only by a complete new one. On failure
-// nothing at the path has changed and the reason is in 理由.
+// nothing at the path has changed and the reason is in 理由. A path holding a
+// NUL is refused.
 bool 棋譜ファイル書込(const std::filesystem::path& path, std::string_view text, std::string& 理由);
 
 }  // namespace bexoru

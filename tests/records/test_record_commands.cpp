@@ -52,6 +52,12 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
+    static std::string 読むパス(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
     void 置く(const std::string& name, const std::string& bytes) const {
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
     }
@@ -241,6 +247,44 @@ TEST_F(Records, RefusalsWithTheirTitlesAndSounds) {
         EXPECT_EQ(r.音, e.禁止音 ? 音々{"禁止"} : 音々{});
     }
     EXPECT_EQ(form.状態.再生中, ON) << "an empty record still leaves the replay mode on";
+}
+
+TEST_F(Records, TypedNamesThatWouldReachAnotherFileOrHideTheRecordAreRefused) {
+    const std::filesystem::path 棋譜 = dir_ / "棋譜";
+    std::filesystem::create_directories(棋譜);
+    std::ofstream(棋譜 / "victim.txt") << "keep me";
+    form.記録.記録終端 = 1;
+    port.folder = 棋譜.string();
+    const std::pair<std::string, const char*> refused[] = {
+        {std::string("victim.txt\0junk", 15), "  |ﾌｧｲﾙ名に制御文字は使えません"},
+        {"a\tb", "  |ﾌｧｲﾙ名に制御文字は使えません"},
+        {"a\x1b[31mred", "  |ﾌｧｲﾙ名に制御文字は使えません"},
+        {"a\x7f", "  |ﾌｧｲﾙ名に制御文字は使えません"},
+        {"a\u0085b", "  |ﾌｧｲﾙ名に制御文字は使えません"},
+        {"a\nb", "  |ﾌｧｲﾙ名に制御文字は使えません"},
+        {"   ", "  |ﾌｧｲﾙ名が空白だけです"},
+        {"\u3000 \u3000", "  |ﾌｧｲﾙ名が空白だけです"},
+        {".hidden", "  |ﾌｧｲﾙ名の先頭に '.' は使えません"},
+        {"..", "  |ﾌｧｲﾙ名の先頭に '.' は使えません"},
+        {"../victim.txt", "  |ﾌｧｲﾙ名に '/' は使えません"},
+    };
+    for (const auto& [名, 箱] : refused) {
+        SCOPED_TRACE(名);
+        port.typedName = 名;
+        form.Command1_Click();
+        const 反応 r = 見た();
+        EXPECT_EQ(r.箱, 箱々{箱});
+        EXPECT_EQ(r.音, 音々{"禁止"});
+        EXPECT_EQ(読むパス(棋譜 / "victim.txt"), "keep me");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(棋譜), {}), 1) << "nothing is written";
+    }
+    // Spaces and dots inside a name are a name like any other.
+    for (const std::string 名 : {" 一局目", "a.b", "対局 一"}) {
+        port.typedName = 名;
+        form.Command1_Click();
+        EXPECT_EQ(見た().箱, 箱々{"  |棋譜を書き込みました"}) << 名;
+        EXPECT_TRUE(std::filesystem::exists(棋譜 / (名 + ".棋譜"))) << 名;
+    }
 }
 
 TEST_F(Records, AFileThatCannotBeLoadedLeavesTheGameAsItWas) {

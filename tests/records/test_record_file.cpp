@@ -172,6 +172,17 @@ TEST_F(RecordFileOnDisk, AWriteThatFailsHalfWayLeavesTheOldFile) {
     EXPECT_EQ(数(), 1u) << "the temporary file is removed";
 }
 
+TEST_F(RecordFileOnDisk, APathHoldingANulIsNotWritten) {
+    // The system would take "victim.txt" NUL "x.棋譜" as victim.txt.
+    std::ofstream(dir_ / "victim.txt") << "keep me";
+    std::string 理由;
+    const std::filesystem::path p = (dir_ / "victim.txt").string() + std::string("\0x.棋譜", 9);
+    EXPECT_FALSE(棋譜ファイル書込(p, "\r\n\r\n\r\n", 理由));
+    EXPECT_FALSE(理由.empty());
+    EXPECT_EQ(読む(dir_ / "victim.txt"), "keep me");
+    EXPECT_EQ(数(), 1u);
+}
+
 TEST_F(RecordFileOnDisk, ReadingRefusesWhatIsNotARecordFile) {
     std::filesystem::create_directories(dir_ / "folder.棋譜");
     std::ofstream(dir_ / "big.棋譜") << std::string(棋譜ファイル上限 + 1, ' ');
