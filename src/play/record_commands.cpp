@@ -88,6 +88,20 @@ void Form1::Command1_Click() {
     }
 
     const std::filesystem::path 先 = std::filesystem::path(port.currentFolder()) / (名 + std::string(棋譜拡張子));
+    // A record of the same name is replaced only when the player says so,
+    // and never when it is write-protected.
+    switch (既存棋譜の有無(先)) {
+        case 既存棋譜::書込禁止:
+            音.鳴らす(音.音_禁止);
+            port.messageBox("棋譜保存", "同じ名前の棋譜は書き込み禁止のため上書きできません");
+            return;
+        case 既存棋譜::ある:
+            if (!port.askYesNo("棋譜保存", "同じ名前の棋譜があります。上書きしますか？")) return;
+            break;
+        case 既存棋譜::ない:
+        case 既存棋譜::ファイルでない:  // the writer refuses it with the reason
+            break;
+    }
     std::string 理由;
     if (!棋譜ファイル書込(先, 終局した対局 ? 回復棋譜テキスト(控え->手々) : 棋譜テキスト(記録), 理由)) {
         // The panel stays open with the name, to try another name or folder.

@@ -251,10 +251,24 @@ std::string 文字列復号(std::string_view 行) {
     return 棋譜解析(bytes);
 }
 
+既存棋譜 既存棋譜の有無(const std::filesystem::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? 既存棋譜::ない : 既存棋譜::ファイルでない;
+    if (!S_ISREG(st.st_mode)) return 既存棋譜::ファイルでない;
+    // The mode bits as well: the superuser may write anything, yet a file
+    // without a write bit was protected on purpose.
+    if (::access(path.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0) return 既存棋譜::書込禁止;
+    return 既存棋譜::ある;
+}
+
 bool 棋譜ファイル書込(const std::filesystem::path& path, std::string_view text, std::string& 理由) {
     // The system would cut the path at a NUL and write somewhere else.
     if (path.native().find('\0') != std::string::npos) {
         理由 = std::strerror(EINVAL);
+        return false;
+    }
+    if (既存棋譜の有無(path) == 既存棋譜::書込禁止) {
+        理由 = std::strerror(EACCES);
         return false;
     }
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";

@@ -74,10 +74,20 @@ std::string 文字列復号(std::string_view 行);
 
 // Reads a file whole, refusing one larger than 棋譜ファイル上限 (不備 set, 手々 empty).
 棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path);
+// What stands at the path a record is to be written to.
+enum class 既存棋譜 {
+    ない,
+    ある,        // a file that may be replaced
+    書込禁止,    // a file that is write-protected (or that we may not write)
+    ファイルでない,  // a folder or anything else that is no plain file
+};
+既存棋譜 既存棋譜の有無(const std::filesystem::path& path);
+
 // Writes the text to a temporary file beside the path and renames it over the
 // path, so an existing file is replaced only by a complete new one. On failure
 // nothing at the path has changed and the reason is in 理由. A path holding a
-// NUL is refused.
+// NUL is refused, and so is a write-protected file: the rename would replace
+// it, since only the folder's permission counts for that.
 bool 棋譜ファイル書込(const std::filesystem::path& path, std::string_view text, std::string& 理由);
 
 }  // namespace bexoru

@@ -335,6 +335,7 @@ TEST_F(Recovery, TheQuestionComesOnlyWhenSomethingIsUnsaved) {
         窓 w(folder_);
         w.form.START_Click();
         w.指す(6, 9, 6, 8);
+        w.port.answerNext("同じ名前の棋譜があります。上書きしますか？", true);
         w.書込(dir_, "途中");
         w.指す(7, 4, 7, 5);
         w.箱();

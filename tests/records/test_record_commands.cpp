@@ -249,6 +249,42 @@ TEST_F(Records, RefusalsWithTheirTitlesAndSounds) {
     EXPECT_EQ(form.状態.再生中, ON) << "an empty record still leaves the replay mode on";
 }
 
+TEST_F(Records, ARecordOfTheSameNameIsReplacedOnlyWhenThePlayerSaysSo) {
+    対局する();
+    置く("対局.棋譜", "old");
+    port.folder = dir_.string();
+    form.KIFU_WRITE_Click();
+    port.typedName = "対局";
+    port.answerNext("同じ名前の棋譜があります。上書きしますか？", false);
+    form.Command1_Click();
+    EXPECT_EQ(見た().箱, 箱々{"?棋譜保存|同じ名前の棋譜があります。上書きしますか？"});
+    EXPECT_EQ(読む("対局.棋譜"), "old") << "No writes nothing";
+    EXPECT_TRUE(port.shown(PanelControl::Text1)) << "the panel stays for another name";
+    EXPECT_EQ(port.typedName, "対局");
+
+    port.answerNext("同じ名前の棋譜があります。上書きしますか？", true);
+    form.Command1_Click();
+    EXPECT_EQ(見た().箱, (箱々{"?棋譜保存|同じ名前の棋譜があります。上書きしますか？", "  |棋譜を書き込みました"}));
+    EXPECT_EQ(読む("対局.棋譜"), 対局の棋譜);
+}
+
+TEST_F(Records, AWriteProtectedRecordOfTheSameNameIsKept) {
+    対局する();
+    置く("対局.棋譜", "old");
+    const auto 保護 = std::filesystem::perms::owner_read | std::filesystem::perms::group_read;
+    std::filesystem::permissions(dir_ / "対局.棋譜", 保護);
+    port.folder = dir_.string();
+    form.KIFU_WRITE_Click();
+    port.typedName = "対局";
+    form.Command1_Click();  // no question: the answer could not change anything
+    const 反応 r = 見た();
+    EXPECT_EQ(r.箱, 箱々{"棋譜保存|同じ名前の棋譜は書き込み禁止のため上書きできません"});
+    EXPECT_EQ(r.音, 音々{"禁止"});
+    EXPECT_EQ(読む("対局.棋譜"), "old");
+    EXPECT_EQ(std::filesystem::status(dir_ / "対局.棋譜").permissions(), 保護);
+    EXPECT_TRUE(port.shown(PanelControl::Text1));
+}
+
 TEST_F(Records, TypedNamesThatWouldReachAnotherFileOrHideTheRecordAreRefused) {
     const std::filesystem::path 棋譜 = dir_ / "棋譜";
     std::filesystem::create_directories(棋譜);

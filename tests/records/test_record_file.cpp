@@ -172,6 +172,26 @@ TEST_F(RecordFileOnDisk, AWriteThatFailsHalfWayLeavesTheOldFile) {
     EXPECT_EQ(数(), 1u) << "the temporary file is removed";
 }
 
+TEST_F(RecordFileOnDisk, AWriteProtectedFileIsNotReplaced) {
+    // Renaming over a file needs only the folder's permission: the writer
+    // itself must leave a protected record alone, whoever runs it.
+    const auto p = dir_ / "保護.棋譜";
+    std::ofstream(p) << "old";
+    std::filesystem::permissions(p, std::filesystem::perms::owner_read);
+    std::string 理由;
+    EXPECT_FALSE(棋譜ファイル書込(p, "\r\n\r\n\r\n", 理由));
+    EXPECT_FALSE(理由.empty());
+    EXPECT_EQ(読む(p), "old");
+    EXPECT_EQ(数(), 1u);
+
+    std::filesystem::create_directories(dir_ / "folder.棋譜");
+    std::ofstream(dir_ / "plain.棋譜") << "x";
+    EXPECT_EQ(既存棋譜の有無(p), 既存棋譜::書込禁止);
+    EXPECT_EQ(既存棋譜の有無(dir_ / "plain.棋譜"), 既存棋譜::ある);
+    EXPECT_EQ(既存棋譜の有無(dir_ / "none.棋譜"), 既存棋譜::ない);
+    EXPECT_EQ(既存棋譜の有無(dir_ / "folder.棋譜"), 既存棋譜::ファイルでない);
+}
+
 TEST_F(RecordFileOnDisk, APathHoldingANulIsNotWritten) {
     // The system would take "victim.txt" NUL "x.棋譜" as victim.txt.
     std::ofstream(dir_ / "victim.txt") << "keep me";
