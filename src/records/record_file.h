@@ -77,8 +77,8 @@ std::string 文字列復号(std::string_view 行);
 // What stands at the path a record is to be written to.
 enum class 既存棋譜 {
     ない,
-    ある,        // a file that may be replaced
-    書込禁止,    // a file that is write-protected (or that we may not write)
+    ある,            // a file that may be replaced
+    書込禁止,        // a file that is write-protected (or that we may not write)
     ファイルでない,  // a folder or anything else that is no plain file
 };
 既存棋譜 既存棋譜の有無(const std::filesystem::path& path);
