@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "play/form1.h"
 #include "play/side_labels.h"
@@ -14,6 +15,11 @@
 namespace bexoru {
 
 namespace {
+
+// A step of the record that does not follow from the board before it.
+std::string 行目(const 棋譜読込結果& 結果, std::string_view 理由) {
+    return "棋譜ﾌｧｲﾙの" + std::to_string(結果.不備行) + "行目: " + std::string(理由);
+}
 
 // Why a clicked file is not loaded; the game on the board stays as it was.
 std::string 読めない理由(const 棋譜読込結果& 結果) {
@@ -26,10 +32,22 @@ std::string 読めない理由(const 棋譜読込結果& 結果) {
             return "棋譜ﾌｧｲﾙが大きすぎます";
         case 棋譜不備::文書でない:
             return "棋譜ﾌｧｲﾙではありません";
+        case 棋譜不備::見出しがない:
+            return "棋譜ﾌｧｲﾙに見出しの3行がありません";
+        case 棋譜不備::手がない:
+            return "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません";
         case 棋譜不備::多すぎる:
             return "棋譜ﾌｧｲﾙの記録が" + std::to_string(記録最大) + "を超えています";
         case 棋譜不備::値が不正:
             return "棋譜ﾌｧｲﾙの" + std::to_string(結果.不備行) + "行目が読めません";
+        case 棋譜不備::移動元が違う:
+            return 行目(結果, "移動元の駒が違います");
+        case 棋譜不備::取駒が違う:
+            return 行目(結果, "取った駒が違います");
+        case 棋譜不備::指せない手:
+            return 行目(結果, "指せない手です");
+        case 棋譜不備::成りが違う:
+            return 行目(結果, "成りが正しくありません");
     }
     return {};
 }
@@ -126,11 +144,12 @@ void Form1::File1_Click() {
     const std::string 名 = port.clickedFile();
     if (名.empty()) return;
 
-    // The whole file is read and checked first: a file that cannot be loaded
-    // leaves the game on the board as it was.
+    // The whole file is read and replayed on a board of its own first: a file
+    // that cannot be loaded, an empty one too, leaves the game on the board
+    // as it was.
     const 棋譜読込結果 結果 = 棋譜ファイル読込(std::filesystem::path(port.currentFolder()) / 名);
     if (結果.不備 != 棋譜不備::なし) {
-        音.鳴らす(音.音_禁止);
+        if (結果.不備 != 棋譜不備::手がない) 音.鳴らす(音.音_禁止);
         port.messageBox("棋譜", 読めない理由(結果));
         return;
     }
@@ -164,10 +183,6 @@ void Form1::File1_Click() {
     保存済みにする();
     回復記録更新();
 
-    if (数 == 0) {
-        port.messageBox("棋譜", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-        return;
-    }
     if (記録.記録_移動駒[1] >= 1) {
         // The upper army moved first: a game begun with 後手.
         状態.対局モード = 対局_COM;

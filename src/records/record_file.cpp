@@ -11,6 +11,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "records/record_check.h"
+
 namespace bexoru {
 
 namespace {
@@ -116,6 +118,32 @@ bool 範囲内(int v, int lo, int hi) {
     return v >= lo && v <= hi;
 }
 
+// What the 17 columns of an entry line may hold.
+bool 記録の文字(char c) {
+    return c == ' ' || c == '\t' || c == '-' || c == '+' || (c >= '0' && c <= '9');
+}
+
+bool 記録行の形(std::string_view 行) {
+    return std::all_of(行.begin(), 行.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(行.size(), 17)),
+                       記録の文字);
+}
+
+// A line that reads as a step between two squares and holds nothing else.
+bool 手の行らしい(std::string_view 行) {
+    if (!std::all_of(行.begin(), 行.end(), 記録の文字)) return false;
+    const 棋譜手 手 = 棋譜行解析(行);
+    return 盤内(手.移動元X, 手.移動元Y) && 盤内(手.移動先X, 手.移動先Y) && 手.移動駒 != 空;
+}
+
+// A text file holds no control characters besides tabs and line ends. The
+// trail bytes of Shift-JIS are 0x40 and above and never 0x7F.
+bool 制御文字を含む(std::string_view bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [](char ch) {
+        const auto c = static_cast<unsigned char>(ch);
+        return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F;
+    });
+}
+
 bool 盤に収まる(const 棋譜手& 手) {
     // Columns and rows 0..12 fit the board array (0 comes from blank lines
     // and is never a square); codes are the real codes -39..39.
@@ -184,7 +212,7 @@ std::string 文字列復号(std::string_view 行) {
 
 棋譜読込結果 棋譜解析(std::string_view bytes) {
     棋譜読込結果 結果;
-    if (bytes.find('\0') != std::string_view::npos) {
+    if (bytes.find('\0') != std::string_view::npos || 制御文字を含む(bytes)) {
         結果.不備 = 棋譜不備::文書でない;
         return 結果;
     }
@@ -203,7 +231,14 @@ std::string 文字列復号(std::string_view 行) {
         if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
     }
 
-    for (std::size_t i = 0; i < 3 && i < 行々.size(); ++i) 結果.見出し[i] = 文字列復号(行々[i]);
+    for (std::size_t i = 0; i < 3 && i < 行々.size(); ++i) {
+        if (手の行らしい(行々[i])) {
+            結果.不備 = 棋譜不備::見出しがない;
+            結果.不備行 = static_cast<int>(i) + 1;
+            return 結果;
+        }
+        結果.見出し[i] = 文字列復号(行々[i]);
+    }
     for (std::size_t i = 3; i < 行々.size(); ++i) {
         const int 行番号 = static_cast<int>(i) + 1;
         if (結果.手々.size() >= static_cast<std::size_t>(記録最大)) {
@@ -214,13 +249,17 @@ std::string 文字列復号(std::string_view 行) {
             return 結果;
         }
         const 棋譜手 手 = 棋譜行解析(行々[i]);
-        if (!盤に収まる(手)) {
+        if (!記録行の形(行々[i]) || !盤に収まる(手)) {
             結果.不備 = 棋譜不備::値が不正;
             結果.不備行 = 行番号;
             結果.手々.clear();
             return 結果;
         }
         結果.手々.push_back(手);
+    }
+    if (std::all_of(結果.手々.begin(), 結果.手々.end(), [](const 棋譜手& 手) { return 手 == 棋譜手{}; })) {
+        結果.不備 = 棋譜不備::手がない;
+        結果.手々.clear();
     }
     return 結果;
 }
@@ -248,7 +287,9 @@ std::string 文字列復号(std::string_view 行) {
         結果.不備 = 棋譜不備::大きすぎる;
         return 結果;
     }
-    return 棋譜解析(bytes);
+    結果 = 棋譜解析(bytes);
+    棋譜照合(結果);
+    return 結果;
 }
 
 既存棋譜 既存棋譜の有無(const std::filesystem::path& path) {

@@ -43,11 +43,18 @@ std::string 棋譜テキスト(const 棋譜記録& 記録);
 // Why a file was not taken.
 enum class 棋譜不備 {
     なし,
-    開けない,    // missing, unreadable, a folder
-    大きすぎる,  // larger than 棋譜ファイル上限
-    文書でない,  // holds NUL bytes: not a text file
-    多すぎる,    // more than 記録最大 entries
-    値が不正,    // a column, row or piece code outside what the board can hold
+    開けない,      // missing, unreadable, a folder
+    大きすぎる,    // larger than 棋譜ファイル上限
+    文書でない,    // holds NUL bytes or other control characters: not a text file
+    見出しがない,  // its first lines are entries: the three header lines are missing
+    手がない,      // no entry, or blank lines only
+    多すぎる,      // more than 記録最大 entries
+    値が不正,      // a line that is no entry, or a column, row or piece code the board cannot hold
+    // Found by replaying the record (棋譜照合, record_check.h):
+    移動元が違う,  // the origin does not hold the piece the entry names
+    取駒が違う,    // the destination does not hold what the entry says was captured
+    指せない手,    // the rules do not allow the step
+    成りが違う,    // a promotion the rules do not allow, or a 歩 or 香 left unpromoted on its last row
 };
 
 struct 棋譜読込結果 {
@@ -70,10 +77,16 @@ std::string 文字列復号(std::string_view 行);
 // without an end counts too), takes the first three as headers and the rest
 // as entries. Blank lines are all-zero entries; blank lines past the last
 // entry the log can hold are dropped, any other line there makes the file 多すぎる.
+// An entry line holds only digits, signs, spaces and tabs in its 17 columns
+// (what follows them is ignored); a header line that reads as a step between
+// two squares means the headers are missing. A file of blank entries only has
+// no entries (手がない). The board is not consulted.
 棋譜読込結果 棋譜解析(std::string_view bytes);
 
-// Reads a file whole, refusing one larger than 棋譜ファイル上限 (不備 set, 手々 empty).
+// Reads a file whole, refusing one larger than 棋譜ファイル上限 (不備 set, 手々
+// empty), then parses it and checks it against the board (棋譜照合).
 棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path);
+
 // What stands at the path a record is to be written to.
 enum class 既存棋譜 {
     ない,

@@ -173,7 +173,8 @@ std::optional<回復対局> 回復記録読込(const fs::path& folder) {
     const auto bytes = 小さなファイル(folder / 回復棋譜名, 棋譜ファイル上限);
     if (!bytes) return std::nullopt;
     棋譜読込結果 棋譜 = 棋譜解析(*bytes);
-    if (棋譜.不備 != 棋譜不備::なし) return std::nullopt;
+    // A game may be kept before its first move (or after a reversal emptied the log).
+    if (棋譜.不備 != 棋譜不備::なし && 棋譜.不備 != 棋譜不備::手がない) return std::nullopt;
     r->手々 = std::move(棋譜.手々);
     r->記録数 = std::min(r->記録数, static_cast<int>(r->手々.size()));
     return r;

@@ -94,13 +94,19 @@ TEST(RecordFile, BadFilesAreReadOrRefusedWithoutHarm) {
         int 不備行 = 0;
     };
     const 例 cases[] = {
-        {"empty", "", 棋譜不備::なし, 0},
-        {"headers only", "a\r\nb\r\nc\r\n", 棋譜不備::なし, 0},
-        {"two lines only", "a\r\nb", 棋譜不備::なし, 0},
+        {"empty", "", 棋譜不備::手がない, 0},
+        {"headers only", "a\r\nb\r\nc\r\n", 棋譜不備::手がない, 0},
+        {"two lines only", "a\r\nb", 棋譜不備::手がない, 0},
+        {"blank lines only", "\r\n\r\n\r\n\r\n \r\n\t\r\n", 棋譜不備::手がない, 0},
         {"trailing blank lines are zero entries", "\r\n\r\n\r\n" + 正しい + "\r\n\r\n\r\n", 棋譜不備::なし, 3},
         {"short last line", "\r\n\r\n\r\n 3 4 3", 棋譜不備::なし, 1},
-        {"garbage reads as zeros", "\r\n\r\n\r\nhello world, not a record\r\n", 棋譜不備::なし, 1},
+        {"a line of text is no entry", "\r\n\r\n\r\nhello world, not a record\r\n", 棋譜不備::値が不正, 0, 4},
+        {"a field holding a letter", "\r\n\r\n\r\n" + 正しい + "\r\n 3 4 3 5  1  1  x\r\n", 棋譜不備::値が不正, 0, 5},
         {"NUL bytes (UTF-16)", std::string("\r\0\n\0 \0003\0", 8), 棋譜不備::文書でない, 0},
+        {"an escape sequence", "\x1b[2J\r\n\r\n\r\n" + 正しい + "\r\n", 棋譜不備::文書でない, 0},
+        {"no header lines", 正しい + "\r\n" + 正しい + "\r\n", 棋譜不備::見出しがない, 0, 1},
+        {"an entry for the third header", "\r\n\r\n" + 正しい + "\r\n" + 正しい + "\r\n", 棋譜不備::見出しがない, 0, 3},
+        {"headers of digits", "2024\r\n1 2\r\n-\r\n" + 正しい + "\r\n", 棋譜不備::なし, 1},
         {"column 13", "\r\n\r\n\r\n" + 正しい + "\r\n13 4 3 5  1  1  0\r\n", 棋譜不備::値が不正, 0, 5},
         {"negative row", "\r\n\r\n\r\n 3-1 3 5  1  1  0\r\n", 棋譜不備::値が不正, 0, 4},
         {"code 40", "\r\n\r\n\r\n 3 4 3 5 40  1  0\r\n", 棋譜不備::値が不正, 0, 4},

@@ -1,0 +1,37 @@
+#pragma once
+// A record checked against the board before it is loaded. Its entries are
+// replayed from the starting position on a board of our own, and each step
+// is put to the rules as the game put it when the step was made: the origin
+// holds the piece the entry names, the destination what it says was captured
+// (or nothing), the move check allows the step (with the Lion rules, which
+// read the entries before it), and a promotion is one the rules allow, as is
+// a 歩 or 香 left unpromoted.
+//
+// What the game itself writes passes:
+// - blank lines (all-zero entries), which name no square and change nothing;
+// - the two entries of a double move: a second step from the square the
+//   first one reached, checked as the person's and the computer's second
+//   steps are (the Eagle along its diagonal, the Falcon along its file, the
+//   Lion one square, and a defended Lion taken only after the first step
+//   took something better than a 歩 or 仲);
+// - a declined second step, which logs its first step twice: the second
+//   time the piece already stands on the destination and is named as
+//   captured there.
+// Handicaps and reversed boards are not in the format: the game does not
+// write records of them.
+
+#include "board/board.h"
+#include "records/record_file.h"
+
+namespace bexoru {
+
+// Replays the entries of 結果 from the starting position. The first entry at
+// fault sets 不備 (移動元が違う, 取駒が違う, 指せない手, 成りが違う or, for a
+// step that names no square or pieces of two armies, 値が不正) and 不備行
+// (its line in the file) and empties 手々. A result already refused is left
+// as it is.
+void 棋譜照合(棋譜読込結果& 結果);
+// The same from another position (tests and tools start records elsewhere).
+void 棋譜照合(棋譜読込結果& 結果, const 盤面型& 初形);
+
+}  // namespace bexoru
