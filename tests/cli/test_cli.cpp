@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -186,6 +187,63 @@ INSTANTIATE_TEST_SUITE_P(
                "   0   0   0   0   0   0   0   0   0   0   0   0\n"}),
     name_of);
 
+// Games the computer plays against itself, at every pair of levels, written
+// as records: each loads again, replays to the position the game ended in,
+// and counts its entries as the game logged them.
+TEST(CliRecord, SelfPlayedGamesLoadAgainAndReplayToTheirEnd) {
+    int second_steps = 0;
+    for (const char* levels : {"1,1", "1,2", "1,3", "2,1", "2,2", "2,3", "3,1", "3,2", "3,3"}) {
+        SCOPED_TRACE(levels);
+        const std::string record = testing::TempDir() + "bexoru_cli_" + std::to_string(getpid()) + ".棋譜";
+        const Outcome game =
+            run_cli({"selfplay", "--levels", levels, "--entries", "800", "--board", "--record", record});
+        ASSERT_EQ(game.status, 0) << game.err;
+        for (std::size_t at = game.out.find(" second "); at != std::string::npos;
+             at = game.out.find(" second ", at + 1))
+            ++second_steps;
+        const std::size_t result = game.out.find("\nresult ");
+        ASSERT_NE(result, std::string::npos);
+        const std::string final_board = game.out.substr(game.out.find('\n', result + 1) + 1);
+
+        const Outcome loaded = run_cli({"record", record});
+        EXPECT_EQ(loaded.status, 0) << loaded.err;
+        EXPECT_TRUE(loaded.out.ends_with(final_board)) << "the record replays to the position the game ended in";
+        // A game cut short by --entries says how many entries it logged.
+        const std::string unfinished = "\nresult unfinished (";
+        if (game.out.compare(result, unfinished.size(), unfinished) == 0) {
+            const std::size_t from = result + unfinished.size();
+            const std::string entries = game.out.substr(from, game.out.find(' ', from) - from);
+            EXPECT_TRUE(loaded.out.starts_with("entries " + entries + "\nmoves ")) << loaded.out.substr(0, 40);
+        }
+        std::remove(record.c_str());
+    }
+    EXPECT_GT(second_steps, 0) << "the computer's double moves are among them";
+}
+
+TEST(CliRecord, ARecordTheGameWouldRefuseIsRefusedWithItsLine) {
+    const std::string record = testing::TempDir() + "bexoru_cli_bad_" + std::to_string(getpid()) + ".棋譜";
+    const struct {
+        const char* bytes;
+        const char* message;
+    } cases[] = {
+        {"\r\n\r\n\r\n 3 4 3 5  1  1  0\r\n 5 9 5 1 -1 -1 13\r\n", ": line 5: the rules do not allow this step"},
+        {"\r\n\r\n\r\n", ": no entries"},
+        {" 3 4 3 5  1  1  0\r\n", ": line 1: an entry where the three header lines belong"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(record, std::ios::binary) << c.bytes;
+        const Outcome o = run_cli({"record", record});
+        EXPECT_EQ(o.status, 2);
+        EXPECT_EQ(o.out, "");
+        EXPECT_NE(o.err.find(c.message), std::string::npos) << o.err;
+    }
+    std::remove(record.c_str());
+    const Outcome from_stdin = run_cli({"record", "-"}, data_dir + "/start.out");
+    EXPECT_EQ(from_stdin.status, 2);
+    EXPECT_NE(from_stdin.err.find("record: -: line 9: not an entry of the record format"), std::string::npos)
+        << "a board text is no record: " << from_stdin.err;
+}
+
 // The signature of the computer's play over the bench positions: it changes
 // only when the computer chooses a different move, score or second step, or
 // tries a different number of moves. Update it on purpose, never by accident.
@@ -329,6 +387,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"MoreEntriesThanTheLog", {"selfplay", "--entries", "2001"}, "--entries must be a number 1..2000"},
         Refusal{"FarMoreEntries", {"selfplay", "--entries", "99999999"}, "--entries must be a number 1..2000"},
         Refusal{"SelfplayFileMissing", {"selfplay", "--from", "no-such-file.txt"}, "no-such-file.txt: cannot open"},
+        Refusal{"RecordOfAnotherStart",
+                {"selfplay", "--from", "two_pawns.txt", "--record", "x.棋譜"},
+                "--record needs the starting position"},
+        Refusal{"RecordMissing", {"record", "no-such-file.棋譜"}, "record: no-such-file.棋譜: cannot open"},
         Refusal{"NoPositionsFolder", {"bench", "--positions", "no-such-folder"}, "is not a folder of positions"},
         Refusal{"NoRepeats", {"bench", "--repeat", "0"}, "--repeat must be a number 1..100, not '0'"}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
@@ -381,6 +443,7 @@ TEST(CliHelp, OverallAndPerCommand) {
         {{"influence", "-h"}, "[com-defend-min]"},
         {{"com", "--help"}, "second X2 Y2 X3 Y3 CODE"},
         {{"help", "selfplay"}, "result ARMY wins (royal capture)"},
+        {{"record", "--help"}, "moves M"},
         {{"bench", "--help"}, "signature"},
     };
     for (const auto& c : cases) {

@@ -98,6 +98,7 @@ extern const Command moves_command;
 extern const Command influence_command;
 extern const Command com_command;
 extern const Command selfplay_command;
+extern const Command record_command;
 extern const Command bench_command;
 extern const Command perft_command;
 extern const Command verify_moves_command;

@@ -17,6 +17,7 @@
 #include "play/drawing.h"
 #include "play/sound_module.h"
 #include "records/board_text.h"
+#include "records/record_file.h"
 #include "searching.h"
 
 namespace bexoru::cli {
@@ -134,12 +135,15 @@ int parse_entries(std::string_view text) {
 
 constexpr OptionSpec selfplay_options[] = {
     {"levels", "A,B"}, {"from", "FILE"}, {"entries", "N"},   {"board", ""},
-    {"times", ""},     {"nodes", "N"},   {"movetime", "MS"},
+    {"times", ""},     {"nodes", "N"},   {"movetime", "MS"}, {"record", "FILE"},
 };
 
 int run_selfplay(const Arguments& args, Io& io) {
     const auto [level_a, level_b] = args.value("levels") ? parse_levels(*args.value("levels")) : std::pair{3, 3};
     const int entries = args.value("entries") ? parse_entries(*args.value("entries")) : 記録最大;
+    const std::optional<std::string_view> record = args.value("record");
+    if (record && args.value("from"))
+        throw Refusal("selfplay: --record needs the starting position; it cannot be used with --from");
     盤面型 position;
     if (const auto file = args.value("from"))
         position = load_board(*file, io);
@@ -234,9 +238,13 @@ int run_selfplay(const Arguments& args, Io& io) {
     }
     out += "result " + outcome + '\n';
 
-    if (args.flag("board")) {
-        if (turned) turn_round(game.board, game.log);
-        out += format_board_text(game.board);
+    // The board and the log as the first mover sees them.
+    if (turned) turn_round(game.board, game.log);
+    if (args.flag("board")) out += format_board_text(game.board);
+    if (record) {
+        std::string why;
+        if (!棋譜ファイル書込(std::string(*record), 棋譜テキスト(game.log), why))
+            throw Refusal("selfplay: " + printable(*record) + ": cannot write the record: " + why);
     }
     if (args.flag("times")) {
         out += "time upper (level " + std::to_string(level_a) + "): " + std::to_string(times[0].size()) +
@@ -254,7 +262,8 @@ static_assert(記録最大 == 2000, "the help below names the log's size");
 
 const Command selfplay_command{
     .name = "selfplay",
-    .synopsis = "[--levels A,B] [--from FILE] [--entries N] [--board] [--times] [--nodes N] [--movetime MS]",
+    .synopsis =
+        "[--levels A,B] [--from FILE] [--entries N] [--board] [--times] [--nodes N] [--movetime MS] [--record FILE]",
     .summary = "let the computer play both armies",
     .details =
         "The computer plays both armies from the starting position (or FILE): the upper\n"
@@ -282,7 +291,9 @@ const Command selfplay_command{
         "  --times       print the median and worst search time of each army.\n"
         "  --nodes N     levels 4 to 6 stop after N nodes a move instead of their time:\n"
         "                the game is then the same on every run.\n"
-        "  --movetime MS levels 4 to 6 think MS milliseconds a move.\n",
+        "  --movetime MS levels 4 to 6 think MS milliseconds a move.\n"
+        "  --record FILE write the game as a record (.棋譜) the game can load: the upper\n"
+        "                army moved first, as in a game begun with 後手. Not with --from.\n",
     .options = selfplay_options,
     .min_positional = 0,
     .max_positional = 0,
