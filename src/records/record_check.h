@@ -27,7 +27,7 @@ namespace bexoru {
 
 // Replays the entries of 結果 from the starting position. The first entry at
 // fault sets 不備 (移動元が違う, 取駒が違う, 指せない手, 成りが違う or, for a
-// step that names no square or pieces of two armies, 値が不正) and 不備行
+// step that names no square, no real piece or pieces of two armies, 値が不正) and 不備行
 // (its line in the file) and empties 手々. A result already refused is left
 // as it is.
 void 棋譜照合(棋譜読込結果& 結果);

@@ -133,6 +133,9 @@ TEST(RecordCheck, StepsTheBoardDoesNotBearOutAreRefusedAtTheirLine) {
     棋譜作り 符号;
     符号.行({3, 4, 3, 5, -1, 1, 0});
     止まる(符号, 棋譜不備::値が不正, 4, "a pawn that changes sides");
+    棋譜作り 表の外;
+    表の外.行({3, 4, 3, 5, 1, 1, 0}).行({3, 9, 3, 8, -341, -341, 0});
+    止まる(表の外, 棋譜不備::値が不正, 5, "a pseudo code as a piece");
     棋譜作り 駒なし;
     駒なし.行({3, 4, 3, 5, 0, 0, 0});
     止まる(駒なし, 棋譜不備::値が不正, 4, "a step of no piece");
