@@ -41,22 +41,6 @@ enum class 前の手 {
     一手目,  // a step that may have a second step after it
 };
 
-constexpr bool 獅子か(駒コード c) {
-    return std::abs(c) == 駒::獅子 || std::abs(c) == 駒::獅子_成;
-}
-
-// A Lion's second step that takes a defended Lion when its first step took
-// nothing, or only a 歩 or 仲: the person is refused it, and the computer
-// never takes a defended Lion with a step.
-bool 橋のない獅子取り(規則局面& 局面, const 棋譜手& 手, 駒コード 一手目の取駒) {
-    const 駒コード 的 = 手.取駒;
-    if (!獅子か(手.移動駒) || !獅子か(的) || (的 > 0) == (手.移動駒 > 0)) return false;
-    const int 符号 = 的 > 0 ? 1 : -1;
-    if (一手目の取駒 != 空 && 一手目の取駒 != 符号 * 駒::歩 && 一手目の取駒 != 符号 * 駒::仲) return false;
-    const int 守る側 = 的 > 0 ? 局面.状態.COM側 : 局面.状態.MAN側;
-    return 調査_獅守(局面, 守る側, 手.移動元X, 手.移動元Y, 手.移動先X, 手.移動先Y) == ON;
-}
-
 struct 照合局面 {
     盤面型 盤面{};
     棋譜記録 記録{};
@@ -130,7 +114,7 @@ void 棋譜照合(棋譜読込結果& 結果, const 盤面型& 初形) {
         bool 二手目 = false;
         if (続き && X1 == 直前->移動先X && Y1 == 直前->移動先Y && std::abs(dx) <= 1 && std::abs(dy) <= 1) {
             const 駒コード 型 = 二手目の型(手.移動駒, 直前->移動先X - 直前->移動元X);
-            二手目 = 移動チェック(局面, X1, Y1, X2, Y2, 型, 2) == ON && !橋のない獅子取り(局面, 手, 直前->取駒);
+            二手目 = 移動チェック(局面, X1, Y1, X2, Y2, 型, 2) == ON;
         }
         if (!二手目 && 移動チェック(局面, X1, Y1, X2, Y2, 手.移動駒, 1) != ON) return 不備(棋譜不備::指せない手);
 

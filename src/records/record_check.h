@@ -10,10 +10,12 @@
 // What the game itself writes passes:
 // - blank lines (all-zero entries), which name no square and change nothing;
 // - the two entries of a double move: a second step from the square the
-//   first one reached, checked as the person's and the computer's second
-//   steps are (the Eagle along its diagonal, the Falcon along its file, the
-//   Lion one square, and a defended Lion taken only after the first step
-//   took something better than a 歩 or 仲);
+//   first one reached, checked with the move check as a second step (the
+//   Eagle along its diagonal, the Falcon along its file, the Lion one
+//   square). The move check does not ask whether a Lion taken by a second
+//   step is defended: the person is refused a defended Lion after a first
+//   step over nothing, a 歩 or a 仲, but the searching levels play it, so
+//   a record of theirs holds it;
 // - a declined second step, which logs its first step twice: the second
 //   time the piece already stands on the destination and is named as
 //   captured there.
