@@ -6,9 +6,10 @@
 // passed over, a key standing twice takes its later value, and an option the
 // file does not name keeps its default. The key "移動指導" is recognised in
 // UTF-8 and in Shift-JIS (files written by the Windows program). Writing
-// replaces the file in one step: the text goes to a temporary file in the
-// same folder, which is then renamed over the old one, so a failed write
-// never leaves a half-written or empty file behind.
+// replaces the file in one step: the text goes to a temporary file of an
+// unforeseeable name created in the same folder (never through a link planted
+// there), which is then renamed over the old one, so a failed write never
+// leaves a half-written or empty file behind.
 
 #include <filesystem>
 #include <string>
