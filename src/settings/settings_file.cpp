@@ -41,8 +41,14 @@ std::string_view 行末を除く(std::string_view 行) {
     if (in.bad()) return 結果;
     全文.resize(static_cast<std::size_t>(in.gcount()));
     結果.読込成功 = true;
+    結果.設定 = 環境設定を解釈(全文);
+    return 結果;
+}
 
-    std::string_view 残り = 全文;
+環境設定 環境設定を解釈(std::string_view 残り) {
+    // The music plays only when the file asks for it.
+    環境設定 設定{.移動指導 = false, .BGM = false};
+    if (残り.size() > 読込上限) 残り = 残り.substr(0, 読込上限);
     if (残り.starts_with("\xef\xbb\xbf")) 残り.remove_prefix(3);
     while (!残り.empty()) {
         const std::size_t 改行 = 残り.find('\n');
@@ -54,11 +60,11 @@ std::string_view 行末を除く(std::string_view 行) {
         const std::string_view キー = 行.substr(0, 等号);
         const std::string_view 値 = 行.substr(等号 + 1);
         if (キー == キー_移動指導 || キー == キー_移動指導_SJIS)
-            結果.設定.移動指導 = 値 == 値_ON;
+            設定.移動指導 = 値 == 値_ON;
         else if (キー == キー_BGM)
-            結果.設定.BGM = 値 == 値_ON;
+            設定.BGM = 値 == 値_ON;
     }
-    return 結果;
+    return 設定;
 }
 
 std::string 環境設定の文(const 環境設定& 設定) {

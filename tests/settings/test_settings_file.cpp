@@ -76,7 +76,8 @@ TEST_F(SettingsFile, StartReadsWhatTheFileSays) {
         {"a key twice: the later line wins", "BGM=OFF\r\n移動指導=ON\r\nBGM=ON\r\n", true, true, ""},
         {"stray lines are passed over, the settings kept",
          "\r\n[Bexoru]\r\n移動指導=ON\r\nColour=red\r\n=\r\nBGM=OFF\r\n\r\n", true, false, ""},
-        {"an option the file does not name keeps its default", "移動指導=ON\r\n", true, true, ""},
+        {"an option the file does not name is off: no BGM line, no music", "移動指導=ON\r\n", true, false, ""},
+        {"a file naming neither option", "# nothing here\r\n", false, false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
