@@ -11,6 +11,8 @@ namespace bexoru {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+// Editors may start a UTF-8 text with this mark; it is read as nothing.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The length of the well-formed UTF-8 character at the start of `s`, or 0.
 std::size_t utf8_length(std::string_view s) {
@@ -61,6 +63,7 @@ public:
     // when `overlong` is set. Returns false once the text is refused.
     bool take_line(std::string_view head, bool overlong) {
         ++line_;
+        if (line_ == 1 && head.starts_with(kByteOrderMark)) head.remove_prefix(kByteOrderMark.size());
         if (!head.empty() && head.back() == '\r' && !overlong) head.remove_suffix(1);
         if (is_comment(head)) return true;
         if (overlong) return fail("longer than " + std::to_string(board_text_max_line) + " characters");

@@ -2,7 +2,8 @@
 // Board text: a position written as 12 lines of 12 signed piece codes, the
 // first line row 1 (the top), the first number of a line column 1 (the left).
 // Numbers are separated by spaces or tabs; blank lines and lines whose first
-// non-blank character is '#' are ignored; CR LF line ends are accepted.
+// non-blank character is '#' are ignored; CR LF line ends and a UTF-8
+// byte-order mark at the start are accepted.
 // Only real codes (-39..39, 0 empty) may stand in the text: pseudo codes never
 // stand on a stored board. The command-line tool and the tests share this.
 

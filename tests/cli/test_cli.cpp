@@ -80,9 +80,12 @@ std::string name_of(const testing::TestParamInfo<Answer>& info) {
 
 INSTANTIATE_TEST_SUITE_P(
     Board, CliAnswers,
-    testing::Values(Answer{"StartingPosition", {"board"}, "@start.out"},
-                    Answer{"MessyFileComesBackInLayout", {"board", "king_rook.txt"}, "@king_rook.board.out"},
-                    Answer{"StandardInput", {"board", "-"}, "@king_rook.board.out", "king_rook.txt"}),
+    testing::Values(
+        Answer{"StartingPosition", {"board"}, "@start.out"},
+        Answer{"MessyFileComesBackInLayout", {"board", "king_rook.txt"}, "@king_rook.board.out"},
+        Answer{"StandardInput", {"board", "-"}, "@king_rook.board.out", "king_rook.txt"},
+        Answer{"ByteOrderMarkIsReadAsNothing", {"board", "king_rook_marked.txt"}, "@king_rook.board.out"},
+        Answer{"ByteOrderMarkOnStandardInput", {"board", "-"}, "@king_rook.board.out", "king_rook_marked.txt"}),
     name_of);
 
 INSTANTIATE_TEST_SUITE_P(

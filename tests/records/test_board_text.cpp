@@ -74,6 +74,8 @@ TEST(BoardText, AcceptsTheWaysPeopleWriteIt) {
          "# pos\n\n" + rows(6, row + "\n") + "  # x\n \t\n" + rows(6, row + "\n") + "\n# end\n"},
         {"explicit plus signs and leading zeros", rows(12, "+1 2 3 4 5 6 7 8 9 10 11 012\n")},
         {"an overlong comment", "#" + std::string(board_text_max_line * 2, 'x') + "\n" + rows(12, row + "\n")},
+        {"a UTF-8 byte-order mark before the first row", "\xEF\xBB\xBF" + rows(12, row + "\n")},
+        {"a byte-order mark before a comment", "\xEF\xBB\xBF# pos\r\n" + rows(12, row + "\r\n")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
