@@ -58,8 +58,11 @@ std::optional<駒コード> parse_piece_code(std::string_view text);
 std::string format_piece_code(駒コード c);
 
 // Text from a file or the command line as it may stand in a one-line message:
-// at most max_chars characters (then "..."), control characters and bytes
-// that are not well-formed UTF-8 shown as '?'.
+// at most max_chars characters (then "..."). Each control character (C0, DEL,
+// C1), line or paragraph separator, bidirectional control and byte-order
+// mark, and each byte that is not part of well-formed UTF-8 (overlong forms,
+// surrogates and code points past U+10FFFF included) is shown as '?', so
+// nothing that could start an escape sequence reaches the terminal.
 std::string printable_excerpt(std::string_view text, std::size_t max_chars);
 
 // --- implementation of the template ---

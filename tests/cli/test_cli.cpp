@@ -88,6 +88,37 @@ INSTANTIATE_TEST_SUITE_P(
         Answer{"ByteOrderMarkOnStandardInput", {"board", "-"}, "@king_rook.board.out", "king_rook_marked.txt"}),
     name_of);
 
+// Names and text from the command line or a file reach the one-line message
+// with every control character, escape introducer and malformed byte shown as '?'.
+TEST(CliMessages, ShowNoEscapeSequenceOrMalformedText) {
+    const struct {
+        std::string name;
+        const char* shown;
+    } cases[] = {
+        {"\x1B]0;owned\x07\x1B[2J.txt", "bexoru-cli: ?]0;owned??[2J.txt: cannot open"},
+        {"\xC2\x9B"
+         "31mred.txt",
+         "bexoru-cli: ?31mred.txt: cannot open"},
+        {"\xC0\x9B[2J.txt", "bexoru-cli: ??[2J.txt: cannot open"},
+        {"\xED\xA0\x80.txt", "bexoru-cli: ???.txt: cannot open"},
+        {"a\xE2\x80\xAE"
+         "txt.exe",
+         "bexoru-cli: a?txt.exe: cannot open"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = run_cli({"board", c.name});
+        EXPECT_EQ(o.status, 2);
+        EXPECT_NE(o.err.find(c.shown), std::string::npos) << o.err;
+        for (const char ch : o.err.substr(0, o.err.size() - 1)) {
+            const auto u = static_cast<unsigned char>(ch);
+            EXPECT_TRUE(u >= 0x20 && u != 0x7F) << "a control byte reached the terminal: " << o.err;
+        }
+    }
+    const Outcome o = run_cli({"moves", "promotion.txt", "\x1B[31m", "1"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("not '?[31m'"), std::string::npos) << o.err;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Moves, CliAnswers,
     testing::Values(
