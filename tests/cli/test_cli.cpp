@@ -88,6 +88,29 @@ INSTANTIATE_TEST_SUITE_P(
         Answer{"ByteOrderMarkOnStandardInput", {"board", "-"}, "@king_rook.board.out", "king_rook_marked.txt"}),
     name_of);
 
+// A position no game reaches (two Kings, two Crown Princes) is printed with a
+// warning for each army, or refused under --strict.
+TEST(CliBoard, WarnsOfASecondKingOrCrownPrinceAndRefusesUnderStrict) {
+    const Outcome warned = run_cli({"board", "two_kings.txt"});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.err,
+              "bexoru-cli: board: warning: the upper army has 2 Kings\n"
+              "bexoru-cli: board: warning: the lower army has 2 Crown Princes\n");
+    EXPECT_EQ(warned.out.substr(0, 49), "   0   0   0   0   0  39   0   0   0   0   0   0\n");
+
+    const Outcome refused = run_cli({"board", "--strict", "two_kings.txt"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "bexoru-cli: board: the upper army has 2 Kings, the lower army has 2 Crown Princes (refused under "
+              "--strict)\n");
+
+    const Outcome start = run_cli({"board", "--strict"});
+    EXPECT_EQ(start.status, 0);
+    EXPECT_EQ(start.err, "") << "one King a side, and a Drunk Elephant that may promote, is no surplus";
+    EXPECT_EQ(start.out, read_file(data_dir + "/start.out"));
+}
+
 // Names and text from the command line or a file reach the one-line message
 // with every control character, escape introducer and malformed byte shown as '?'.
 TEST(CliMessages, ShowNoEscapeSequenceOrMalformedText) {
