@@ -243,6 +243,63 @@ INSTANTIATE_TEST_SUITE_P(
                "   0   0   0   0   0   0   0   0   0   0   0   0\n"}),
     name_of);
 
+// selfplay --check plays the same games and finds nothing wrong in them; with
+// --opening the first moves are random steps, the same for the same seed.
+TEST(CliSelfplayCheck, ChecksEveryMoveOfAGameAndChangesNothing) {
+    for (const std::vector<std::string>& game :
+         std::vector<std::vector<std::string>>{{"selfplay", "--from", "hanging_king.txt"},
+                                               {"selfplay", "--from", "boxed_king.txt", "--levels", "1,3"},
+                                               {"selfplay", "--levels", "2,1", "--entries", "60"},
+                                               {"selfplay", "--levels", "4,2", "--nodes", "300", "--entries", "30"}}) {
+        const Outcome plain = run_cli(game);
+        std::vector<std::string> checked = game;
+        checked.push_back("--check");
+        const Outcome o = run_cli(checked);
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(o.err, "");
+        EXPECT_EQ(o.out, plain.out);
+    }
+
+    const std::vector<std::string> opening = {"selfplay", "--check", "--levels", "1,2",       "--opening",
+                                              "4",        "--seed",  "7",        "--entries", "40"};
+    const Outcome a = run_cli(opening);
+    EXPECT_EQ(a.status, 0) << a.err;
+    std::istringstream lines(a.out);
+    std::string line;
+    for (int n = 1; n <= 4 && std::getline(lines, line); ++n) {
+        EXPECT_TRUE(line.starts_with(std::to_string(n) + (n % 2 ? " upper " : " lower "))) << line;
+        EXPECT_TRUE(line.ends_with(" random")) << line;
+    }
+    std::getline(lines, line);
+    EXPECT_NE(line.find(" score "), std::string::npos) << "then the computer plays: " << line;
+    EXPECT_NE(a.out.find("\nresult "), std::string::npos) << a.out;
+    EXPECT_EQ(run_cli(opening).out, a.out) << "the same seed plays the same game";
+    std::vector<std::string> other = opening;
+    other[7] = "8";
+    EXPECT_NE(run_cli(other).out, a.out) << "another seed, another opening";
+}
+
+TEST(CliSelfplayCheck, PlaysManyGamesOverAllLevelPairs) {
+    const Outcome o =
+        run_cli({"selfplay", "--check", "--games", "10", "--opening", "2", "--seed", "5", "--entries", "30"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    std::istringstream lines(o.out);
+    std::string line;
+    const char* const pairs[] = {"1,1", "1,2", "1,3", "2,1", "2,2", "2,3", "3,1", "3,2", "3,3", "1,1"};
+    for (int n = 1; n <= 10; ++n) {
+        ASSERT_TRUE(std::getline(lines, line));
+        const std::string name =
+            "game " + std::to_string(n) + " levels " + pairs[n - 1] + " seed " + std::to_string(4 + n) + ": ";
+        EXPECT_TRUE(line.starts_with(name)) << line;
+        EXPECT_NE(line.find(" after "), std::string::npos) << line;
+    }
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_TRUE(line.starts_with("10 games checked, ")) << line;
+    EXPECT_TRUE(line.ends_with(" games per minute")) << line;
+    EXPECT_FALSE(std::getline(lines, line));
+}
+
 // The signature of the computer's play over the bench positions: it changes
 // only when the computer chooses a different move, score or second step, or
 // tries a different number of moves. Update it on purpose, never by accident.
@@ -383,6 +440,11 @@ INSTANTIATE_TEST_SUITE_P(
                 {"selfplay", "--levels", "3,2", "--nodes", "100"},
                 "--nodes is for levels 4 to 6"},
         Refusal{"NoEntries", {"selfplay", "--entries", "0"}, "--entries must be a number 1..500, not '0'"},
+        Refusal{"NoGames", {"selfplay", "--games", "0"}, "--games must be a whole number from 1 to 100000, not '0'"},
+        Refusal{
+            "LongOpening", {"selfplay", "--opening", "41"}, "--opening must be a whole number from 0 to 40, not '41'"},
+        Refusal{"SeedNotANumber", {"selfplay", "--seed", "-1"}, "--seed must be a whole number"},
+        Refusal{"OneBoardOfManyGames", {"selfplay", "--games", "2", "--board"}, "not with --games"},
         Refusal{"MoreEntriesThanTheLog", {"selfplay", "--entries", "501"}, "--entries must be a number 1..500"},
         Refusal{"SelfplayFileMissing", {"selfplay", "--from", "no-such-file.txt"}, "no-such-file.txt: cannot open"},
         Refusal{"NoPositionsFolder", {"bench", "--positions", "no-such-folder"}, "is not a folder of positions"},
