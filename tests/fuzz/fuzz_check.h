@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "board/board.h"
+
 namespace bexoru::fuzz {
 
 [[noreturn]] inline void broken(const char* promise) {
@@ -77,6 +79,12 @@ inline const std::filesystem::path& scratch_folder() {
 // Nothing in the text can start an escape sequence on a terminal.
 inline bool terminal_safe(std::string_view s) {
     return well_formed_utf8(s, false);
+}
+
+inline void require_real_codes(const 盤面型& board) {
+    for (int X = 0; X <= 盤サイズ; ++X)
+        for (int Y = 0; Y <= 盤サイズ; ++Y)
+            require(board(X, Y) >= -最大駒コード && board(X, Y) <= 最大駒コード, "the board holds real codes only");
 }
 
 }  // namespace bexoru::fuzz
