@@ -222,7 +222,7 @@ Samples pieceClack() {
 // --- BGM: a koto-like plucked tune -------------------------------------------
 
 // Frequencies of the notes used, miyako-bushi on E (E F A B C).
-constexpr double A2 = 110.00, E3 = 164.81, F3 = 174.61, A3 = 220.00, B3 = 246.94, C4 = 261.63;
+constexpr double A2 = 110.00, E3 = 164.81, F3 = 174.61, B3 = 246.94, C4 = 261.63;
 constexpr double E4 = 329.63, F4 = 349.23, A4 = 440.00, B4 = 493.88, C5 = 523.25, E5 = 659.26, F5 = 698.46;
 
 struct Note {

@@ -42,15 +42,20 @@ inline constexpr 駒コード 擬_鷹 = 241;    // 24.1: Horned Falcon, second s
 inline constexpr 駒コード 擬_獅成 = 331;  // 33.1: Lion (promoted form), second step
 inline constexpr 駒コード 擬_獅 = 341;    // 34.1: Lion, second step
 
+// |v| for constant expressions: std::abs is constexpr only from C++23 (GCC
+// allows it earlier as an extension, clang does not).
+constexpr int abs_of(int v) {
+    return v < 0 ? -v : v;
+}
 constexpr bool is_pseudo(駒コード c) {
-    return std::abs(c) > 最大駒コード;
+    return abs_of(c) > 最大駒コード;
 }
 constexpr int sign_of(駒コード c) {
     return (c > 0) - (c < 0);
 }
 // The kind's whole-number code without sign: 18 for ±18 and for ±18.1.
 constexpr int whole_kind(駒コード c) {
-    const int a = std::abs(c);
+    const int a = abs_of(c);
     return a > 最大駒コード ? a / 10 : a;
 }
 
@@ -85,7 +90,7 @@ constexpr int 駒価値(駒コード c) {
 
 // The label of a real code; empty for 0, pseudo codes and anything outside the table.
 constexpr std::string_view 駒ラベル(駒コード c) {
-    const int a = std::abs(c);
+    const int a = abs_of(c);
     return a >= 1 && a <= 最大駒コード ? 駒表[static_cast<std::size_t>(a)].label : std::string_view{};
 }
 

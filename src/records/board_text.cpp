@@ -11,9 +11,13 @@ namespace bexoru {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+// Editors may start a UTF-8 text with this mark; it is read as nothing.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The length of the well-formed UTF-8 character at the start of `s`, or 0.
-std::size_t utf8_length(std::string_view s) {
+// The length of the well-formed UTF-8 character at the start of `s` (the
+// shortest form of a code point up to U+10FFFF, no surrogate), or 0; its code
+// point in `code`.
+std::size_t utf8_length(std::string_view s, char32_t& code) {
     const auto lead = static_cast<unsigned char>(s[0]);
     const std::size_t n = lead < 0x80           ? 1
                           : (lead >> 5) == 0x6  ? 2
@@ -21,9 +25,24 @@ std::size_t utf8_length(std::string_view s) {
                           : (lead >> 3) == 0x1E ? 4
                                                 : 0;
     if (n == 0 || n > s.size()) return 0;
-    for (std::size_t i = 1; i < n; ++i)
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0;
+    code = n == 1 ? lead : lead & (0x7F >> n);
+    for (std::size_t i = 1; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if ((b & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (b & 0x3F);
+    }
+    constexpr char32_t shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < shortest[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
     return n;
+}
+
+// Characters that must not reach a terminal as they are: the C0 and C1
+// controls and DEL (escape sequences start with them), the line and paragraph
+// separators and bidirectional controls, which break a one-line message or
+// reorder what it shows, and the invisible byte-order mark.
+bool unprintable(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0xFEFF;
 }
 
 std::string shown(std::string_view text) {
@@ -61,6 +80,7 @@ public:
     // when `overlong` is set. Returns false once the text is refused.
     bool take_line(std::string_view head, bool overlong) {
         ++line_;
+        if (line_ == 1 && head.starts_with(kByteOrderMark)) head.remove_prefix(kByteOrderMark.size());
         if (!head.empty() && head.back() == '\r' && !overlong) head.remove_suffix(1);
         if (is_comment(head)) return true;
         if (overlong) return fail("longer than " + std::to_string(board_text_max_line) + " characters");
@@ -157,12 +177,12 @@ std::string printable_excerpt(std::string_view text, std::size_t max_chars) {
     std::string s;
     std::size_t i = 0;
     for (std::size_t chars = 0; i < text.size() && chars < max_chars; ++chars) {
-        const std::size_t n = utf8_length(text.substr(i));
-        const auto u = static_cast<unsigned char>(text[i]);
-        if (n > 1)
-            s.append(text.substr(i, n));
+        char32_t code = 0;
+        const std::size_t n = utf8_length(text.substr(i), code);
+        if (n == 0 || unprintable(code))
+            s += '?';
         else
-            s += n == 0 || u < 0x20 || u == 0x7F ? '?' : text[i];
+            s.append(text.substr(i, n));
         i += std::max<std::size_t>(n, 1);
     }
     if (i < text.size()) s += "...";

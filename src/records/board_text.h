@@ -2,7 +2,8 @@
 // Board text: a position written as 12 lines of 12 signed piece codes, the
 // first line row 1 (the top), the first number of a line column 1 (the left).
 // Numbers are separated by spaces or tabs; blank lines and lines whose first
-// non-blank character is '#' are ignored; CR LF line ends are accepted.
+// non-blank character is '#' are ignored; CR LF line ends and a UTF-8
+// byte-order mark at the start are accepted.
 // Only real codes (-39..39, 0 empty) may stand in the text: pseudo codes never
 // stand on a stored board. The command-line tool and the tests share this.
 
@@ -57,8 +58,11 @@ std::optional<駒コード> parse_piece_code(std::string_view text);
 std::string format_piece_code(駒コード c);
 
 // Text from a file or the command line as it may stand in a one-line message:
-// at most max_chars characters (then "..."), control characters and bytes
-// that are not well-formed UTF-8 shown as '?'.
+// at most max_chars characters (then "..."). Each control character (C0, DEL,
+// C1), line or paragraph separator, bidirectional control and byte-order
+// mark, and each byte that is not part of well-formed UTF-8 (overlong forms,
+// surrogates and code points past U+10FFFF included) is shown as '?', so
+// nothing that could start an escape sequence reaches the terminal.
 std::string printable_excerpt(std::string_view text, std::size_t max_chars);
 
 // --- implementation of the template ---

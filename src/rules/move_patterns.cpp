@@ -20,7 +20,7 @@ constexpr 移動型表型 作表() {
         for (int 前進 = -最大変位; 前進 <= 最大変位; ++前進) {
             for (int dx = -最大変位; dx <= 最大変位; ++dx) {
                 if (dx == 0 && 前進 == 0) continue;
-                const int 距離 = std::abs(dx) > std::abs(前進) ? std::abs(dx) : std::abs(前進);
+                const int 距離 = abs_of(dx) > abs_of(前進) ? abs_of(dx) : abs_of(前進);
                 移動型 型 = 移動型::不可;
                 if (跳びあり(d.跳び, dx, 前進)) {
                     型 = 移動型::跳び;

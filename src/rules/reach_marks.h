@@ -19,9 +19,9 @@ constexpr bool 二手目の出る一歩(駒コード code, int dx, int dy) {
     switch (code < 0 ? -code : code) {
         case 駒::獅子:
         case 駒::獅子_成:
-            return std::abs(dx) <= 1 && std::abs(dy) <= 1 && (dx != 0 || dy != 0);
+            return abs_of(dx) <= 1 && abs_of(dy) <= 1 && (dx != 0 || dy != 0);
         case 駒::鷲:
-            return std::abs(dx) == 1 && 前進 == 1;
+            return abs_of(dx) == 1 && 前進 == 1;
         case 駒::鷹:
             return dx == 0 && 前進 == 1;
         default:

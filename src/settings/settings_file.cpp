@@ -1,8 +1,10 @@
 #include "settings/settings_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
@@ -39,8 +41,14 @@ std::string_view 行末を除く(std::string_view 行) {
     if (in.bad()) return 結果;
     全文.resize(static_cast<std::size_t>(in.gcount()));
     結果.読込成功 = true;
+    結果.設定 = 環境設定を解釈(全文);
+    return 結果;
+}
 
-    std::string_view 残り = 全文;
+環境設定 環境設定を解釈(std::string_view 残り) {
+    // The music plays only when the file asks for it.
+    環境設定 設定{.移動指導 = false, .BGM = false};
+    if (残り.size() > 読込上限) 残り = 残り.substr(0, 読込上限);
     if (残り.starts_with("\xef\xbb\xbf")) 残り.remove_prefix(3);
     while (!残り.empty()) {
         const std::size_t 改行 = 残り.find('\n');
@@ -52,11 +60,11 @@ std::string_view 行末を除く(std::string_view 行) {
         const std::string_view キー = 行.substr(0, 等号);
         const std::string_view 値 = 行.substr(等号 + 1);
         if (キー == キー_移動指導 || キー == キー_移動指導_SJIS)
-            結果.設定.移動指導 = 値 == 値_ON;
+            設定.移動指導 = 値 == 値_ON;
         else if (キー == キー_BGM)
-            結果.設定.BGM = 値 == 値_ON;
+            設定.BGM = 値 == 値_ON;
     }
-    return 結果;
+    return 設定;
 }
 
 std::string 環境設定の文(const 環境設定& 設定) {
@@ -67,23 +75,37 @@ std::string 環境設定の文(const 環境設定& 設定) {
 }
 
 bool 環境設定を書く(const std::filesystem::path& file, const 環境設定& 設定) {
-    std::filesystem::path 一時 = file;
-    一時 += ".tmp" + std::to_string(::getpid());
+    // mkstemp makes a new file of its own (O_EXCL): a link or file someone
+    // left under a foreseeable name can neither be followed nor overwritten.
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    std::string 一時 = (folder / ".bexoru-ini-XXXXXX").string();
+    const int fd = ::mkstemp(一時.data());
+    if (fd < 0) return false;
 
     const std::string 文 = 環境設定の文(設定);
-    std::FILE* f = std::fopen(一時.c_str(), "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(文.data(), 1, 文.size(), f) == 文.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = ::fsync(::fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-
-    std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(一時, file, ec);
-        ok = !ec;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < 文.size();) {
+        const ssize_t n = ::write(fd, 文.data() + done, 文.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<std::size_t>(n);
     }
-    if (!ok) std::filesystem::remove(一時, ec);
+    // The new file gets the mode of the one it replaces, or what a newly
+    // created file would get (mkstemp makes it readable by its owner only).
+    struct stat st {};
+    mode_t mode;
+    if (::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ok = ok && ::fchmod(fd, mode) == 0;
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(一時.c_str(), file.c_str()) == 0;
+    if (!ok) ::unlink(一時.c_str());
     return ok;
 }
 

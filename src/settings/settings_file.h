@@ -3,12 +3,14 @@
 // "key=value" line each, kept in the folder the program was started in.
 //
 // Reading is forgiving: lines without "=", empty lines and unknown keys are
-// passed over, a key standing twice takes its later value, and an option the
-// file does not name keeps its default. The key "移動指導" is recognised in
-// UTF-8 and in Shift-JIS (files written by the Windows program). Writing
-// replaces the file in one step: the text goes to a temporary file in the
-// same folder, which is then renamed over the old one, so a failed write
-// never leaves a half-written or empty file behind.
+// passed over, and a key standing twice takes its later value. An option is on
+// only when the file says "ON" for it: a file without a "BGM" line leaves the
+// music off. Only a missing or unreadable file gives the defaults. The key
+// "移動指導" is recognised in UTF-8 and in Shift-JIS (files written by the
+// Windows program). Writing replaces the file in one step: the text goes to a
+// temporary file of an unforeseeable name created in the same folder (never
+// through a link planted there), which is then renamed over the old one, so a
+// failed write never leaves a half-written or empty file behind.
 
 #include <filesystem>
 #include <string>
@@ -32,6 +34,10 @@ struct 環境設定読込結果 {
 
 // Reads the settings from the file. A missing or unreadable file gives the defaults.
 環境設定読込結果 環境設定を読む(const std::filesystem::path& file);
+
+// What a settings file that was read says: its text as read (at most the
+// first 64 KiB of the file), a UTF-8 byte-order mark allowed.
+環境設定 環境設定を解釈(std::string_view 全文);
 
 // The file's text for these settings: "移動指導=ON|OFF" and "BGM=ON|OFF", each ending CR LF.
 std::string 環境設定の文(const 環境設定& 設定);

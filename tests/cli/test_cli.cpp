@@ -81,10 +81,67 @@ std::string name_of(const testing::TestParamInfo<Answer>& info) {
 
 INSTANTIATE_TEST_SUITE_P(
     Board, CliAnswers,
-    testing::Values(Answer{"StartingPosition", {"board"}, "@start.out"},
-                    Answer{"MessyFileComesBackInLayout", {"board", "king_rook.txt"}, "@king_rook.board.out"},
-                    Answer{"StandardInput", {"board", "-"}, "@king_rook.board.out", "king_rook.txt"}),
+    testing::Values(
+        Answer{"StartingPosition", {"board"}, "@start.out"},
+        Answer{"MessyFileComesBackInLayout", {"board", "king_rook.txt"}, "@king_rook.board.out"},
+        Answer{"StandardInput", {"board", "-"}, "@king_rook.board.out", "king_rook.txt"},
+        Answer{"ByteOrderMarkIsReadAsNothing", {"board", "king_rook_marked.txt"}, "@king_rook.board.out"},
+        Answer{"ByteOrderMarkOnStandardInput", {"board", "-"}, "@king_rook.board.out", "king_rook_marked.txt"}),
     name_of);
+
+// A position no game reaches (two Kings, two Crown Princes) is printed with a
+// warning for each army, or refused under --strict.
+TEST(CliBoard, WarnsOfASecondKingOrCrownPrinceAndRefusesUnderStrict) {
+    const Outcome warned = run_cli({"board", "two_kings.txt"});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.err,
+              "bexoru-cli: board: warning: the upper army has 2 Kings\n"
+              "bexoru-cli: board: warning: the lower army has 2 Crown Princes\n");
+    EXPECT_EQ(warned.out.substr(0, 49), "   0   0   0   0   0  39   0   0   0   0   0   0\n");
+
+    const Outcome refused = run_cli({"board", "--strict", "two_kings.txt"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "bexoru-cli: board: the upper army has 2 Kings, the lower army has 2 Crown Princes (refused under "
+              "--strict)\n");
+
+    const Outcome start = run_cli({"board", "--strict"});
+    EXPECT_EQ(start.status, 0);
+    EXPECT_EQ(start.err, "") << "one King a side, and a Drunk Elephant that may promote, is no surplus";
+    EXPECT_EQ(start.out, read_file(data_dir + "/start.out"));
+}
+
+// Names and text from the command line or a file reach the one-line message
+// with every control character, escape introducer and malformed byte shown as '?'.
+TEST(CliMessages, ShowNoEscapeSequenceOrMalformedText) {
+    const struct {
+        std::string name;
+        const char* shown;
+    } cases[] = {
+        {"\x1B]0;owned\x07\x1B[2J.txt", "bexoru-cli: ?]0;owned??[2J.txt: cannot open"},
+        {"\xC2\x9B"
+         "31mred.txt",
+         "bexoru-cli: ?31mred.txt: cannot open"},
+        {"\xC0\x9B[2J.txt", "bexoru-cli: ??[2J.txt: cannot open"},
+        {"\xED\xA0\x80.txt", "bexoru-cli: ???.txt: cannot open"},
+        {"a\xE2\x80\xAE"
+         "txt.exe",
+         "bexoru-cli: a?txt.exe: cannot open"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = run_cli({"board", c.name});
+        EXPECT_EQ(o.status, 2);
+        EXPECT_NE(o.err.find(c.shown), std::string::npos) << o.err;
+        for (const char ch : o.err.substr(0, o.err.size() - 1)) {
+            const auto u = static_cast<unsigned char>(ch);
+            EXPECT_TRUE(u >= 0x20 && u != 0x7F) << "a control byte reached the terminal: " << o.err;
+        }
+    }
+    const Outcome o = run_cli({"moves", "promotion.txt", "\x1B[31m", "1"});
+    EXPECT_EQ(o.status, 2);
+    EXPECT_NE(o.err.find("not '?[31m'"), std::string::npos) << o.err;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, CliAnswers,
@@ -262,6 +319,63 @@ TEST(CliRecord, ARecordTheGameWouldRefuseIsRefusedWithItsLine) {
         << "a board text is no record: " << from_stdin.err;
 }
 
+// selfplay --check plays the same games and finds nothing wrong in them; with
+// --opening the first moves are random steps, the same for the same seed.
+TEST(CliSelfplayCheck, ChecksEveryMoveOfAGameAndChangesNothing) {
+    for (const std::vector<std::string>& game :
+         std::vector<std::vector<std::string>>{{"selfplay", "--from", "hanging_king.txt"},
+                                               {"selfplay", "--from", "boxed_king.txt", "--levels", "1,3"},
+                                               {"selfplay", "--levels", "2,1", "--entries", "60"},
+                                               {"selfplay", "--levels", "4,2", "--nodes", "300", "--entries", "30"}}) {
+        const Outcome plain = run_cli(game);
+        std::vector<std::string> checked = game;
+        checked.push_back("--check");
+        const Outcome o = run_cli(checked);
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_EQ(o.err, "");
+        EXPECT_EQ(o.out, plain.out);
+    }
+
+    const std::vector<std::string> opening = {"selfplay", "--check", "--levels", "1,2",       "--opening",
+                                              "4",        "--seed",  "7",        "--entries", "40"};
+    const Outcome a = run_cli(opening);
+    EXPECT_EQ(a.status, 0) << a.err;
+    std::istringstream lines(a.out);
+    std::string line;
+    for (int n = 1; n <= 4 && std::getline(lines, line); ++n) {
+        EXPECT_TRUE(line.starts_with(std::to_string(n) + (n % 2 ? " upper " : " lower "))) << line;
+        EXPECT_TRUE(line.ends_with(" random")) << line;
+    }
+    std::getline(lines, line);
+    EXPECT_NE(line.find(" score "), std::string::npos) << "then the computer plays: " << line;
+    EXPECT_NE(a.out.find("\nresult "), std::string::npos) << a.out;
+    EXPECT_EQ(run_cli(opening).out, a.out) << "the same seed plays the same game";
+    std::vector<std::string> other = opening;
+    other[7] = "8";
+    EXPECT_NE(run_cli(other).out, a.out) << "another seed, another opening";
+}
+
+TEST(CliSelfplayCheck, PlaysManyGamesOverAllLevelPairs) {
+    const Outcome o =
+        run_cli({"selfplay", "--check", "--games", "10", "--opening", "2", "--seed", "5", "--entries", "30"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    std::istringstream lines(o.out);
+    std::string line;
+    const char* const pairs[] = {"1,1", "1,2", "1,3", "2,1", "2,2", "2,3", "3,1", "3,2", "3,3", "1,1"};
+    for (int n = 1; n <= 10; ++n) {
+        ASSERT_TRUE(std::getline(lines, line));
+        const std::string name =
+            "game " + std::to_string(n) + " levels " + pairs[n - 1] + " seed " + std::to_string(4 + n) + ": ";
+        EXPECT_TRUE(line.starts_with(name)) << line;
+        EXPECT_NE(line.find(" after "), std::string::npos) << line;
+    }
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_TRUE(line.starts_with("10 games checked, ")) << line;
+    EXPECT_TRUE(line.ends_with(" games per minute")) << line;
+    EXPECT_FALSE(std::getline(lines, line));
+}
+
 // The signature of the computer's play over the bench positions: it changes
 // only when the computer chooses a different move, score or second step, or
 // tries a different number of moves. Update it on purpose, never by accident.
@@ -404,6 +518,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NoEntries", {"selfplay", "--entries", "0"}, "--entries must be a number 1..2000, not '0'"},
         Refusal{"MoreEntriesThanTheLog", {"selfplay", "--entries", "2001"}, "--entries must be a number 1..2000"},
         Refusal{"FarMoreEntries", {"selfplay", "--entries", "99999999"}, "--entries must be a number 1..2000"},
+        Refusal{"NoGames", {"selfplay", "--games", "0"}, "--games must be a whole number from 1 to 100000, not '0'"},
+        Refusal{
+            "LongOpening", {"selfplay", "--opening", "41"}, "--opening must be a whole number from 0 to 40, not '41'"},
+        Refusal{"SeedNotANumber", {"selfplay", "--seed", "-1"}, "--seed must be a whole number"},
+        Refusal{"OneBoardOfManyGames", {"selfplay", "--games", "2", "--board"}, "not with --games"},
         Refusal{"SelfplayFileMissing", {"selfplay", "--from", "no-such-file.txt"}, "no-such-file.txt: cannot open"},
         Refusal{"RecordOfAnotherStart",
                 {"selfplay", "--from", "two_pawns.txt", "--record", "x.棋譜"},

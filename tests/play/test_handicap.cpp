@@ -99,7 +99,7 @@ TEST_F(Handicap, TheGradeIsDrawnWithItsShadowOverAClearedBox) {
     form.LBEL_UP_Click();
     form.LEBEL_DOWN_Click();
     ASSERT_FALSE(port.of(Call::Fill).empty());
-    const Call& box = port.of(Call::Fill).back();
+    const Call box = port.of(Call::Fill).back();  // a copy: of() returns a new vector
     EXPECT_EQ(box.x, 座標X(14));
     EXPECT_EQ(box.y, 座標Y(2));
     EXPECT_EQ(box.w, 2200);

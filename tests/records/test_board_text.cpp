@@ -74,6 +74,8 @@ TEST(BoardText, AcceptsTheWaysPeopleWriteIt) {
          "# pos\n\n" + rows(6, row + "\n") + "  # x\n \t\n" + rows(6, row + "\n") + "\n# end\n"},
         {"explicit plus signs and leading zeros", rows(12, "+1 2 3 4 5 6 7 8 9 10 11 012\n")},
         {"an overlong comment", "#" + std::string(board_text_max_line * 2, 'x') + "\n" + rows(12, row + "\n")},
+        {"a UTF-8 byte-order mark before the first row", "\xEF\xBB\xBF" + rows(12, row + "\n")},
+        {"a byte-order mark before a comment", "\xEF\xBB\xBF# pos\r\n" + rows(12, row + "\r\n")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -122,6 +124,8 @@ TEST(BoardText, RefusesBadTextNamingTheLine) {
         {"only comments", "# a\n#b\n", 3, "the text ends after 0 rows"},
         {"an overlong line", rows(3) + std::string(board_text_max_line + 1, '0'), 4, "longer than 4096 characters"},
         {"a NUL byte", rows(12, row + std::string("1\0", 2) + "\n"), 1, "'1?' is not a whole number"},
+        {"a byte-order mark after the start", rows(1) + "\xEF\xBB\xBF" + rows(11), 2,
+         "number 1: '?0' is not a whole number"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -168,6 +172,37 @@ TEST(BoardText, StopsReadingAnEndlessStreamAtTheFirstError) {
         EXPECT_NE(r.error->message.find(c.message), std::string::npos) << c.name;
         EXPECT_LT(text.taken, 2 * board_text_max_line) << c.name << ": read on after the error";
     }
+}
+
+TEST(PrintableExcerpt, LetsNoEscapeSequenceOrMalformedTextThrough) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"plain text and Japanese", "moves 王.txt", "moves 王.txt"},
+        {"an escape sequence", "\x1B[2J\x1B]0;title\x07", "?[2J?]0;title?"},
+        {"DEL and a tab", "a\x7F\tb", "a??b"},
+        {"a C1 control sequence introducer (U+009B)",
+         "\xC2\x9B"
+         "31m",
+         "?31m"},
+        {"C1 NEL and the last C1 control", "\xC2\x85\xC2\x9F", "??"},
+        {"an overlong ESC (C0 9B)", "\xC0\x9B[2J", "??[2J"},
+        {"an overlong slash (E0 80 AF)", "\xE0\x80\xAF", "???"},
+        {"a surrogate (ED A0 80)", "\xED\xA0\x80", "???"},
+        {"past U+10FFFF (F4 90 80 80)", "\xF4\x90\x80\x80", "????"},
+        {"a cut-off character", "x\xE7\x8E", "x??"},
+        {"bidirectional override and isolate",
+         "a\xE2\x80\xAE"
+         "b\xE2\x81\xA6",
+         "a?b?"},
+        {"line separator and byte-order mark", "\xE2\x80\xA8\xEF\xBB\xBF", "??"},
+        {"the largest code point and U+00A0 pass", "\xF4\x8F\xBF\xBF\xC2\xA0", "\xF4\x8F\xBF\xBF\xC2\xA0"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(printable_excerpt(c.text, 60), c.shown) << c.name;
+    EXPECT_EQ(printable_excerpt("王将王将", 2), "王将...") << "counts characters, not bytes";
+    EXPECT_EQ(printable_excerpt("\xC0\x9B\xC0\x9B", 2), "??...") << "a bad byte counts as one character";
 }
 
 TEST(PieceCodeText, ReadsRealAndSecondStepCodes) {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "board/starting_position.h"
+#include "engine/piece_count.h"
 #include "play/com_turn_core.h"
-#include "play/game_end.h"
 #include "play/play_fixture.h"
 #include "rules/lion_capture_rules.h"
 #include "rules/promotion.h"
@@ -241,7 +241,11 @@ TEST_F(Records, AGameAgainstTheComputerIsSavedLoadedAndSteppedToItsEnd) {
                       form.音,
                       port,
                       [&](std::string_view) { 終局 = true; },
-                      [&](int& man, int& com) { 調査_駒数(form.盤面, man, com); }};
+                      [&](int& man, int& com) {
+                          const 駒数 n = 盤上駒数(form.盤面);
+                          man = n.MAN駒数;
+                          com = n.COM駒数;
+                      }};
         com_ban実行(c);
     };
     form.LEVEL3_Click();

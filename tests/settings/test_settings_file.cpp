@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <filesystem>
@@ -75,7 +76,8 @@ TEST_F(SettingsFile, StartReadsWhatTheFileSays) {
         {"a key twice: the later line wins", "BGM=OFF\r\n移動指導=ON\r\nBGM=ON\r\n", true, true, ""},
         {"stray lines are passed over, the settings kept",
          "\r\n[Bexoru]\r\n移動指導=ON\r\nColour=red\r\n=\r\nBGM=OFF\r\n\r\n", true, false, ""},
-        {"an option the file does not name keeps its default", "移動指導=ON\r\n", true, true, ""},
+        {"an option the file does not name is off: no BGM line, no music", "移動指導=ON\r\n", true, false, ""},
+        {"a file naming neither option", "# nothing here\r\n", false, false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -149,6 +151,35 @@ TEST_F(SettingsFile, AFileThatCannotBeReadOrWrittenCostsNothing) {
     EXPECT_TRUE(fs::is_directory(dir_ / "Bexoru.ini"));
     EXPECT_EQ(files(), std::vector<std::string>{"Bexoru.ini"}) << "no temporary file left behind";
     EXPECT_TRUE(port.messages().empty());
+}
+
+TEST_F(SettingsFile, TheTemporaryFileIsNewAndFollowsNoPlantedLink) {
+    // A link planted where a temporary file of a foreseeable name would go
+    // (this process's id) must not lead the write into another file.
+    const fs::path victim = dir_ / "victim.txt";
+    std::ofstream(victim, std::ios::binary) << "precious";
+    const fs::path planted = dir_ / ("Bexoru.ini.tmp" + std::to_string(::getpid()));
+    fs::create_symlink(victim, planted);
+
+    ASSERT_TRUE(環境設定を書く(dir_ / "Bexoru.ini", 環境設定{true, false}));
+    std::ifstream in(victim, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_TRUE(fs::is_symlink(planted)) << "the planted link is left alone";
+    EXPECT_FALSE(fs::is_symlink(dir_ / "Bexoru.ini"));
+    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\n");
+    EXPECT_EQ(files(), (std::vector<std::string>{"Bexoru.ini", planted.filename().string(), "victim.txt"}))
+        << "no temporary file left behind";
+}
+
+TEST_F(SettingsFile, TheNewFileKeepsTheModeOfTheOldOne) {
+    const fs::path file = dir_ / "Bexoru.ini";
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(環境設定を書く(file, 環境設定{}));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0644)) << "a new file as the umask makes it";
+    fs::permissions(file, fs::perms(0640));
+    ASSERT_TRUE(環境設定を書く(file, 環境設定{true, true}));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640)) << "a replaced file keeps its mode";
+    ::umask(mask);
 }
 
 TEST_F(SettingsFile, WriteAndReadRoundTrip) {
