@@ -20,6 +20,7 @@
 #include "board/move_log.h"
 #include "board/presentation.h"
 #include "engine/influence_maps.h"
+#include "engine/search.h"
 #include "play/move_help.h"
 #include "port/clock.h"
 #include "port/sound_library.h"
@@ -145,8 +146,16 @@ public:
 
     // The computer plays its move. Called when a game against the computer
     // hands it the turn: after each of the person's moves, by 後手 and 先手,
-    // and by a board click while it is the computer's turn.
+    // and by a board click while it is the computer's turn. Precondition: a
+    // game against the computer runs, it is the computer's turn, no second
+    // step is pending, and com図 and man図 are the maps of the position.
+    // A log without room for a double move refuses the turn, which stays
+    // with the computer.
     void com_ban();
+    // The turn after the search: plays r (or ends the game when it holds no
+    // move), announces, and hands the turn back. com_ban is the room check,
+    // the thinking notice, com探索 and this.
+    void com_ban着手(const 探索結果& r);
 
     // --- State --------------------------------------------------------------
 
@@ -197,6 +206,13 @@ private:
 
     // START, SENTE and GOTE (game_commands.cpp).
     void 対COM開始(bool 後手番);
+
+    // Parts of com_ban (com_turn.cpp): the thinking notice in the computer's
+    // last-move place, with a drop shadow; one step into the log and onto the
+    // board and screen, with its sound and the outline of its destination,
+    // the piece blinking first on its origin when asked.
+    void 思考中表示();
+    void COM一歩(const 指し手& 手, bool 点滅);
 
     // The three level commands (levels.cpp).
     void レベル選択(int レベル);

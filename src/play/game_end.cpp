@@ -7,6 +7,7 @@
 #include "play/form1.h"
 #include "engine/influence.h"
 #include "engine/mate.h"
+#include "play/com_turn.h"
 
 namespace bexoru {
 
@@ -16,8 +17,7 @@ void Form1::終了(std::string_view 結果) {
     保全.終局控え->終局 = true;
     回復記録更新();
 
-    const std::string 文 = 結果 == "引き分け" ? std::string("引き分けです") : std::string(結果) + "の勝ちです";
-    port.messageBox("終了", 文);
+    port.messageBox("終了", 結果の文(結果));
     if (!port.askYesNo("再ゲーム", "続けますか？") && 終了してよいか()) {
         終了処理();
         port.quit();

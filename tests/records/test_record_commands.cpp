@@ -11,7 +11,6 @@
 
 #include "board/starting_position.h"
 #include "engine/piece_count.h"
-#include "play/com_turn_core.h"
 #include "play/play_fixture.h"
 #include "rules/lion_capture_rules.h"
 #include "rules/promotion.h"
@@ -226,35 +225,19 @@ TEST_F(Records, AGameOfTwoThousandEntriesIsSavedLoadedAndSteppedToItsEnd) {
 }
 
 TEST_F(Records, AGameAgainstTheComputerIsSavedLoadedAndSteppedToItsEnd) {
-    // The computer plays for real; the game ends quietly instead of offering
-    // a new one. This game (127 entries) has declined and taken second steps
-    // of the person's Lion, the computer's second steps and promotions.
-    bool 終局 = false;
-    form.COM手番.代役 = [&] {
-        com_ban文脈 c{form.盤面,
-                      form.記録,
-                      form.状態,
-                      form.com図,
-                      form.man図,
-                      form.描画,
-                      form.表示,
-                      form.音,
-                      port,
-                      [&](std::string_view) { 終局 = true; },
-                      [&](int& man, int& com) {
-                          const 駒数 n = 盤上駒数(form.盤面);
-                          man = n.MAN駒数;
-                          com = n.COM駒数;
-                      }};
-        com_ban実行(c);
-    };
+    // The computer plays for real and wins after 124 entries: declined and
+    // taken second steps of the person's Lion, the computer's second steps and
+    // promotions. The person asks for a new game; the game that ended is kept
+    // to be saved.
+    form.COM手番.代役 = nullptr;
+    port.answerWhenAsked("続けますか？", true);
     form.LEVEL3_Click();
     form.GOTE_Click();  // the computer moves first
     // The person plays moves drawn from every legal one, double moves,
     // declined second steps and promotions among them.
     std::mt19937 乱数(12);
     auto 引く = [&](const auto& v) { return v[乱数() % v.size()]; };
-    for (int 手 = 0; 手 < 60 && !終局 && form.状態.手番 != 未対局; ++手) {
+    for (int 手 = 0; 手 < 60 && form.状態.手番 != 未対局; ++手) {
         std::vector<std::array<int, 4>> 候補;
         for (int X = 1; X <= 盤サイズ; ++X)
             for (int Y = 1; Y <= 盤サイズ; ++Y)
@@ -289,10 +272,11 @@ TEST_F(Records, AGameAgainstTheComputerIsSavedLoadedAndSteppedToItsEnd) {
         port.clear();
         sound.calls.clear();
     }
-    const 盤面型 終局面 = form.盤面;
-    const int 手数 = form.状態.手数;
-    ASSERT_GT(form.記録.記録数, 60);
-    EXPECT_GT(form.記録.記録数, 手数) << "double moves are among them";
+    ASSERT_TRUE(form.保全.終局控え) << "the game ends";
+    const 盤面型 終局面 = form.保全.終局控え->盤面;
+    const int 手数 = form.保全.終局控え->手数;
+    ASSERT_GT(form.保全.終局控え->記録数, 60);
+    EXPECT_GT(form.保全.終局控え->記録数, 手数) << "double moves are among them";
 
     form.KIFU_WRITE_Click();
     port.typedName = "対COM";

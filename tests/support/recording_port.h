@@ -71,6 +71,9 @@ public:
 
     // Scripts the answer to the next Yes/No question, which must have this text.
     void answerNext(std::string text, bool yes);
+    // Answers this question whenever it comes while no scripted answer waits,
+    // for a question whose moment a test cannot know (the end of a game).
+    void answerWhenAsked(std::string text, bool yes) { standing_[std::move(text)] = yes; }
     // Fails the test if a scripted answer was never asked for; the destructor checks too.
     void expectAllAnswered();
 
@@ -96,6 +99,7 @@ public:
     bool shown(PanelControl control) const;
 
 private:
+    std::map<std::string, bool, std::less<>> standing_;
     struct Scripted {
         std::string text;
         bool yes;

@@ -14,7 +14,7 @@
 
 namespace bexoru::cli {
 
-ComTurn::ComTurn(const 盤面型& position, int level) : board(position) {
+void set_up_com_turn(対局状態& state, 棋譜記録& log, int level) {
     state.MAN側 = 先手;
     state.COM側 = 後手;
     state.手番 = state.COM側;
@@ -23,14 +23,18 @@ ComTurn::ComTurn(const 盤面型& position, int level) : board(position) {
     state.レベル = level;
     // As after a new game: the entry before the first one reads as a harmless Pawn.
     log.記録_成駒[0] = +1;
-    survey();
 }
 
-void ComTurn::survey() {
+void survey_position(const 盤面型& board, COM勢力図& com, MAN勢力図& man) {
     // Fresh maps: no Lion seen before either.
     com = COM勢力図{};
     man = MAN勢力図{};
     勢力調査_両軍(board, com, man);
+}
+
+ComTurn::ComTurn(const 盤面型& position, int level) : board(position) {
+    set_up_com_turn(state, log, level);
+    survey();
 }
 
 int parse_level(std::string_view text, std::string_view what) {

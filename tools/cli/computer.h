@@ -18,6 +18,12 @@
 
 namespace bexoru::cli {
 
+// The state and log of a game against the computer with the computer to
+// move (see ComTurn); the board is left alone.
+void set_up_com_turn(対局状態& state, 棋譜記録& log, int level);
+// Fresh maps of the position on the board (royal squares from scratch).
+void survey_position(const 盤面型& board, COM勢力図& com, MAN勢力図& man);
+
 // A game against the computer with the computer (the upper army, positive
 // codes) to move, as the mouse handler leaves it after a person's move:
 // MAN側 = 先手, COM側 = 後手, no second step pending, an empty move log, and
@@ -34,7 +40,7 @@ struct ComTurn {
     ComTurn& operator=(const ComTurn&) = delete;
 
     // Fresh maps of the position on the board (royal squares from scratch).
-    void survey();
+    void survey() { survey_position(board, com, man); }
 };
 
 // A level 1..3 from the command line; `what` names it in the refusal.

@@ -1,5 +1,6 @@
 // bexoru-cli selfplay: the computer plays both armies, turning the board round
-// after every move, and prints the game move by move.
+// after every move, and prints the game move by move. The computer's moves are
+// played by the game's own controller in a window nobody sees.
 
 #include <chrono>
 #include <cstdint>
@@ -11,14 +12,12 @@
 #include <tuple>
 #include <vector>
 
-#include "board/presentation.h"
 #include "board/starting_position.h"
 #include "cli.h"
 #include "computer.h"
-#include "engine/piece_count.h"
-#include "play/com_turn_core.h"
-#include "play/drawing.h"
-#include "play/sound_module.h"
+#include "play/com_turn.h"
+#include "play/form1.h"
+#include "play/recovery.h"
 #include "records/board_text.h"
 #include "records/record_file.h"
 #include "rules/move_logging.h"
@@ -31,10 +30,13 @@ namespace bexoru::cli {
 namespace {
 
 // A window nobody sees: it keeps the message boxes the turn shows, so the
-// moves can be annotated, and draws nothing.
+// moves can be annotated, and the text of the game-end box; it draws nothing,
+// declines a new game and lets the unsaved game go, so the program ends with
+// the final position on the board.
 class SilentWindow final : public WindowPort {
 public:
     std::vector<std::string> messages;
+    std::optional<std::string> game_end;
 
     void setBackColor(int) override {}
     void paintPicture(std::string_view, double, double) override {}
@@ -42,8 +44,11 @@ public:
     void outlineBox(double, double, double, double, int) override {}
     void printText(double, double, std::string_view, int, int) override {}
     void refresh() override {}
-    void messageBox(std::string_view, std::string_view text, bool) override { messages.emplace_back(text); }
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    void messageBox(std::string_view title, std::string_view text, bool) override {
+        messages.emplace_back(text);
+        if (title == "終了") game_end = std::string(text);
+    }
+    bool askYesNo(std::string_view, std::string_view text) override { return text == 未保存_文; }
     void setMenuChecked(std::string_view, bool) override {}
     bool isMenuChecked(std::string_view) const override { return false; }
     void setPanelVisible(PanelControl, bool) override {}
@@ -139,20 +144,20 @@ private:
 // A legal single step of the army to move (positive codes) chosen at random,
 // promoted or not where it may promote; never the capture of a royal piece,
 // so an opening cannot end the game. Nothing when the army has no such step.
-std::optional<指し手> random_step(ComTurn& game, Dice& dice) {
-    規則局面 rules{game.board, game.log, game.state};
+std::optional<指し手> random_step(Form1& game, Dice& dice) {
+    規則局面& rules = game.局面;
     std::vector<指し手> steps;
     for (int X1 = 1; X1 <= 盤サイズ; ++X1) {
         for (int Y1 = 1; Y1 <= 盤サイズ; ++Y1) {
-            const 駒コード code = game.board(X1, Y1);
+            const 駒コード code = game.盤面(X1, Y1);
             if (code <= 0) continue;
             for (int X2 = 1; X2 <= 盤サイズ; ++X2) {
                 for (int Y2 = 1; Y2 <= 盤サイズ; ++Y2) {
-                    const 駒コード target = game.board(X2, Y2);
+                    const 駒コード target = game.盤面(X2, Y2);
                     if (target > 0 || target == -駒::王 || target == -駒::太子) continue;
                     if (!移動チェック(rules, X1, Y1, X2, Y2, code)) continue;
                     駒コード promoted = 空;
-                    const bool can_promote = 調査_駒成(game.board, X1, Y1, X2, Y2, code, promoted);
+                    const bool can_promote = 調査_駒成(game.盤面, X1, Y1, X2, Y2, code, promoted);
                     if (!can_promote || 移動後チェック(Y2, code)) steps.push_back({X1, Y1, X2, Y2, code, code});
                     if (can_promote) steps.push_back({X1, Y1, X2, Y2, code, promoted});
                 }
@@ -184,37 +189,17 @@ struct Game {
 };
 
 Game play_game(const 盤面型& position, const GameSetup& setup) {
-    ComTurn game(position, setup.level_a <= 3 ? setup.level_a : 3);
+    SilentWindow window;
+    SilentSound sound;
+    JumpingClock clock;
+    Form1 game(window, sound, clock);
+    game.盤面 = position;
+    set_up_com_turn(game.状態, game.記録, setup.level_a <= 3 ? setup.level_a : 3);
     // One searching engine for each army that plays at level 4 to 6; each
     // keeps its tables from move to move.
     std::unique_ptr<search::Engine> engines[2];
     if (setup.level_a >= first_search_level) engines[0] = std::make_unique<search::Engine>(16);
     if (setup.level_b >= first_search_level) engines[1] = std::make_unique<search::Engine>(16);
-    SilentWindow window;
-    SilentSound sound;
-    JumpingClock clock;
-    const 表示設定 display;
-    描画器 drawing(window, display, game.board, clock);
-    音モジュール sound_module(sound, window);
-    std::optional<std::string> result;
-    com_ban文脈 turn{
-        .盤面 = game.board,
-        .記録 = game.log,
-        .状態 = game.state,
-        .com = game.com,
-        .man = game.man,
-        .描画 = drawing,
-        .表示 = display,
-        .音 = sound_module,
-        .port = window,
-        .終了 = [&](std::string_view r) { result = std::string(r); },
-        .調査_駒数 =
-            [&](int& man, int& com) {
-                const 駒数 n = 盤上駒数(game.board);
-                man = n.MAN駒数;
-                com = n.COM駒数;
-            },
-    };
     GameCheck check(position);
     Dice dice(setup.seed);
 
@@ -224,46 +209,46 @@ Game play_game(const 盤面型& position, const GameSetup& setup) {
         const std::string_view army = turned ? "lower" : "upper";
         const std::string_view other = turned ? "upper" : "lower";
         const int level = turned ? setup.level_b : setup.level_a;
-        if (setup.entries - game.log.記録数 < 2) {
-            g.outcome = "unfinished (" + std::to_string(game.log.記録数) + " entries)";
+        if (setup.entries - game.記録.記録数 < 2) {
+            g.outcome = "unfinished (" + std::to_string(game.記録.記録数) + " entries)";
             break;
         }
         const std::string where =
             "move " + std::to_string(number) + " (" + std::string(army) + ", level " + std::to_string(level) + "): ";
-        game.state.レベル = level <= 3 ? level : 3;
-        game.state.手番 = game.state.COM側;
-        if (setup.check) check.before_move(game.board, game.log);
+        game.状態.レベル = level <= 3 ? level : 3;
+        game.状態.手番 = game.状態.COM側;
+        if (setup.check) check.before_move(game.盤面, game.記録);
 
         std::optional<指し手> step;
         if (number <= setup.opening) step = random_step(game, dice);
         bool moved = step.has_value();
         if (step) {
-            手順保存(game.board, game.log, step->移動元X, step->移動元Y, step->移動先X, step->移動先Y, step->移動駒,
+            手順保存(game.盤面, game.記録, step->移動元X, step->移動元Y, step->移動先X, step->移動先Y, step->移動駒,
                      step->成駒);
-            game.board(step->移動元X, step->移動元Y) = 空;
-            game.board(step->移動先X, step->移動先Y) = step->成駒;
+            game.盤面(step->移動元X, step->移動元Y) = 空;
+            game.盤面(step->移動先X, step->移動先Y) = step->成駒;
             g.lines += std::to_string(number) + ' ' + std::string(army) + ' ' +
                        format_step(as_first_mover_sees(*step, turned)) + " random\n";
         } else {
-            game.survey();
+            survey_position(game.盤面, game.com図, game.man図);
             const auto start = std::chrono::steady_clock::now();
             探索結果 r;
             if (level >= first_search_level) {
-                const search::Position p = search::Position::from_game(game.board, game.log, search::kUpper);
+                const search::Position p = search::Position::from_game(game.盤面, game.記録, search::kUpper);
                 r = as_turn(p, engines[turned ? 1 : 0]->search(p, level_limits(level, *setup.args, "selfplay")));
             } else {
-                r = com探索(game.board, game.log, game.state, game.com, game.man);
+                r = com探索(game.盤面, game.記録, game.状態, game.com図, game.man図);
             }
             g.times[turned ? 1 : 0].push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
             if (setup.check) {
-                if (const auto fault = check.after_search(game.board, game.log)) {
+                if (const auto fault = check.after_search(game.盤面, game.記録)) {
                     g.fault = where + *fault;
                     break;
                 }
             }
             window.messages.clear();
-            com_ban着手(turn, r);
+            game.com_ban着手(r);
 
             if (r.手) {
                 moved = true;
@@ -278,25 +263,25 @@ Game play_game(const 盤面型& position, const GameSetup& setup) {
         }
         if (moved) ++g.moves;
         if (setup.check) {
-            if (const auto fault = check.after_move(game.board, game.log, turned)) {
+            if (const auto fault = check.after_move(game.盤面, game.記録, turned)) {
                 g.fault = where + *fault;
                 break;
             }
         }
-        if (result) {
-            if (*result == 結果_COM勝ち)
+        if (window.game_end) {
+            if (*window.game_end == 結果の文(結果_COM勝ち))
                 g.outcome = std::string(army) + " wins (royal capture)";
-            else if (*result == 結果_MAN勝ち)
+            else if (*window.game_end == 結果の文(結果_MAN勝ち))
                 g.outcome = std::string(other) + " wins (no move)";
             else
                 g.outcome = "draw (bare army)";
             break;
         }
-        turn_round(game.board, game.log);
+        turn_round(game.盤面, game.記録);
     }
-    if (turned) turn_round(game.board, game.log);
-    g.board = game.board;
-    g.log = game.log;
+    if (turned) turn_round(game.盤面, game.記録);
+    g.board = game.盤面;
+    g.log = game.記録;
     return g;
 }
 

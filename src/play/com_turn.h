@@ -1,14 +1,9 @@
 #pragma once
-// The computer's whole turn (com_ban): the thinking notice, the search, then
-// the move played on the board, in the log and on the screen, its second
-// step, the surveys of the new position, the announcements and the end of the
-// game, and the turn handed back to the person.
+// The texts of the computer's turn (Form1::com_ban, com_turn.cpp): the
+// thinking notice, the second-step notice, and the announcements after its
+// move, with the results it hands to the game end.
 //
-// Everything the turn touches is passed in, so the window's application
-// object only gathers its members; the command-line tool plays through the
-// same code with a silent window.
-//
-// Three cases the original left open are settled here:
+// Three cases the original left open are settled there:
 // - The log has no room for a double move (two entries): the computer does
 //   not move. The refusal sound and 棋譜満杯_題 / 棋譜満杯_文 tell the player;
 //   the turn stays with the computer, so the record can still be saved.
@@ -21,18 +16,8 @@
 // the first step's capture only, and play went on without a King); and a
 // first step that takes it ends the game there, with no second step after it.
 
-#include <functional>
+#include <string>
 #include <string_view>
-
-#include "board/board.h"
-#include "board/game_state.h"
-#include "board/move_log.h"
-#include "board/presentation.h"
-#include "engine/influence_maps.h"
-#include "engine/search.h"
-#include "port/window_port.h"
-#include "play/drawing.h"
-#include "play/sound_module.h"
 
 namespace bexoru {
 
@@ -53,31 +38,8 @@ inline constexpr std::string_view 結果_COM勝ち = "ｺﾝﾋﾟｭｰﾀ";
 inline constexpr std::string_view 結果_MAN勝ち = "あなた";
 inline constexpr std::string_view 結果_引き分け = "引き分け";
 
-struct com_ban文脈 {
-    盤面型& 盤面;
-    棋譜記録& 記録;
-    対局状態& 状態;
-    // The maps and royal squares the surveys after the person's move left.
-    COM勢力図& com;
-    MAN勢力図& man;
-    描画器& 描画;
-    const 表示設定& 表示;
-    音モジュール& 音;
-    WindowPort& port;
-    // Announces the result and offers a new game (the game-end procedure).
-    std::function<void(std::string_view 結果)> 終了;
-    // Counts the pieces of each army: the person's (negative codes), the computer's.
-    std::function<void(int& O_MAN駒数, int& O_COM駒数)> 調査_駒数;
-};
-
-// The computer's whole turn. Precondition: a game against the computer runs,
-// it is the computer's turn, no second step is pending, and com and man are
-// the maps of the position.
-void com_ban実行(com_ban文脈& c);
-
-// The turn after the search: plays r (or ends the game when it holds no
-// move), announces, and hands the turn back. com_ban実行 is the room check,
-// the thinking notice, com探索 and this.
-void com_ban着手(com_ban文脈& c, const 探索結果& r);
+// What the game-end box says for a result passed to 終了: "引き分けです" for a
+// draw, otherwise the winner's name and "の勝ちです".
+std::string 結果の文(std::string_view 結果);
 
 }  // namespace bexoru

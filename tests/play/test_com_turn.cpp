@@ -5,47 +5,68 @@
 
 #include <gtest/gtest.h>
 
-#include "play/com_turn_core.h"
-#include "engine/piece_count.h"
-#include "search_test_game.h"
+#include "engine/influence_test_board.h"
+#include "play/form1.h"
+#include "play/com_turn.h"
+#include "play/recovery.h"
 #include "support/recording_port.h"
 
 namespace bexoru {
 namespace {
 
-using test::探索局面;
 using test::配置;
 
 constexpr std::int32_t 駒打音 = 7;
 constexpr std::int32_t 禁止音 = 8;
 
-struct 手番局面 : 探索局面 {
+// A window whose game against the computer stands on a hand-built position
+// with the computer to move, as after a person's move. A game end is
+// answered No to the new game and Yes to discarding the unsaved game, so the
+// program ends and the position stays to be looked at.
+struct 手番局面 {
     test::RecordingPort port;
     test::FakeSound sound;
     test::FakeClock clock;
-    表示設定 表示{};
-    描画器 描画{port, 表示, 盤面, clock};
-    音モジュール 音{sound, port};
-    std::vector<std::string> results;
-    com_ban文脈 c{盤面,
-                  記録,
-                  状態,
-                  com,
-                  man,
-                  描画,
-                  表示,
-                  音,
-                  port,
-                  [this](std::string_view r) { results.emplace_back(r); },
-                  [this](int& m, int& k) {
-                      const 駒数 n = 盤上駒数(盤面);
-                      m = n.MAN駒数;
-                      k = n.COM駒数;
-                  }};
+    Form1 form{port, sound, clock};
+    盤面型& 盤面 = form.盤面;
+    棋譜記録& 記録 = form.記録;
+    対局状態& 状態 = form.状態;
+    const 表示設定& 表示 = form.表示;
 
-    explicit 手番局面(const std::vector<配置>& 駒々) : 探索局面(駒々) {
-        音.音_駒打 = 駒打音;
-        音.音_禁止 = 禁止音;
+    explicit 手番局面(const std::vector<配置>& 駒々) {
+        盤面 = test::盤を作る(駒々);
+        状態.MAN側 = 先手;
+        状態.COM側 = 後手;
+        状態.手番 = 後手;
+        状態.対局モード = 対局_COM;
+        状態.レベル = 3;
+        記録.記録_成駒[0] = +1;
+        勢力調査_MAN(盤面, form.man図);
+        勢力調査_COM(盤面, form.com図);
+        form.音.音_駒打 = 駒打音;
+        form.音.音_禁止 = 禁止音;
+    }
+    // The game ends in this turn: the new game is declined, and the game
+    // (unsaved when it has moves) is discarded.
+    void 終局を待つ(bool 手がある = true) {
+        port.answerNext("続けますか？", false);
+        if (手がある) port.answerNext(std::string(未保存_文), true);
+    }
+
+    // The OK boxes of the turn, without the game-end box.
+    std::vector<std::string> messages() const {
+        std::vector<std::string> out;
+        for (const std::string& m : port.messages())
+            if (!m.starts_with("終了|")) out.push_back(m);
+        return out;
+    }
+    // The results the game-end boxes announced.
+    std::vector<std::string> results() const {
+        std::vector<std::string> out;
+        for (const std::string_view r : {結果_COM勝ち, 結果_MAN勝ち, 結果_引き分け})
+            for (const std::string& m : port.messages())
+                if (m == "終了|" + 結果の文(r)) out.emplace_back(r);
+        return out;
     }
 };
 
@@ -78,8 +99,8 @@ TEST(ComTurn, AFullLogRefusesToMove) {
         手番局面 g({{5, 5, 13}, {1, 12, -39}, {12, 12, -1}});
         g.記録.記録数 = entries;
         const 盤面型 before = g.盤面;
-        com_ban実行(g.c);
-        EXPECT_EQ(g.port.messages(), (std::vector<std::string>{"棋譜|棋譜が一杯です。これ以上は指せません"}))
+        g.form.com_ban();
+        EXPECT_EQ(g.messages(), (std::vector<std::string>{"棋譜|棋譜が一杯です。これ以上は指せません"}))
             << entries;
         EXPECT_EQ(g.sound.plays(禁止音), 1) << entries;
         EXPECT_TRUE(g.port.texts().empty()) << entries << ": no search, not even the thinking notice";
@@ -92,24 +113,25 @@ TEST(ComTurn, AFullLogRefusesToMove) {
 TEST(ComTurn, NoLegalMoveEndsTheGameForThePerson) {
     手番局面 g({{5, 12, 1}, {1, 12, -39}});
     const 盤面型 before = g.盤面;
-    com_ban着手(g.c, 探索結果{});
-    EXPECT_EQ(g.port.messages(), (std::vector<std::string>{"終局|ｺﾝﾋﾟｭｰﾀには指せる手がありません"}));
-    EXPECT_EQ(g.results, (std::vector<std::string>{"あなた"}));
+    g.終局を待つ(false);
+    g.form.com_ban着手(探索結果{});
+    EXPECT_EQ(g.messages(), (std::vector<std::string>{"終局|ｺﾝﾋﾟｭｰﾀには指せる手がありません"}));
+    EXPECT_EQ(g.results(), (std::vector<std::string>{"あなた"}));
     EXPECT_TRUE(g.盤面 == before);
     EXPECT_EQ(g.記録.記録数, 0);
 }
 
 TEST(ComTurn, PlaysTheMoveIntoTheLogOntoTheBoardAndHandsTheTurnBack) {
     手番局面 g({{5, 8, 9}, {1, 12, -39}, {12, 12, -1}});
-    com_ban着手(g.c, 結果({5, 8, 5, 9, 9, 10}, 点(3)));
+    g.form.com_ban着手(結果({5, 8, 5, 9, 9, 10}, 点(3)));
     EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{5, 8, 5, 9, 9, 10, 0}}));
     EXPECT_EQ(g.盤面(5, 9), 10) << "the promoted code stands on the board";
     EXPECT_EQ(g.盤面(5, 8), 空);
     EXPECT_EQ(g.状態.手数, 1);
     EXPECT_EQ(g.状態.手番, 先手);
     EXPECT_EQ(g.sound.plays(駒打音), 1);
-    EXPECT_TRUE(g.port.messages().empty());
-    EXPECT_TRUE(g.results.empty());
+    EXPECT_TRUE(g.messages().empty());
+    EXPECT_TRUE(g.results().empty());
     // The last-move text "８九竪" in the computer's place (15.6, 5), the piece 1.0 further right.
     EXPECT_TRUE(g.port.printedAt("８", 座標X(15.6), 座標Y(5)));
     EXPECT_TRUE(g.port.printedAt("九", 座標X(16.0), 座標Y(5)));
@@ -121,21 +143,21 @@ TEST(ComTurn, ASecondStepIsAnnouncedAndLoggedAsItsOwnEntry) {
     const std::vector<配置> board = {{6, 6, 24}, {6, 7, -9}, {2, 12, -39}, {12, 12, -1}};
     {
         手番局面 g(board);
-        com_ban着手(g.c, 結果({6, 6, 6, 7, 24, 24}, 点(1009), 擬_鷹, 二手目手{6, 6, 点(3)}));
+        g.form.com_ban着手(結果({6, 6, 6, 7, 24, 24}, 点(1009), 擬_鷹, 二手目手{6, 6, 点(3)}));
         EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 6, 6, 7, 24, 24, -9}, {6, 7, 6, 6, 24, 24, 0}}));
         EXPECT_EQ(g.盤面(6, 6), 24);
         EXPECT_EQ(g.盤面(6, 7), 空) << "captured without moving";
-        EXPECT_EQ(g.port.messages(), (std::vector<std::string>{"二手移動|二手目、移動します"}));
+        EXPECT_EQ(g.messages(), (std::vector<std::string>{"二手移動|二手目、移動します"}));
         EXPECT_EQ(g.sound.plays(駒打音), 2);
         EXPECT_EQ(g.状態.手数, 1) << "one move number for the whole double move";
     }
     {
         手番局面 g(board);
-        com_ban着手(g.c, 結果({6, 6, 6, 7, 24, 24}, 点(1009), 擬_鷹, std::nullopt));
+        g.form.com_ban着手(結果({6, 6, 6, 7, 24, 24}, 点(1009), 擬_鷹, std::nullopt));
         EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 6, 6, 7, 24, 24, -9}}))
             << "no legal second step: the piece stays after its first step";
         EXPECT_EQ(g.盤面(6, 7), 24);
-        EXPECT_TRUE(g.port.messages().empty());
+        EXPECT_TRUE(g.messages().empty());
     }
 }
 
@@ -157,11 +179,12 @@ TEST(ComTurn, AFirstStepThatTakesTheLastRoyalPieceEndsTheGameThere) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         手番局面 g(c.board);
-        com_ban着手(g.c, c.result);
-        EXPECT_TRUE(g.port.messages().empty()) << "no second step is announced";
+        g.終局を待つ();
+        g.form.com_ban着手(c.result);
+        EXPECT_TRUE(g.messages().empty()) << "no second step is announced";
         EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 5, 6, 6, c.board[3].駒, c.board[3].駒, c.board[0].駒}}));
         EXPECT_EQ(g.盤面(6, 6), c.board[3].駒) << "the piece stays where it took";
-        EXPECT_EQ(g.results, (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀ"}));
+        EXPECT_EQ(g.results(), (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀ"}));
         EXPECT_EQ(g.sound.plays(駒打音), 1);
     }
 }
@@ -225,9 +248,10 @@ TEST(ComTurn, AnnouncesAndEndsTheGameAfterTheMove) {
     };
     for (const auto& c : cases) {
         手番局面 g(c.board);
-        com_ban着手(g.c, c.result);
-        EXPECT_EQ(g.port.messages(), c.messages) << c.name;
-        EXPECT_EQ(g.results, c.results) << c.name;
+        if (!c.results.empty()) g.終局を待つ();
+        g.form.com_ban着手(c.result);
+        EXPECT_EQ(g.messages(), c.messages) << c.name;
+        EXPECT_EQ(g.results(), c.results) << c.name;
         EXPECT_EQ(g.状態.手番, c.turn_after) << c.name;
     }
 }
@@ -236,7 +260,8 @@ TEST(ComTurn, AnnouncesAndEndsTheGameAfterTheMove) {
 // capture of a King that has no Crown Prince to fall back on.
 TEST(ComTurn, ShowsTheThinkingNoticeThenPlays) {
     手番局面 g({{6, 6, -39}, {1, 9, -1}, {2, 9, -1}, {6, 5, 13}, {12, 1, 39}});
-    com_ban実行(g.c);
+    g.終局を待つ();
+    g.form.com_ban();
     const auto fills = g.port.of(test::Call::Fill);
     ASSERT_FALSE(fills.empty());
     EXPECT_NEAR(fills[0].x, 座標X(15.3), 1.0);
@@ -247,7 +272,7 @@ TEST(ComTurn, ShowsTheThinkingNoticeThenPlays) {
     EXPECT_TRUE(g.port.printedAt(" 思考中", 座標X(15.5), 座標Y(5.2)));
     EXPECT_TRUE(g.port.printedAt(" 思考中", 座標X(15.3), 座標Y(5)));
     EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 5, 6, 6, 13, 13, -39}}));
-    EXPECT_EQ(g.results, (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀ"}));
+    EXPECT_EQ(g.results(), (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀ"}));
 }
 
 }  // namespace
