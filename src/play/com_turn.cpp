@@ -28,8 +28,7 @@ void Form1::com_ban() {
     }
     if (記録余地(記録) < 2) {
         // The turn stays with the computer, and nothing changed.
-        音.鳴らす(音.音_禁止);
-        port.messageBox(棋譜満杯_題, 棋譜満杯_文);
+        拒否(棋譜満杯_題, 棋譜満杯_文);
         return;
     }
     思考中表示();

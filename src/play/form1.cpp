@@ -50,4 +50,9 @@ void Form1::初期設定() {
     描画.画面_再描画();
 }
 
+void Form1::拒否(std::string_view 題, std::string_view 文) {
+    音.鳴らす(音.音_禁止);
+    port.messageBox(題, 文);
+}
+
 }  // namespace bexoru

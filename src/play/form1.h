@@ -157,6 +157,9 @@ public:
     // the thinking notice, com探索 and this.
     void com_ban着手(const 探索結果& r);
 
+    // Refuses what the player asked: the refusal sound, then the message.
+    void 拒否(std::string_view 題, std::string_view 文);
+
     // --- State --------------------------------------------------------------
 
     // Board and move log.

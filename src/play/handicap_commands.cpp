@@ -27,13 +27,9 @@ void ハンデ設定(Form1& form, int 向き) {
     form.移動ヘルプ_解除();
 
     対局状態& 状態 = form.状態;
-    const auto 拒否 = [&form](std::string_view 文) {
-        form.音.鳴らす(form.音.音_禁止);
-        form.port.messageBox(ハンデ表題, 文);
-    };
-    if (状態.再生中 == ON) return 拒否("棋譜ﾓｰﾄﾞではできません(局面→最初)");
-    if (form.記録.記録数 > 0) return 拒否("対局途中ではできません");
-    if (状態.手番 != 未対局 || 状態.反転済 == ON) return 拒否("'局面 '→ '最初 'にして下さい");
+    if (状態.再生中 == ON) return form.拒否(ハンデ表題, "棋譜ﾓｰﾄﾞではできません(局面→最初)");
+    if (form.記録.記録数 > 0) return form.拒否(ハンデ表題, "対局途中ではできません");
+    if (状態.手番 != 未対局 || 状態.反転済 == ON) return form.拒否(ハンデ表題, "'局面 '→ '最初 'にして下さい");
 
     const int 新レベル = 状態.ハンデレベル + 向き;
     if (std::abs(新レベル) > ハンデ上限 || std::abs(状態.ハンデレベル) > ハンデ上限) {

@@ -48,8 +48,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
         return;
     }
     if (状態.手番 == 未対局) {
-        音.鳴らす(音.音_禁止);
-        port.messageBox("開始", "「対局」で始めて下さい");
+        拒否("開始", "「対局」で始めて下さい");
         return;
     }
 
@@ -119,15 +118,13 @@ void Form1::行き先の指定(int Button, int X, int Y) {
             return;
         }
         if (!移動チェック(局面, 元X, 元Y, X, Y, 入力.二手目駒)) {
-            音.鳴らす(音.音_禁止);
-            port.messageBox("2手目移動中", "そこへ移動できません！");
+            拒否("2手目移動中", "そこへ移動できません！");
             return;
         }
     }
 
     if (const auto 禁 = 調査_獅子取り(局面, 元X, 元Y, X, Y, 入力.移動駒)) {
-        音.鳴らす(音.音_禁止);
-        port.messageBox(禁->題, 禁->文);
+        拒否(禁->題, 禁->文);
         return;
     }
 
@@ -165,8 +162,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
     const bool 二手の出る一歩 =
         !二手目 && 二手目の出る一歩(入力.移動駒, X - 元X, Y - 元Y) && !最後の王族を取る(盤面, 先の駒);
     if (記録余地(記録) < (二手の出る一歩 ? 2 : 1)) {
-        音.鳴らす(音.音_禁止);
-        port.messageBox(棋譜満杯_題, 棋譜満杯_文);
+        拒否(棋譜満杯_題, 棋譜満杯_文);
         return;
     }
 

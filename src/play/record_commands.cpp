@@ -56,13 +56,11 @@ std::string 読めない理由(const 棋譜読込結果& 結果) {
 
 void Form1::KIFU_WRITE_Click() {
     if (状態.反転済 == ON) {
-        音.鳴らす(音.音_禁止);
-        port.messageBox("棋譜書込", "反転後は書き込みできません");
+        拒否("棋譜書込", "反転後は書き込みできません");
         return;
     }
     if (状態.ハンデ済 == ON) {
-        音.鳴らす(音.音_禁止);
-        port.messageBox("棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+        拒否("棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
         return;
     }
     描画.描画_可視(ON, ON, OFF);
@@ -93,15 +91,12 @@ void Form1::Command1_Click() {
     const int 反転済 = 終局した対局 ? 控え->反転済 : 状態.反転済;
     const int ハンデ済 = 終局した対局 ? 控え->ハンデ済 : 状態.ハンデ済;
     if (反転済 == ON || ハンデ済 == ON) {
-        音.鳴らす(音.音_禁止);
-        port.messageBox("棋譜書込",
-                        反転済 == ON ? "反転後は書き込みできません" : "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+        拒否("棋譜書込", 反転済 == ON ? "反転後は書き込みできません" : "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
         return;
     }
     // The name is a file name in the chosen folder, never a path elsewhere.
     if (const auto 不備 = 棋譜名の不備(名)) {
-        音.鳴らす(音.音_禁止);
-        port.messageBox("  ", *不備);
+        拒否("  ", *不備);
         return;
     }
 
@@ -110,8 +105,7 @@ void Form1::Command1_Click() {
     // and never when it is write-protected.
     switch (既存棋譜の有無(先)) {
         case 既存棋譜::書込禁止:
-            音.鳴らす(音.音_禁止);
-            port.messageBox("棋譜保存", "同じ名前の棋譜は書き込み禁止のため上書きできません");
+            拒否("棋譜保存", "同じ名前の棋譜は書き込み禁止のため上書きできません");
             return;
         case 既存棋譜::ある:
             if (!port.askYesNo("棋譜保存", "同じ名前の棋譜があります。上書きしますか？")) return;
@@ -123,8 +117,7 @@ void Form1::Command1_Click() {
     std::string 理由;
     if (!棋譜ファイル書込(先, 終局した対局 ? 回復棋譜テキスト(控え->手々) : 棋譜テキスト(記録), 理由)) {
         // The panel stays open with the name, to try another name or folder.
-        音.鳴らす(音.音_禁止);
-        port.messageBox("棋譜保存", "棋譜を書き込めませんでした: " + 理由);
+        拒否("棋譜保存", "棋譜を書き込めませんでした: " + 理由);
         return;
     }
     if (終局した対局) {
@@ -149,8 +142,11 @@ void Form1::File1_Click() {
     // as it was.
     const 棋譜読込結果 結果 = 棋譜ファイル読込(std::filesystem::path(port.currentFolder()) / 名);
     if (結果.不備 != 棋譜不備::なし) {
-        if (結果.不備 != 棋譜不備::手がない) 音.鳴らす(音.音_禁止);
-        port.messageBox("棋譜", 読めない理由(結果));
+        if (結果.不備 == 棋譜不備::手がない) {
+            port.messageBox("棋譜", 読めない理由(結果));
+        } else {
+            拒否("棋譜", 読めない理由(結果));
+        }
         return;
     }
     if (!破棄の確認(破棄対象::すべて)) return;

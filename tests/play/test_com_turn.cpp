@@ -100,8 +100,7 @@ TEST(ComTurn, AFullLogRefusesToMove) {
         g.記録.記録数 = entries;
         const 盤面型 before = g.盤面;
         g.form.com_ban();
-        EXPECT_EQ(g.messages(), (std::vector<std::string>{"棋譜|棋譜が一杯です。これ以上は指せません"}))
-            << entries;
+        EXPECT_EQ(g.messages(), (std::vector<std::string>{"棋譜|棋譜が一杯です。これ以上は指せません"})) << entries;
         EXPECT_EQ(g.sound.plays(禁止音), 1) << entries;
         EXPECT_TRUE(g.port.texts().empty()) << entries << ": no search, not even the thinking notice";
         EXPECT_TRUE(g.盤面 == before) << entries;
