@@ -32,8 +32,6 @@
 
 namespace bexoru {
 
-inline constexpr int キー_Escape = 27;
-
 class Form1 {
 public:
     Form1(WindowPort& port, SoundLibrary& sound, Clock& clock, std::intptr_t windowHandle = 0);

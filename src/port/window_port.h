@@ -9,6 +9,9 @@
 
 namespace bexoru {
 
+// The character code the window passes to Form_KeyPress for the Escape key.
+inline constexpr int キー_Escape = 27;
+
 // The record-file panel's controls, shown and hidden one by one.
 enum class PanelControl {
     Drive1,    // drive list

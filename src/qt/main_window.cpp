@@ -276,7 +276,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString text = event->text();
-    int key = event->key() == Qt::Key_Escape ? 27 : (text.size() == 1 ? text.at(0).unicode() : 0);
+    int key = event->key() == Qt::Key_Escape ? キー_Escape : (text.size() == 1 ? text.at(0).unicode() : 0);
     if (form_ && key != 0) form_->Form_KeyPress(key);
     QMainWindow::keyPressEvent(event);
 }
