@@ -24,7 +24,6 @@ constexpr std::array<std::string_view, 21> k段級 = {
 };
 
 constexpr int 段級最小 = -10;
-constexpr int 手目値 = 99;
 
 }  // namespace
 

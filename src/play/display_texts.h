@@ -12,8 +12,11 @@ std::string_view 漢数字(int n);
 // The full-width digits "１" .. "９" for 1..9; empty for anything else.
 std::string_view 全角数字(int n);
 
+// The value of 表示文字列 that stands for "手目", after the move number.
+inline constexpr int 手目値 = 99;
+
 // The caption printed by 描画_文字列: the handicap grades for -10..10
-// ("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級" for 0) and "手目" for 99; empty for anything else.
+// ("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級" for 0) and "手目" for 手目値; empty for anything else.
 std::string_view 表示文字列(int value);
 
 }  // namespace bexoru

@@ -25,6 +25,9 @@ namespace bexoru {
 inline constexpr double レベル表示X = 15.5;
 inline constexpr double レベル表示Y = 4.1;
 
+// The name panel of the record commands: shown to save a record, or hidden.
+enum class 棋譜IO { 書込 = 0, 非表示 = 1 };
+
 class 描画器 {
 public:
     描画器(WindowPort& port, const 表示設定& 表示, const 盤面型& 盤面, Clock& clock)
@@ -50,11 +53,11 @@ public:
 
     // --- The record-file panel ----------------------------------------------
 
-    // Shows or hides the drive, folder and file lists (ON / OFF each).
-    void 描画_可視(int drive, int folder, int file);
-    // Mode 0 shows the name box, its caption and the RETURN button; any other
-    // mode empties the name box and hides all three.
-    void 描画_棋譜_IO(int mode);
+    // Shows or hides the drive, folder and file lists.
+    void 描画_可視(bool drive, bool folder, bool file);
+    // 書込 shows the name box, its caption and the RETURN button; 非表示
+    // empties the name box and hides all three.
+    void 描画_棋譜_IO(棋譜IO mode);
 
     // --- Timing -------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // The displays around the board, each cleared and printed with a drop
 // shadow: coordinates, move number, last move of each side, level caption.
 
+#include "play/display_texts.h"
 #include "play/drawing.h"
 
 namespace bexoru {
@@ -10,7 +11,6 @@ constexpr double 影 = 0.1;        // the black copy stands 0.1 column right and
 constexpr int 座標サイズ = 10;    // coordinate labels
 constexpr int 手数サイズ = 12;    // the move number
 constexpr int 手目サイズ = 10;    // "手目" after it
-constexpr int 手目値 = 99;        // 描画_文字列's value for "手目"
 constexpr int 行番号基数 = 1000;  // 描画_移動数値 prints 1000 + Y as the row numeral
 }  // namespace
 

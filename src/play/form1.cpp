@@ -32,8 +32,8 @@ void Form1::起動時初期化() {
     表示.背景色 = 表示.盤色初期値;
     表示.桝輪郭色 = 表示.背景色;
     表示.盤色 = 表示.桝輪郭色;
-    状態.再開確認 = OFF;
-    状態.二手目状態 = 1;
+    状態.再開確認 = false;
+    状態.二手目状態 = 二手目状態型::一手目;
 
     port.setBackColor(表示.背景色);
 
@@ -46,7 +46,7 @@ void Form1::初期設定() {
     // A second step pending on the old board has nothing left to finish:
     // left at 2, the take-back, replay and reversal commands would go on
     // refusing on the fresh board.
-    状態.二手目状態 = 1;
+    状態.二手目状態 = 二手目状態型::一手目;
     描画.画面_再描画();
 }
 

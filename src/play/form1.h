@@ -99,13 +99,13 @@ public:
 
     // Each makes a first step that offers a second one and asks whether to
     // take it. 二手目駒 is the code the second step will be checked with.
-    // OFF: the player agreed, (移動元X, 移動元Y) now hold the intermediate
-    // square and the next click makes the second step. ON: the player
+    // false: the player agreed, (移動元X, 移動元Y) now hold the intermediate
+    // square and the next click makes the second step. true: the player
     // declined, the step is logged a second time and the caller completes
     // the move.
-    int 移動処理_獅(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
-    int 移動処理_鷹(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
-    int 移動処理_鷲(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
+    bool 移動処理_獅(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
+    bool 移動処理_鷹(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
+    bool 移動処理_鷲(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 二手目駒);
 
     // --- The end of a game (game_end.cpp) -----------------------------------
 
@@ -199,11 +199,11 @@ private:
     void 行き先の指定(int Button, int X, int Y);
     void 二手目で止める();
     void 着手完了(駒コード 取駒, 駒コード 一手目の取駒);
-    // After the person's move: ON when the game ended (game_end.cpp).
-    int 終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数);
+    // After the person's move: true when the game ended (game_end.cpp).
+    bool 終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数);
 
     // The first step of a double move and the question (double_moves.cpp).
-    int 一手目と問い(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 駒, 駒コード 二手目模様);
+    bool 一手目と問い(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 駒, 駒コード 二手目模様);
 
     // START, SENTE and GOTE (game_commands.cpp).
     void 対COM開始(bool 後手番);

@@ -11,18 +11,18 @@
 namespace bexoru {
 
 void Form1::TAIKYOKU_Click() {
-    描画.描画_可視(OFF, OFF, OFF);
-    描画.描画_棋譜_IO(1);
+    描画.描画_可視(false, false, false);
+    描画.描画_棋譜_IO(棋譜IO::非表示);
 }
 
 void Form1::STOP_Click() {
-    描画.描画_可視(OFF, OFF, OFF);
-    描画.描画_棋譜_IO(1);
+    描画.描画_可視(false, false, false);
+    描画.描画_棋譜_IO(棋譜IO::非表示);
 }
 
 void Form1::OPTION_Click() {
-    描画.描画_可視(OFF, OFF, OFF);
-    描画.描画_棋譜_IO(1);
+    描画.描画_可視(false, false, false);
+    描画.描画_棋譜_IO(棋譜IO::非表示);
 }
 
 void Form1::MATCH_MAN_Click() {}
@@ -32,7 +32,7 @@ void Form1::START_Click() {
     描画.描画_将棋盤桝();
     描画.描画_桝_数値();
     状態.対局モード = 対局_MAN対MAN;
-    状態.再生中 = OFF;
+    状態.再生中 = false;
     描画_対局者名(描画, 表示, 5.08, 5.08, "後手:", "先手:", 11);
     移動ヘルプ_解除();
 
@@ -49,7 +49,7 @@ void Form1::START_Click() {
         if (状態.手番 == 先手) port.messageBox(" ", "先手の番です");
         if (状態.手番 == 後手) port.messageBox(" ", "後手の番です");
     }
-    状態.再開確認 = OFF;
+    状態.再開確認 = false;
     回復記録更新();
 }
 
@@ -71,11 +71,11 @@ void Form1::対COM開始(bool 後手番) {
     // Dropping the selection drops a pending second step with it (the next
     // click would do so anyway); the computer, handed the turn below, must
     // not search as if one of its Lions were halfway through a double move.
-    状態.クリック段階 = 0;
-    状態.二手目状態 = 1;
+    状態.クリック段階 = クリック段階型::駒選択;
+    状態.二手目状態 = 二手目状態型::一手目;
     状態.対局モード = 対局_COM;
-    状態.再生中 = OFF;
-    状態.再開確認 = OFF;
+    状態.再生中 = false;
+    状態.再開確認 = false;
     // Later moves overwrite the rest of the log from the position on the
     // board. The log's own count, not the move number: a double move takes
     // two entries, and a reversal empties the log but keeps the move number.

@@ -32,7 +32,7 @@ void Form1::終了処理() {
     音.全音解放();
 }
 
-int Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数) {
+bool Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数) {
     // A double move can take a royal piece with either step; the surveys of
     // the new position have just cleared and rewritten the royal squares.
     const bool 上の玉を取った = 最後の王族を取る(取駒, com図) || 最後の王族を取る(一手目の取駒, com図);
@@ -42,7 +42,7 @@ int Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, in
         if ((MAN駒数 <= 1 || COM駒数 <= 1) && MAN駒数 > COM駒数) {
             port.messageBox("終局", "駒枯れになりました");
             終了("あなた");
-            return ON;
+            return true;
         }
         if (詰めかCOM(局面, com図, man図)) {
             // Not while the person's only royal piece stands attacked itself.
@@ -52,14 +52,14 @@ int Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, in
                 man図.MAN王X == 0 && man図.MAN太X > 0 && com図.COM勢力.at(man図.MAN太X, man図.MAN太Y) > 0;
             if (!王だけ攻められ && !太子だけ攻められ) {
                 終了("あなた");
-                return ON;
+                return true;
             }
         }
         if (上の玉を取った) {
             終了("あなた");
-            return ON;
+            return true;
         }
-        return OFF;
+        return false;
     }
 
     // Two people: the winner is named by the turn token of the army that won,
@@ -70,17 +70,17 @@ int Form1::終局判定(駒コード 取駒, 駒コード 一手目の取駒, in
     if (MAN駒数 <= 1 || COM駒数 <= 1) {
         port.messageBox("終局", "駒枯れになりました");
         終了(MAN駒数 > COM駒数 ? 下の名 : 上の名);
-        return ON;
+        return true;
     }
     if (上の玉を取った) {
         終了(下の名);
-        return ON;
+        return true;
     }
     if (下の玉を取った) {
         終了(上の名);
-        return ON;
+        return true;
     }
-    return OFF;
+    return false;
 }
 
 }  // namespace bexoru

@@ -22,14 +22,14 @@ constexpr std::string_view ハンデ表題 = "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設�
 
 // 向き +1 for △, -1 for ▽.
 void ハンデ設定(Form1& form, int 向き) {
-    form.描画.描画_可視(OFF, OFF, OFF);
-    form.描画.描画_棋譜_IO(1);
+    form.描画.描画_可視(false, false, false);
+    form.描画.描画_棋譜_IO(棋譜IO::非表示);
     form.移動ヘルプ_解除();
 
     対局状態& 状態 = form.状態;
-    if (状態.再生中 == ON) return form.拒否(ハンデ表題, "棋譜ﾓｰﾄﾞではできません(局面→最初)");
+    if (状態.再生中) return form.拒否(ハンデ表題, "棋譜ﾓｰﾄﾞではできません(局面→最初)");
     if (form.記録.記録数 > 0) return form.拒否(ハンデ表題, "対局途中ではできません");
-    if (状態.手番 != 未対局 || 状態.反転済 == ON) return form.拒否(ハンデ表題, "'局面 '→ '最初 'にして下さい");
+    if (状態.手番 != 未対局 || 状態.反転済) return form.拒否(ハンデ表題, "'局面 '→ '最初 'にして下さい");
 
     const int 新レベル = 状態.ハンデレベル + 向き;
     if (std::abs(新レベル) > ハンデ上限 || std::abs(状態.ハンデレベル) > ハンデ上限) {
@@ -45,7 +45,7 @@ void ハンデ設定(Form1& form, int 向き) {
             form.描画.描画_駒(変更.駒, 変更.X, 変更.Y);
         form.音.鳴らす(form.音.音_駒打);
     }
-    状態.ハンデ済 = ON;
+    状態.ハンデ済 = true;
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ void Form1::KAISETU_Click() {
 }
 
 void Form1::VER_Click() {
-    描画.描画_可視(OFF, OFF, OFF);
-    描画.描画_棋譜_IO(1);
+    描画.描画_可視(false, false, false);
+    描画.描画_棋譜_IO(棋譜IO::非表示);
     音.鳴らす(音.音_その他);
     port.showAbout();
 }

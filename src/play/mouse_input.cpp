@@ -30,10 +30,10 @@ bool 今動かせる(const 対局状態& 状態, 駒コード c) {
 void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     // Only the left and the right button take part in the game.
     if (Button != 左ボタン && Button != 右ボタン) return;
-    描画.描画_可視(OFF, OFF, OFF);
-    描画.描画_棋譜_IO(1);
+    描画.描画_可視(false, false, false);
+    描画.描画_棋譜_IO(棋譜IO::非表示);
 
-    if (状態.再生中 == ON) {
+    if (状態.再生中) {
         // Declining drops the replayed record for a fresh board.
         if (!port.askYesNo("棋譜", "棋譜を '進 'で進めて下さい")) {
             音.鳴らす(音.音_禁止);
@@ -43,7 +43,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     }
 
     const 桝位置 桝 = マウス桝(X, Y);
-    if (状態.移動ヘルプ > 0) {
+    if (状態.移動ヘルプ != 移動ヘルプ型::切) {
         移動ヘルプ_処理(Button, 桝.X, 桝.Y);
         return;
     }
@@ -57,7 +57,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     if (状態.手番 == 未対局) return;
     if (!盤内(桝.X, 桝.Y)) return;
 
-    if (状態.クリック段階 == 0) {
+    if (状態.クリック段階 == クリック段階型::駒選択) {
         駒の選択(桝.X, 桝.Y);
     } else {
         行き先の指定(Button, 桝.X, 桝.Y);
@@ -66,8 +66,8 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
 
 void Form1::手番の告知() {
     if (状態.対局モード == 対局_MAN対MAN) {
-        if (状態.再開確認 == ON) {
-            状態.再開確認 = OFF;
+        if (状態.再開確認) {
+            状態.再開確認 = false;
             if (状態.手番 == 先手) port.messageBox("対局", "先手の番です");
             if (状態.手番 == 後手) port.messageBox("対局", "後手の番です");
         }
@@ -77,16 +77,16 @@ void Form1::手番の告知() {
         // The computer is to move (a record was stepped to its turn): it
         // moves now, and this click then counts as the person's.
         port.messageBox("再開(COM)", "OKですか？");
-        状態.再開確認 = OFF;
+        状態.再開確認 = false;
         com_ban();
-    } else if (状態.手番 == 状態.MAN側 && 状態.再開確認 == ON) {
-        状態.再開確認 = OFF;
+    } else if (状態.手番 == 状態.MAN側 && 状態.再開確認) {
+        状態.再開確認 = false;
         port.messageBox("対局", "MANの番です");
     }
 }
 
 void Form1::駒の選択(int X, int Y) {
-    状態.二手目状態 = 1;
+    状態.二手目状態 = 二手目状態型::一手目;
     const 駒コード c = 盤面(X, Y);
     if (c == 空) return;
     入力.移動元X = X;
@@ -96,7 +96,7 @@ void Form1::駒の選択(int X, int Y) {
     // the side to move is selected.
     描画_移動可能桝色(局面, 描画, 表示, X, Y, 表示.盤色, c);
     if (今動かせる(状態, c)) {
-        状態.クリック段階 = 1;
+        状態.クリック段階 = クリック段階型::行き先選択;
         描画.描画_桝輪郭(表示.選択色, X, Y);
     } else {
         描画.描画_桝輪郭(表示.盤色, X, Y);
@@ -109,7 +109,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
     int& 元X = 入力.移動元X;
     int& 元Y = 入力.移動元Y;
     const 駒コード 先の駒 = 盤面(X, Y);
-    const bool 二手目 = 状態.二手目状態 == 2;
+    const bool 二手目 = 状態.二手目状態 == 二手目状態型::二手目;
 
     if (二手目) {
         // A click on the piece itself ends the move where it stands.
@@ -143,7 +143,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
         描画.描画_桝輪郭(表示.桝輪郭色, 元X, 元Y);
         描画_移動可能桝色(局面, 描画, 表示, X, Y, 表示.盤色, 先の駒);
         描画.描画_桝輪郭(表示.盤色, X, Y);
-        状態.クリック段階 = 0;
+        状態.クリック段階 = クリック段階型::駒選択;
         return;
     }
 
@@ -182,7 +182,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
         入力.二手目駒 = 入力.移動駒;
         if (二手の出る一歩) {
             入力.二手目駒 = 二手目の駒(移動元駒, X - 元X);
-            int 終わり = ON;
+            bool 終わり = true;
             switch (std::abs(移動元駒)) {
                 case 駒::鷲:
                     終わり = 移動処理_鷲(元X, 元Y, X, Y, 入力.二手目駒);
@@ -194,7 +194,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
                     終わり = 移動処理_獅(元X, 元Y, X, Y, 入力.二手目駒);
                     break;
             }
-            if (終わり == OFF) return;  // the second step comes with the next click
+            if (!終わり) return;  // the second step comes with the next click
         }
         着手完了(取駒, 空);
         return;
@@ -219,8 +219,8 @@ void Form1::二手目で止める() {
 void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
     駒移動(局面, 描画, 表示, 入力.移動元X, 入力.移動元Y, 入力.移動先X, 入力.移動先Y, 入力.移動駒);
     描画_移動可能桝色(局面, 描画, 表示, 入力.移動先X, 入力.移動先Y, 表示.桝輪郭色, 入力.移動駒);
-    状態.二手目状態 = 1;
-    状態.クリック段階 = 0;
+    状態.二手目状態 = 二手目状態型::一手目;
+    状態.クリック段階 = クリック段階型::駒選択;
     ++状態.手数;
     描画.描画_手数(状態.手数, 表示.文字色);
     const 駒数 残り駒 = 盤上駒数(盤面);
@@ -228,7 +228,7 @@ void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
 
     勢力調査_両軍(盤面, com図, man図);
 
-    if (終局判定(取駒, 一手目の取駒, 残り駒.MAN駒数, 残り駒.COM駒数) == ON) return;
+    if (終局判定(取駒, 一手目の取駒, 残り駒.MAN駒数, 残り駒.COM駒数)) return;
     if (状態.対局モード == 対局_COM) {
         // The person's move is kept before the computer starts to think.
         回復記録更新(状態.COM側);

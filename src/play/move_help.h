@@ -6,16 +6,17 @@
 #include <optional>
 
 #include "board/board.h"
+#include "board/game_state.h"
 
 namespace bexoru {
 
-// The help's own state, besides 移動ヘルプ in 対局状態 (0 off, 1 waiting for
-// the piece, 2 the piece waits for its move, 3 the move is done).
+// The help's own state, besides its stage (移動ヘルプ in 対局状態).
 struct 移動ヘルプ状態 {
     盤面型 移動ヘルプ盤面控{};  // the game position, taken when the help starts
     int ヘルプX = 0;            // square of the demonstrated piece
     int ヘルプY = 0;
-    int ヘルプ手数 = 1;            // 1 before its first step, 2 while a second step is pending
+    // 二手目 while the demonstrated piece's second step is pending.
+    二手目状態型 ヘルプ手数 = 二手目状態型::一手目;
     駒コード ヘルプ二手目駒 = 空;  // the pseudo code of a pending second step
 };
 

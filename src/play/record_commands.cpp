@@ -55,21 +55,21 @@ std::string 読めない理由(const 棋譜読込結果& 結果) {
 }  // namespace
 
 void Form1::KIFU_WRITE_Click() {
-    if (状態.反転済 == ON) {
+    if (状態.反転済) {
         拒否("棋譜書込", "反転後は書き込みできません");
         return;
     }
-    if (状態.ハンデ済 == ON) {
+    if (状態.ハンデ済) {
         拒否("棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
         return;
     }
-    描画.描画_可視(ON, ON, OFF);
-    描画.描画_棋譜_IO(0);
+    描画.描画_可視(true, true, false);
+    描画.描画_棋譜_IO(棋譜IO::書込);
 }
 
 void Form1::KIFU_READ_Click() {
-    描画.描画_可視(ON, ON, ON);
-    描画.描画_棋譜_IO(1);
+    描画.描画_可視(true, true, true);
+    描画.描画_棋譜_IO(棋譜IO::非表示);
 }
 
 void Form1::Command1_Click() {
@@ -88,10 +88,10 @@ void Form1::Command1_Click() {
     // The panel is only opened when saving is allowed, but a record of a
     // reversed or handicapped board would replay wrongly from the starting
     // position, so it is never written, however the button was reached.
-    const int 反転済 = 終局した対局 ? 控え->反転済 : 状態.反転済;
-    const int ハンデ済 = 終局した対局 ? 控え->ハンデ済 : 状態.ハンデ済;
-    if (反転済 == ON || ハンデ済 == ON) {
-        拒否("棋譜書込", 反転済 == ON ? "反転後は書き込みできません" : "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
+    const bool 反転済 = 終局した対局 ? 控え->反転済 : 状態.反転済;
+    const bool ハンデ済 = 終局した対局 ? 控え->ハンデ済 : 状態.ハンデ済;
+    if (反転済 || ハンデ済) {
+        拒否("棋譜書込", 反転済 ? "反転後は書き込みできません" : "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません");
         return;
     }
     // The name is a file name in the chosen folder, never a path elsewhere.
@@ -126,14 +126,14 @@ void Form1::Command1_Click() {
         保存済みにする();
     }
     回復記録更新();
-    描画.描画_可視(OFF, OFF, OFF);
-    描画.描画_棋譜_IO(1);
+    描画.描画_可視(false, false, false);
+    描画.描画_棋譜_IO(棋譜IO::非表示);
     port.refreshFileList();
     port.messageBox("  ", "棋譜を書き込みました");
 }
 
 void Form1::File1_Click() {
-    描画.描画_可視(OFF, OFF, OFF);
+    描画.描画_可視(false, false, false);
     const std::string 名 = port.clickedFile();
     if (名.empty()) return;
 
@@ -153,7 +153,7 @@ void Form1::File1_Click() {
     保全.終局控え.reset();
 
     起動時初期化();
-    状態.再生中 = ON;
+    状態.再生中 = true;
 
     // The header lines as they stand; the program's own files leave them empty.
     constexpr double 見出し位置[3][2] = {{800, 6350}, {3700, 100}, {3700, 6350}};

@@ -64,7 +64,7 @@ void Form1::回復記録更新(std::optional<int> 次の手番) {
     // The game that ended comes first: while its result is being announced it
     // is still on the board too.
     std::optional<回復対局> 残す = 保全.終局控え;
-    const bool 対局中 = 状態.再生中 == OFF && 状態.手番 != 未対局 && (記録.記録終端 > 0 || 状態.手数 > 0);
+    const bool 対局中 = !状態.再生中 && 状態.手番 != 未対局 && (記録.記録終端 > 0 || 状態.手数 > 0);
     if (!残す && 対局中) {
         残す = 今の対局();
         if (次の手番) 残す->手番 = *次の手番;
@@ -130,12 +130,12 @@ void Form1::対局を戻す(const 回復対局& r) {
     状態.ハンデレベル = r.ハンデレベル;
     状態.ハンデ済 = r.ハンデ済;
     状態.反転済 = r.反転済;
-    状態.再生中 = OFF;
-    状態.クリック段階 = 0;
-    状態.二手目状態 = 1;
+    状態.再生中 = false;
+    状態.クリック段階 = クリック段階型::駒選択;
+    状態.二手目状態 = 二手目状態型::一手目;
     // The next click on the board says whose turn it is (and lets the
     // computer move when it was thinking).
-    状態.再開確認 = ON;
+    状態.再開確認 = true;
     レベル選択(r.レベル);
     保全.保存済み棋譜 = r.保存済 ? 棋譜テキスト(記録) : std::string();
 
@@ -150,7 +150,7 @@ void Form1::対局を戻す(const 回復対局& r) {
     } else {
         描画_対局者名(描画, 表示, 5.08, 5.08, "後手:", "先手:", 11);
     }
-    if (状態.ハンデ済 == ON) 描画_ハンデレベル(描画, 表示, 状態.ハンデレベル);
+    if (状態.ハンデ済) 描画_ハンデレベル(描画, 表示, 状態.ハンデレベル);
     描画.描画_手数(状態.手数, 表示.文字色);
     bool 上済 = false, 下済 = false;
     for (int n = 記録.記録数; n >= 1 && !(上済 && 下済); --n) {
@@ -178,7 +178,7 @@ bool Form1::終了してよいか() {
     // A game in progress stays in the recovery record to be continued next
     // time, unless the player has just discarded it; a game that ended is
     // only kept until it is saved.
-    const bool 対局中 = !保全.終局控え && 状態.再生中 == OFF && 状態.手番 != 未対局;
+    const bool 対局中 = !保全.終局控え && !状態.再生中 && 状態.手番 != 未対局;
     if (未保存 || !対局中) {
         回復記録消去(保全.フォルダ);
     }

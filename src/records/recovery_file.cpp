@@ -70,14 +70,14 @@ std::string 回復状態テキスト(const 回復対局& 対局) {
     const int 値々[] = {対局.手番,
                         対局.MAN側,
                         対局.COM側,
-                        対局.対局モード,
+                        対局.対局モード == 対局_COM ? 1 : 0,
                         対局.手数,
                         対局.記録数,
                         static_cast<int>(対局.手々.size()),
                         対局.レベル,
                         対局.ハンデレベル,
-                        対局.ハンデ済,
-                        対局.反転済,
+                        対局.ハンデ済 ? 1 : 0,
+                        対局.反転済 ? 1 : 0,
                         対局.終局 ? 1 : 0,
                         対局.保存済 ? 1 : 0};
     std::string text = "# Bexoru: the game in hand, kept to be continued; its moves are in ";
@@ -128,20 +128,22 @@ std::optional<回復対局> 回復状態解析(std::string_view text) {
     r.手番 = 値["turn"];
     r.MAN側 = 値["man"];
     r.COM側 = 値["com"];
-    r.対局モード = 値["mode"];
     r.手数 = 値["moves"];
     r.記録数 = 値["current"];
     r.レベル = 値["level"];
     r.ハンデレベル = 値["handicap"];
-    r.ハンデ済 = 値["handicapped"];
-    r.反転済 = 値["reversed"];
+    // The game mode and the yes/no values are written as 0 and 1.
+    const int モード = 値["mode"], ハンデ済 = 値["handicapped"], 反転済 = 値["reversed"];
     const int 終局 = 値["finished"], 保存済 = 値["saved"];
     const bool 正しい = 範囲内(r.手番, 後手, 先手) && 範囲内(r.MAN側, 後手, 先手) && 範囲内(r.COM側, 後手, 先手) &&
-                        (r.対局モード == 対局_MAN対MAN || r.対局モード == 対局_COM) && 範囲内(r.手数, 0, 1'000'000) &&
-                        範囲内(r.記録数, 0, 記録最大) && 範囲内(値["entries"], 0, 記録最大) && 範囲内(r.レベル, 1, 3) &&
-                        範囲内(r.ハンデレベル, -ハンデ上限, ハンデ上限) && 範囲内(r.ハンデ済, OFF, ON) &&
-                        範囲内(r.反転済, OFF, ON) && 範囲内(終局, 0, 1) && 範囲内(保存済, 0, 1);
+                        範囲内(モード, 0, 1) && 範囲内(r.手数, 0, 1'000'000) && 範囲内(r.記録数, 0, 記録最大) &&
+                        範囲内(値["entries"], 0, 記録最大) && 範囲内(r.レベル, 1, 3) &&
+                        範囲内(r.ハンデレベル, -ハンデ上限, ハンデ上限) && 範囲内(ハンデ済, 0, 1) &&
+                        範囲内(反転済, 0, 1) && 範囲内(終局, 0, 1) && 範囲内(保存済, 0, 1);
     if (!正しい) return std::nullopt;
+    r.対局モード = モード == 1 ? 対局_COM : 対局_MAN対MAN;
+    r.ハンデ済 = ハンデ済 == 1;
+    r.反転済 = 反転済 == 1;
     r.終局 = 終局 == 1;
     r.保存済 = 保存済 == 1;
     return r;

@@ -40,12 +40,12 @@ struct 回復対局 {
     int 手番 = 未対局;
     int MAN側 = 未対局;
     int COM側 = 未対局;
-    int 対局モード = 対局_MAN対MAN;
+    対局モード型 対局モード = 対局_MAN対MAN;
     int 手数 = 0;
     int レベル = 3;
     int ハンデレベル = 0;
-    int ハンデ済 = OFF;
-    int 反転済 = OFF;
+    bool ハンデ済 = false;
+    bool 反転済 = false;
     bool 終局 = false;    // the game has ended; it is kept only to be saved
     bool 保存済 = false;  // its record was saved or loaded as it stands
 };

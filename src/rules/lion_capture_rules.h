@@ -31,9 +31,9 @@ constexpr bool 獅子か(駒コード c) {
 
 // Why 移動駒, standing on (X1, Y1), may not take the Lion on (X2, Y2);
 // nothing when the rules let it (whether the piece can reach the square at
-// all is the move check's business). A second step is pending when
-// 局面.状態.二手目状態 = 2; the log's last entry is then its first step. The
-// board is the same afterwards.
+// all is the move check's business). While a second step is pending
+// (局面.状態.二手目状態) the log's last entry is its first step. The board is
+// the same afterwards.
 std::optional<獅子禁手> 調査_獅子取り(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒);
 
 }  // namespace bexoru

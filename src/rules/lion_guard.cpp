@@ -49,7 +49,7 @@ bool 調査_獅守(規則局面& 局面, int 手番, int X1, int Y1, int 獅X, i
             const 駒コード c = 局面.盤面(x, y);
             // A guard is judged by its whole move, even while the capturing
             // Lion's second step is pending; a guarding Lion counts too.
-            if (c * 側 > 0 && 移動チェック(局面, x, y, 獅X, 獅Y, c, 1)) return true;
+            if (c * 側 > 0 && 移動チェック(局面, x, y, 獅X, 獅Y, c, 二手目状態型::一手目)) return true;
         }
     }
     return false;

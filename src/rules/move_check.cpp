@@ -30,7 +30,7 @@ bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, �
     return 移動チェック(局面, X1, Y1, X2, Y2, 移動駒, 局面.状態.二手目状態);
 }
 
-bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, int 二手目状態) {
+bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, 二手目状態型 二手目状態) {
     // The common checks, in order: the destination is a square, holds none of
     // the mover's pieces, differs from the source, and passes the Lion look-back.
     if (!盤内(X2, Y2)) return false;

@@ -21,9 +21,9 @@ struct 規則局面 {
 bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒);
 
 // The same with the Lion's state given instead of read from 局面.状態:
-// 二手目状態 = 2 asks about a Lion's second step, anything else about its
-// whole move. The guard survey judges every guard by its whole move.
-bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, int 二手目状態);
+// 二手目状態型::二手目 asks about a Lion's second step, 一手目 about its whole
+// move. The guard survey judges every guard by its whole move.
+bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, 二手目状態型 二手目状態);
 
 // Whether a piece of the side whose turn token is 手番 could move onto the
 // Lion's square (獅X, 獅Y) once the capturing piece on (X1, Y1) and the Lion

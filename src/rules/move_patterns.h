@@ -21,6 +21,7 @@
 #include <cstdlib>
 
 #include "board/board.h"
+#include "board/game_state.h"
 #include "board/piece.h"
 
 namespace bexoru {
@@ -137,15 +138,15 @@ inline constexpr std::array<動き定義, 動き行数> 動き定義表 = [] {
 inline constexpr int 最大変位 = 盤サイズ;
 
 // The row of the pattern table for a moving code (real or pseudo). A Lion's
-// code takes the King's row while its second step is pending (二手目状態 = 2).
-constexpr int 動き番号(駒コード code, int 二手目状態) {
+// code takes the King's row while its second step is pending.
+constexpr int 動き番号(駒コード code, 二手目状態型 二手目状態) {
     const int a = code < 0 ? -code : code;
     switch (a) {
         case 0:
             return 動き_なし;
         case 駒::獅子_成:
         case 駒::獅子:
-            return 二手目状態 == 2 ? 駒::王 : a;
+            return 二手目状態 == 二手目状態型::二手目 ? 駒::王 : a;
         case 擬_鷲一:
             return 動き_鷲二手一;
         case 擬_鷲二:

@@ -39,7 +39,7 @@ public:
         state_.MAN側 = 先手;
         state_.COM側 = 後手;
         state_.対局モード = 対局_COM;
-        state_.二手目状態 = 1;
+        state_.二手目状態 = 二手目状態型::一手目;
     }
 
     Agreement run() {
@@ -77,7 +77,7 @@ private:
             for (int X2 = 0; X2 <= 盤サイズ + 1; ++X2) {
                 盤面型 board = board_;
                 規則局面 rules{board, log_, state_};
-                const bool allowed = 移動チェック(rules, X1, Y1, X2, Y2, code, 1);
+                const bool allowed = 移動チェック(rules, X1, Y1, X2, Y2, code, 二手目状態型::一手目);
                 ++result_.questions;
                 const int got = 盤内(X2, Y2) ? first_[from][square_of(X2, Y2)] : 0;
                 const std::string where = "piece " + std::to_string(code) + " " + square_text(X1, Y1) + "->" +
@@ -112,7 +112,7 @@ private:
         手順保存(board, log, X1, Y1, X2, Y2, code, code);
         盤上移動(board, X1, Y1, X2, Y2, code);
         対局状態 state = state_;
-        state.二手目状態 = 2;
+        state.二手目状態 = 二手目状態型::二手目;
         const Position pending = Position::from_game(board, log, before.side(), step_code);
         MoveList list;
         generate(pending, list, Generate::all);
@@ -130,7 +130,7 @@ private:
             for (int X3 = 0; X3 <= 盤サイズ + 1; ++X3) {
                 盤面型 b = board;
                 規則局面 rules{b, log, state};
-                const bool allowed = 移動チェック(rules, X2, Y2, X3, Y3, step_code, 2);
+                const bool allowed = 移動チェック(rules, X2, Y2, X3, Y3, step_code, 二手目状態型::二手目);
                 ++result_.questions;
                 const bool on = 盤内(X3, Y3);
                 const bool compound = on && compound_to[square_of(X3, Y3)];

@@ -86,7 +86,7 @@ public:
 
     // The position of a game: the board, the side to move (kUpper or kLower)
     // and the look-back read from the log's last entries. With a second step
-    // pending (state.二手目状態 = 2, the log's last entry being its first
+    // pending (state.二手目状態 is 二手目, the log's last entry being its first
     // step), step_code is the code the second step is asked with (a pseudo
     // code, 35 for the Falcon as the mouse handler asks it, or the Lion's code).
     static Position from_game(const 盤面型& board, const 棋譜記録& log, int side, int step_code = 0);

@@ -84,12 +84,12 @@ TEST(StartingPosition, ResetInTheMiddleOfAGameDiscardsIt) {
     s.手数 = 17;
     s.レベル = 1;
     s.ハンデレベル = 3;
-    s.ハンデ済 = ON;
-    s.反転済 = ON;
-    s.再生中 = ON;
-    s.移動ヘルプ = 2;
-    s.クリック段階 = 1;
-    s.二手目状態 = 2;
+    s.ハンデ済 = true;
+    s.反転済 = true;
+    s.再生中 = true;
+    s.移動ヘルプ = 移動ヘルプ型::移動待ち;
+    s.クリック段階 = クリック段階型::行き先選択;
+    s.二手目状態 = 二手目状態型::二手目;
     log.記録数 = 30;
     log.記録終端 = 40;
     log.記録_移動駒[5] = -34;
@@ -103,16 +103,16 @@ TEST(StartingPosition, ResetInTheMiddleOfAGameDiscardsIt) {
     EXPECT_EQ(log.記録終端, 0);
     EXPECT_EQ(log.記録_成駒[0], 1);
     EXPECT_EQ(s.ハンデレベル, 0);
-    EXPECT_EQ(s.ハンデ済, OFF);
-    EXPECT_EQ(s.反転済, OFF);
-    EXPECT_EQ(s.再生中, OFF);
-    EXPECT_EQ(s.移動ヘルプ, 0);
-    EXPECT_EQ(s.クリック段階, 0);
+    EXPECT_FALSE(s.ハンデ済);
+    EXPECT_FALSE(s.反転済);
+    EXPECT_FALSE(s.再生中);
+    EXPECT_EQ(s.移動ヘルプ, 移動ヘルプ型::切);
+    EXPECT_EQ(s.クリック段階, クリック段階型::駒選択);
     // Not per-game: left as they were.
     EXPECT_EQ(s.レベル, 1);
     EXPECT_EQ(s.対局モード, 対局_COM);
     EXPECT_EQ(s.MAN側, 先手);
-    EXPECT_EQ(s.二手目状態, 2);
+    EXPECT_EQ(s.二手目状態, 二手目状態型::二手目);
     EXPECT_EQ(log.記録_移動駒[5], -34) << "old entries stay until they are overwritten";
 }
 

@@ -200,7 +200,7 @@ TEST(Search, ChangesNothingItIsGiven) {
     EXPECT_TRUE(g.man == man);
     EXPECT_EQ(g.記録.記録数, 0);
     EXPECT_EQ(g.記録.記録終端, 0);
-    EXPECT_EQ(g.状態.二手目状態, 1);
+    EXPECT_EQ(g.状態.二手目状態, 二手目状態型::一手目);
 }
 
 // A Falcon on (6, 6) takes the Silver in front of it with a score that asks

@@ -75,7 +75,7 @@ TEST_F(DoubleMoves, EveryCaseLogsItsEntriesAndPassesTheTurnOnce) {
         for (std::size_t i = 0; i < e.clicks.size(); ++i) {
             click(e.clicks[i].X, e.clicks[i].Y);
             if (i + 1 < e.clicks.size()) {
-                EXPECT_EQ(form.状態.二手目状態, 2) << "a second step is pending";
+                EXPECT_EQ(form.状態.二手目状態, 二手目状態型::二手目) << "a second step is pending";
                 EXPECT_EQ(form.状態.手番, 手番) << "the turn waits for the second step";
                 EXPECT_EQ(輪郭(form.表示.選択色).back(), e.clicks[i]) << "the intermediate square is outlined";
             }
@@ -87,8 +87,8 @@ TEST_F(DoubleMoves, EveryCaseLogsItsEntriesAndPassesTheTurnOnce) {
         for (const 置駒& p : e.after) EXPECT_EQ(form.盤面(p.X, p.Y), p.c) << "(" << p.X << "," << p.Y << ")";
         EXPECT_EQ(form.状態.手番, -手番) << "the turn passes once";
         EXPECT_EQ(form.状態.手数, 1);
-        EXPECT_EQ(form.状態.二手目状態, 1);
-        EXPECT_EQ(form.状態.クリック段階, 0);
+        EXPECT_EQ(form.状態.二手目状態, 二手目状態型::一手目);
+        EXPECT_EQ(form.状態.クリック段階, クリック段階型::駒選択);
         const auto r = 見た();
         EXPECT_EQ(r.音, 音々(e.answers.empty() ? 1 : 2, "駒打")) << "the first step and the completed move";
     }
@@ -107,7 +107,7 @@ TEST_F(DoubleMoves, ASecondStepOutsideItsPatternIsRefusedAndStillPending) {
         const auto r = 見た();
         EXPECT_EQ(r.箱, 箱々{"2手目移動中|そこへ移動できません！"});
         EXPECT_EQ(r.音, 音々{"禁止"});
-        EXPECT_EQ(form.状態.二手目状態, 2);
+        EXPECT_EQ(form.状態.二手目状態, 二手目状態型::二手目);
         EXPECT_EQ(form.盤面(5, 7), 18);
         EXPECT_EQ(form.記録.記録数, 1);
     }

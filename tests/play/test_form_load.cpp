@@ -45,12 +45,12 @@ TEST_F(FormLoad, StartValuesAndStartingPosition) {
     EXPECT_EQ(form.盤面, start);
     EXPECT_EQ(form.状態.手番, 未対局);
     EXPECT_EQ(form.状態.レベル, 3);
-    EXPECT_EQ(form.状態.二手目状態, 1);
-    EXPECT_EQ(form.状態.再開確認, OFF);
+    EXPECT_EQ(form.状態.二手目状態, 二手目状態型::一手目);
+    EXPECT_FALSE(form.状態.再開確認);
     EXPECT_EQ(form.状態.手数, 0);
-    EXPECT_EQ(form.状態.再生中, OFF);
-    EXPECT_EQ(form.状態.移動ヘルプ, 0);
-    EXPECT_EQ(form.状態.クリック段階, 0);
+    EXPECT_FALSE(form.状態.再生中);
+    EXPECT_EQ(form.状態.移動ヘルプ, 移動ヘルプ型::切);
+    EXPECT_EQ(form.状態.クリック段階, クリック段階型::駒選択);
     EXPECT_EQ(form.記録.記録数, 0);
     EXPECT_EQ(form.記録.記録終端, 0);
     EXPECT_EQ(form.記録.記録_成駒[0], 1);

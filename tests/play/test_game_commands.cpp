@@ -97,7 +97,7 @@ TEST_F(GameCommands, SenteAndGoteSetTheSidesOrHandTheComputerItsTurn) {
         SCOPED_TRACE(e.name);
         form.初期設定();
         if (e.手番 != 未対局) 対局中(e.MAN側, e.手番);
-        form.状態.クリック段階 = 1;
+        form.状態.クリック段階 = クリック段階型::行き先選択;
         form.COM手番.回数 = 0;
         見た();
         e.後手番 ? form.GOTE_Click() : form.SENTE_Click();
@@ -111,7 +111,7 @@ TEST_F(GameCommands, SenteAndGoteSetTheSidesOrHandTheComputerItsTurn) {
         EXPECT_EQ(form.状態.COM側, -e.期待MAN側);
         EXPECT_EQ(form.状態.手番, e.期待手番);
         EXPECT_EQ(form.状態.対局モード, 対局_COM);
-        EXPECT_EQ(form.状態.クリック段階, 0);
+        EXPECT_EQ(form.状態.クリック段階, クリック段階型::駒選択);
         EXPECT_EQ(form.記録.記録終端, form.記録.記録数) << "later moves overwrite the log from the board's position";
     }
 }
@@ -125,7 +125,7 @@ TEST_F(GameCommands, StartCommandsBringTheGamePositionBackFromMoveHelp) {
         click(6, 10);
         ASSERT_NE(form.盤面, game);
         (form.*command)();
-        EXPECT_EQ(form.状態.移動ヘルプ, 0);
+        EXPECT_EQ(form.状態.移動ヘルプ, 移動ヘルプ型::切);
         EXPECT_EQ(form.盤面, game);
         見た();
     }
@@ -137,7 +137,7 @@ TEST_F(GameCommands, CancelGivesAFreshBoardEvenDuringASecondStep) {
     port.answerNext("もう一手移動しますか？", true);
     click(6, 10);
     click(6, 9);
-    ASSERT_EQ(form.状態.二手目状態, 2);
+    ASSERT_EQ(form.状態.二手目状態, 二手目状態型::二手目);
     見た();
     port.answerNext(std::string(未保存_文), true);
     form.CANCEL_Click();
@@ -145,7 +145,7 @@ TEST_F(GameCommands, CancelGivesAFreshBoardEvenDuringASecondStep) {
     初期配置(start);
     EXPECT_EQ(form.盤面, start);
     EXPECT_EQ(form.状態.手番, 未対局);
-    EXPECT_EQ(form.状態.二手目状態, 1) << "nothing is left pending on the fresh board";
+    EXPECT_EQ(form.状態.二手目状態, 二手目状態型::一手目) << "nothing is left pending on the fresh board";
     EXPECT_EQ(form.記録.記録数, 0);
     EXPECT_EQ(見た().音, 音々{"駒打"});
 }
@@ -159,14 +159,15 @@ TEST_F(GameCommands, SenteOrGoteDuringASecondStepHandTheComputerANormalTurn) {
         port.answerNext("もう一手移動しますか？", true);
         click(6, 6);
         click(6, 7);
-        ASSERT_EQ(form.状態.二手目状態, 2);
-        int 探索時の二手目状態 = 0;
+        ASSERT_EQ(form.状態.二手目状態, 二手目状態型::二手目);
+        二手目状態型 探索時の二手目状態{};
         form.COM手番.回数 = 0;
         form.COM手番.代役 = [&] { 探索時の二手目状態 = form.状態.二手目状態; };
         (form.*command)();
         EXPECT_EQ(form.COM手番.回数, 1);
-        EXPECT_EQ(探索時の二手目状態, 1) << "a pending step would give the computer's Lions a King's move";
-        EXPECT_EQ(form.状態.クリック段階, 0);
+        EXPECT_EQ(探索時の二手目状態, 二手目状態型::一手目)
+            << "a pending step would give the computer's Lions a King's move";
+        EXPECT_EQ(form.状態.クリック段階, クリック段階型::駒選択);
         見た();
     }
 }

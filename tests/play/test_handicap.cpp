@@ -91,7 +91,7 @@ TEST_F(Handicap, EachClickTakesOffTheNextPieceAndShowsTheGrade) {
         EXPECT_EQ(form.状態.ハンデレベル, 0);
         ASSERT_EQ(grades.size(), 4u);
         EXPECT_EQ(grades.back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
-        EXPECT_EQ(form.状態.ハンデ済, ON) << "set once a click was taken, even back at 0";
+        EXPECT_TRUE(form.状態.ハンデ済) << "set once a click was taken, even back at 0";
     }
 }
 
@@ -118,7 +118,7 @@ TEST_F(Handicap, RefusedOutsideAFreshBoard) {
     const Case cases[] = {
         {"a loaded record, also with moves made",
          [](Form1& f) {
-             f.状態.再生中 = ON;
+             f.状態.再生中 = true;
              f.記録.記録数 = 2;
          },
          "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定|棋譜ﾓｰﾄﾞではできません(局面→最初)"},
@@ -140,7 +140,7 @@ TEST_F(Handicap, RefusedOutsideAFreshBoard) {
             EXPECT_EQ(r.音, 音々{"禁止"});
             EXPECT_EQ(form.盤面, before);
             EXPECT_EQ(form.状態.ハンデレベル, 0);
-            EXPECT_EQ(form.状態.ハンデ済, OFF);
+            EXPECT_FALSE(form.状態.ハンデ済);
         }
     }
 }

@@ -86,7 +86,7 @@ TEST_F(LionCapture, EachRuleRefusesWithItsMessageOrLetsTheCaptureBe) {
             EXPECT_EQ(r.箱, 箱々{e.禁});
             EXPECT_EQ(r.音.back(), "禁止");
             EXPECT_EQ(form.盤面(最後.X, 最後.Y), 獅子);
-            EXPECT_EQ(form.状態.クリック段階, 1) << "the selection stays";
+            EXPECT_EQ(form.状態.クリック段階, クリック段階型::行き先選択) << "the selection stays";
             EXPECT_EQ(form.状態.手番, e.手番);
         }
     }

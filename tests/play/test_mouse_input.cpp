@@ -33,22 +33,23 @@ TEST_F(MouseInput, ClicksOutsideAGameOrTheBoardOrWithOtherButtons) {
 }
 
 TEST_F(MouseInput, SelectionReselectionDeselectionAndIgnoredClicks) {
+    constexpr auto 選択 = クリック段階型::行き先選択, 待ち = クリック段階型::駒選択;
     struct 例 {
         const char* name;
         std::vector<桝位置> clicks;
-        int 段階;
-        桝位置 元;  // the selected square when 段階 = 1
+        クリック段階型 段階;
+        桝位置 元;  // the selected square when a piece is selected
         int 手番;
     };
     const 例 cases[] = {
-        {"an own piece is selected", {{6, 10}}, 1, {6, 10}, 先手},
-        {"an opposing piece only shows its moves", {{7, 3}}, 0, {}, 先手},
-        {"an empty square selects nothing", {{6, 7}}, 0, {}, 先手},
-        {"another own piece takes the selection over", {{6, 10}, {7, 10}}, 1, {7, 10}, 先手},
-        {"an opposing piece out of reach drops the selection", {{6, 10}, {1, 3}}, 0, {}, 先手},
-        {"a square the piece cannot reach is ignored", {{6, 10}, {6, 5}}, 1, {6, 10}, 先手},
-        {"a reachable square completes the move", {{6, 9}, {6, 8}}, 0, {}, 後手},
-        {"after the move the other army is selected", {{6, 9}, {6, 8}, {6, 4}}, 1, {6, 4}, 後手},
+        {"an own piece is selected", {{6, 10}}, 選択, {6, 10}, 先手},
+        {"an opposing piece only shows its moves", {{7, 3}}, 待ち, {}, 先手},
+        {"an empty square selects nothing", {{6, 7}}, 待ち, {}, 先手},
+        {"another own piece takes the selection over", {{6, 10}, {7, 10}}, 選択, {7, 10}, 先手},
+        {"an opposing piece out of reach drops the selection", {{6, 10}, {1, 3}}, 待ち, {}, 先手},
+        {"a square the piece cannot reach is ignored", {{6, 10}, {6, 5}}, 選択, {6, 10}, 先手},
+        {"a reachable square completes the move", {{6, 9}, {6, 8}}, 待ち, {}, 後手},
+        {"after the move the other army is selected", {{6, 9}, {6, 8}, {6, 4}}, 選択, {6, 4}, 後手},
     };
     for (const 例& e : cases) {
         SCOPED_TRACE(e.name);
@@ -57,7 +58,7 @@ TEST_F(MouseInput, SelectionReselectionDeselectionAndIgnoredClicks) {
         見た();
         for (桝位置 s : e.clicks) click(s.X, s.Y);
         EXPECT_EQ(form.状態.クリック段階, e.段階);
-        if (e.段階 == 1) {
+        if (e.段階 == 選択) {
             EXPECT_EQ((桝位置{form.入力.移動元X, form.入力.移動元Y}), e.元);
             EXPECT_EQ(form.入力.移動駒, form.盤面(e.元.X, e.元.Y));
             EXPECT_EQ(輪郭(form.表示.選択色).back(), e.元);
@@ -104,7 +105,7 @@ TEST_F(MouseInput, TheRightButtonPromotesAndALastRowMoveMust) {
         EXPECT_EQ(form.盤面(6, e.y2), e.結果);
         if (e.結果 == 空) {
             EXPECT_EQ(r.音, 音々{}) << "the must-promote message comes without a sound";
-            EXPECT_EQ(form.状態.クリック段階, 1) << "the selection stays for the right click";
+            EXPECT_EQ(form.状態.クリック段階, クリック段階型::行き先選択) << "the selection stays for the right click";
         } else {
             EXPECT_EQ(form.記録.記録_移動駒[form.記録.記録数], e.駒);
             EXPECT_EQ(form.記録.記録_成駒[form.記録.記録数], e.結果);
@@ -115,7 +116,8 @@ TEST_F(MouseInput, TheRightButtonPromotesAndALastRowMoveMust) {
 TEST_F(MouseInput, TurnAnnouncementsBeforeTheClickGoesOn) {
     struct 例 {
         const char* name;
-        int モード, 手番, MAN側;
+        対局モード型 モード;
+        int 手番, MAN側;
         箱々 箱;
         int com_ban;
     };
@@ -132,7 +134,7 @@ TEST_F(MouseInput, TurnAnnouncementsBeforeTheClickGoesOn) {
         form.状態.手番 = e.手番;
         form.状態.MAN側 = e.MAN側;
         form.状態.COM側 = -e.MAN側;
-        form.状態.再開確認 = ON;
+        form.状態.再開確認 = true;
         form.COM手番.回数 = 0;
         // The computer, when asked, plays its pawn so the person moves next.
         form.COM手番.代役 = [this] {
@@ -143,9 +145,10 @@ TEST_F(MouseInput, TurnAnnouncementsBeforeTheClickGoesOn) {
         見た();
         click(6, 10);
         EXPECT_EQ(見た().箱, e.箱);
-        EXPECT_EQ(form.状態.再開確認, OFF);
+        EXPECT_FALSE(form.状態.再開確認);
         EXPECT_EQ(form.COM手番.回数, e.com_ban);
-        EXPECT_EQ(form.状態.クリック段階, e.手番 == 後手 && e.モード == 対局_MAN対MAN ? 0 : 1)
+        EXPECT_EQ(form.状態.クリック段階,
+                  e.手番 == 後手 && e.モード == 対局_MAN対MAN ? クリック段階型::駒選択 : クリック段階型::行き先選択)
             << "the same click then selects the lower Lion when it is the lower army's turn";
         click(6, 12);
         EXPECT_EQ(見た().箱, 箱々{}) << "announced once only";
@@ -157,14 +160,14 @@ TEST_F(MouseInput, AClickDuringAReplayAsksWhetherToGoOn) {
         SCOPED_TRACE(yes ? "yes" : "no");
         form.初期設定();
         form.盤面(6, 9) = 空;
-        form.状態.再生中 = ON;
+        form.状態.再生中 = true;
         見た();
         port.answerNext("棋譜を '進 'で進めて下さい", yes);
         click(6, 10);
         const auto r = 見た();
         EXPECT_EQ(r.箱, 箱々{"?棋譜|棋譜を '進 'で進めて下さい"});
         EXPECT_EQ(r.音, yes ? 音々{} : 音々{"禁止"});
-        EXPECT_EQ(form.状態.再生中, yes ? ON : OFF);
+        EXPECT_EQ(form.状態.再生中, yes);
         EXPECT_EQ(form.盤面(6, 9), yes ? 空 : -駒::歩) << "no: a fresh board";
     }
 }
@@ -202,7 +205,7 @@ TEST_F(MouseInput, AFullLogRefusesTheMoveAndKeepsThePosition) {
             EXPECT_EQ(r.音, 音々{"禁止"});
             EXPECT_EQ(form.盤面, before);
             EXPECT_EQ(form.記録.記録数, e.記録数);
-            EXPECT_EQ(form.状態.クリック段階, 1);
+            EXPECT_EQ(form.状態.クリック段階, クリック段階型::行き先選択);
         }
     }
 }

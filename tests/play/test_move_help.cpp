@@ -66,10 +66,10 @@ TEST_F(MoveHelp, ALowerPawnMovesOneSquareAndTheGameComesBack) {
     EXPECT_EQ(r.音, 音々{"禁止"});
     click(6, 4);
     EXPECT_EQ(盤上(), (並び{{6, 4, -1}}));
-    EXPECT_EQ(form.状態.移動ヘルプ, 3);
+    EXPECT_EQ(form.状態.移動ヘルプ, 移動ヘルプ型::移動済);
     EXPECT_EQ(見た().音, 音々{"駒打"});
     click(1, 1);
-    EXPECT_EQ(form.状態.移動ヘルプ, 0);
+    EXPECT_EQ(form.状態.移動ヘルプ, 移動ヘルプ型::切);
     EXPECT_EQ(form.盤面, game);
     EXPECT_EQ(port.of(Call::Picture).size(), 144u) << "every square drawn again";
     EXPECT_EQ(form.状態.手番, before.手番);
@@ -85,14 +85,14 @@ TEST_F(MoveHelp, AnUpperLionOffersASecondStepOnlyAfterAOneSquareStep) {
         const char* name;
         std::vector<桝位置> clicks;  // after the Lion
         std::vector<bool> answers;
-        int 状態;  // the help's state afterwards
+        移動ヘルプ型 状態;  // the help's state afterwards
         並び pieces;
     };
     const 例 cases[] = {
-        {"a two-square jump completes the demonstration", {{8, 9}}, {}, 3, {{8, 9, 34}}},
-        {"a step, a second step", {{7, 8}, {8, 9}}, {true}, 3, {{8, 9, 34}}},
-        {"a step, pending", {{7, 8}}, {true}, 2, {{7, 8, 擬_獅}}},
-        {"a step, declined: the help ends", {{7, 8}}, {false}, 0, {}},
+        {"a two-square jump completes the demonstration", {{8, 9}}, {}, 移動ヘルプ型::移動済, {{8, 9, 34}}},
+        {"a step, a second step", {{7, 8}, {8, 9}}, {true}, 移動ヘルプ型::移動済, {{8, 9, 34}}},
+        {"a step, pending", {{7, 8}}, {true}, 移動ヘルプ型::移動待ち, {{7, 8, 擬_獅}}},
+        {"a step, declined: the help ends", {{7, 8}}, {false}, 移動ヘルプ型::切, {}},
     };
     for (const 例& e : cases) {
         SCOPED_TRACE(e.name);
@@ -104,14 +104,14 @@ TEST_F(MoveHelp, AnUpperLionOffersASecondStepOnlyAfterAOneSquareStep) {
         for (bool a : e.answers) port.answerNext("もう一手移動しますか？", a);
         for (桝位置 s : e.clicks) click(s.X, s.Y);
         EXPECT_EQ(form.状態.移動ヘルプ, e.状態);
-        if (e.状態 == 0) {
+        if (e.状態 == 移動ヘルプ型::切) {
             EXPECT_EQ(form.盤面, game);
         } else {
             EXPECT_EQ(盤上(), e.pieces);
         }
         form.IDOU_HLP_Click();  // choosing the help again restores the game and starts over
         EXPECT_EQ(form.盤面, game);
-        EXPECT_EQ(form.状態.移動ヘルプ, 1);
+        EXPECT_EQ(form.状態.移動ヘルプ, 移動ヘルプ型::駒待ち);
         form.移動ヘルプ_解除();
         見た();
     }

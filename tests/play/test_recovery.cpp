@@ -288,7 +288,7 @@ TEST_F(Recovery, CommandsThatWouldLoseUnsavedMovesAskFirst) {
         EXPECT_FALSE(w.port.quitCalled());
         EXPECT_TRUE(w.form.盤面 == game);
         EXPECT_EQ(w.form.記録.記録終端, 1);
-        EXPECT_EQ(w.form.状態.再生中, OFF);
+        EXPECT_FALSE(w.form.状態.再生中);
         EXPECT_TRUE(控え()) << "still kept for a crash";
 
         // Discarded: the command goes on, and the game is not offered again.

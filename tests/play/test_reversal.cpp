@@ -31,7 +31,7 @@ TEST_F(Reversal, EverySquareGoesToItsMirrorWithTheOtherSign) {
 
 TEST_F(Reversal, TheStartingPositionStaysAndTheTurnChangesSign) {
     form.START_Click();
-    form.状態.クリック段階 = 1;
+    form.状態.クリック段階 = クリック段階型::行き先選択;
     見た();
     form.REVERSE_Click();
     盤面型 start;
@@ -39,8 +39,8 @@ TEST_F(Reversal, TheStartingPositionStaysAndTheTurnChangesSign) {
     EXPECT_EQ(form.盤面, start);
     EXPECT_EQ(form.状態.手番, 後手);
     EXPECT_EQ(form.状態.MAN側, 先手) << "the roles keep their tokens";
-    EXPECT_EQ(form.状態.クリック段階, 0);
-    EXPECT_EQ(form.状態.反転済, ON);
+    EXPECT_EQ(form.状態.クリック段階, クリック段階型::駒選択);
+    EXPECT_TRUE(form.状態.反転済);
     const 反応 r = 見た();
     EXPECT_TRUE(r.箱.empty());
     EXPECT_EQ(r.音, (音々{"駒打", "駒打"}));
@@ -72,12 +72,13 @@ TEST_F(Reversal, TheMoveLogIsCleared) {
 TEST_F(Reversal, RefusedDuringARecordAndASecondStep) {
     struct Case {
         const char* name;
-        int 再生中, 二手目状態;
+        bool 再生中;
+        二手目状態型 二手目状態;
         const char* message;
     };
     const Case cases[] = {
-        {"a loaded record", ON, 1, "反転|棋譜ﾓｰﾄﾞではできません"},
-        {"a pending second step", OFF, 2, "反転|2手目移動中はできません！"},
+        {"a loaded record", true, 二手目状態型::一手目, "反転|棋譜ﾓｰﾄﾞではできません"},
+        {"a pending second step", false, 二手目状態型::二手目, "反転|2手目移動中はできません！"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -94,7 +95,7 @@ TEST_F(Reversal, RefusedDuringARecordAndASecondStep) {
         EXPECT_EQ(r.音, 音々{"禁止"});
         EXPECT_EQ(form.盤面, before);
         EXPECT_EQ(form.記録.記録数, 2);
-        EXPECT_EQ(form.状態.反転済, OFF);
+        EXPECT_FALSE(form.状態.反転済);
     }
 }
 

@@ -1,6 +1,7 @@
 // The text procedures: what each value prints, where, and in which size.
 
 #include "drawing_fixture.h"
+#include "play/display_texts.h"
 
 namespace bexoru::test {
 namespace {
@@ -139,7 +140,7 @@ TEST_F(TextDrawing, CaptionsComeFromTheGradeTableShiftedRightAndDown) {
         {8, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"},
         {9, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"},
         {10, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"},
-        {99, "手目"},
+        {手目値, "手目"},
         {-11, ""},
         {11, ""},
         {98, ""},

@@ -275,8 +275,8 @@ TEST_F(Window, RecordPanelShowsAndHidesAndFollowsTheCanvas) {
                                 PanelControl::Label1, PanelControl::Text1, PanelControl::Command1};
     for (PanelControl c : all) EXPECT_FALSE(panel->widget(c)->isVisible()) << "hidden at start";
 
-    form_.描画.描画_可視(ON, ON, OFF);
-    form_.描画.描画_棋譜_IO(0);
+    form_.描画.描画_可視(true, true, false);
+    form_.描画.描画_棋譜_IO(棋譜IO::書込);
     EXPECT_TRUE(panel->widget(PanelControl::Drive1)->isVisible());
     EXPECT_TRUE(panel->widget(PanelControl::Dir1)->isVisible());
     EXPECT_FALSE(panel->widget(PanelControl::File1)->isVisible());
@@ -285,7 +285,7 @@ TEST_F(Window, RecordPanelShowsAndHidesAndFollowsTheCanvas) {
 
     panel->nameBox()->setText(QString::fromUtf8("対局1"));
     EXPECT_EQ(window_.nameText(), "対局1");
-    form_.描画.描画_棋譜_IO(1);
+    form_.描画.描画_棋譜_IO(棋譜IO::非表示);
     EXPECT_FALSE(panel->widget(PanelControl::Text1)->isVisible());
     EXPECT_EQ(window_.nameText(), "");
 
@@ -403,7 +403,7 @@ TEST(WindowSize, OpensAtOneAndAHalfTimesWhereItFits) {
 
 TEST_F(Window, EscapeEndsTheProgramButNotWhileTypingAName) {
     load();
-    form_.描画.描画_棋譜_IO(0);
+    form_.描画.描画_棋譜_IO(棋譜IO::書込);
     window_.recordPanel()->nameBox()->setFocus();
     QApplication::processEvents();
     QTest::keyClick(window_.recordPanel()->nameBox(), Qt::Key_Escape);
@@ -411,7 +411,7 @@ TEST_F(Window, EscapeEndsTheProgramButNotWhileTypingAName) {
                              [](const std::string& c) { return c.starts_with("dsTerminate"); }));
     EXPECT_TRUE(window_.isVisible());
 
-    form_.描画.描画_棋譜_IO(1);
+    form_.描画.描画_棋譜_IO(棋譜IO::非表示);
     window_.setFocus();
     QApplication::processEvents();
     QTest::keyClick(&window_, Qt::Key_Escape);

@@ -152,7 +152,7 @@ TEST_F(Records, SavedGameHasTheExactBytesAndLoadsBackForStepping) {
     EXPECT_EQ(form.記録.記録終端, 16);
     EXPECT_EQ(form.記録.記録数, 0);
     EXPECT_EQ(form.状態.手数, 0);
-    EXPECT_EQ(form.状態.再生中, ON);
+    EXPECT_TRUE(form.状態.再生中);
     EXPECT_EQ(form.状態.手番, 先手);
     EXPECT_EQ(form.状態.対局モード, 対局_MAN対MAN) << "the lower army moved first";
     for (std::size_t n = 1; n <= 16; ++n) {
@@ -244,7 +244,7 @@ TEST_F(Records, AGameAgainstTheComputerIsSavedLoadedAndSteppedToItsEnd) {
                 for (int X2 = 1; X2 <= 盤サイズ; ++X2)
                     for (int Y2 = 1; Y2 <= 盤サイズ; ++Y2) {
                         const 駒コード c = form.盤面(X, Y);
-                        if (c < 0 && 移動チェック(form.局面, X, Y, X2, Y2, c) == ON &&
+                        if (c < 0 && 移動チェック(form.局面, X, Y, X2, Y2, c) &&
                             !調査_獅子取り(form.局面, X, Y, X2, Y2, c))
                             候補.push_back({X, Y, X2, Y2});
                     }
@@ -253,7 +253,7 @@ TEST_F(Records, AGameAgainstTheComputerIsSavedLoadedAndSteppedToItsEnd) {
         const 駒コード c = form.盤面(X, Y);
         駒コード 成駒 = 空;
         const bool 成る =
-            調査_駒成(form.盤面, X, Y, X2, Y2, c, 成駒) == ON && (移動後チェック(Y2, c) == OFF || 乱数() % 2);
+            調査_駒成(form.盤面, X, Y, X2, Y2, c, 成駒) && (!移動後チェック(Y2, c) || 乱数() % 2);
         const bool 二手 = 二手目の出る一歩(c, X2 - X, Y2 - Y);
         const bool 続ける = 二手 && 乱数() % 2;
         if (二手) port.answerNext("もう一手移動しますか？", 続ける);
@@ -263,7 +263,7 @@ TEST_F(Records, AGameAgainstTheComputerIsSavedLoadedAndSteppedToItsEnd) {
             std::vector<std::array<int, 2>> 先 = {{X2, Y2}};  // the piece itself ends the move
             for (int x = X2 - 1; x <= X2 + 1; ++x)
                 for (int y = Y2 - 1; y <= Y2 + 1; ++y)
-                    if (移動チェック(form.局面, X2, Y2, x, y, form.入力.二手目駒) == ON &&
+                    if (移動チェック(form.局面, X2, Y2, x, y, form.入力.二手目駒) &&
                         !調査_獅子取り(form.局面, X2, Y2, x, y, c))
                         先.push_back({x, y});
             const auto [x, y] = 引く(先);
@@ -337,9 +337,9 @@ TEST_F(Records, RefusalsWithTheirTitlesAndSounds) {
     };
     // clang-format off
     const 例 cases[] = {
-        {"書込 after a reversal", [this] { form.状態.反転済 = ON; form.状態.ハンデ済 = ON; },
+        {"書込 after a reversal", [this] { form.状態.反転済 = true; form.状態.ハンデ済 = true; },
          [](Form1& f) { f.KIFU_WRITE_Click(); }, "棋譜書込|反転後は書き込みできません", true},
-        {"書込 after a handicap", [this] { form.状態.ハンデ済 = ON; },
+        {"書込 after a handicap", [this] { form.状態.ハンデ済 = true; },
          [](Form1& f) { f.KIFU_WRITE_Click(); }, "棋譜書込|ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", true},
         {"RETURN without a name", [this] { form.記録.記録終端 = 1; },
          [](Form1& f) { f.Command1_Click(); }, "  |ﾌｧｲﾙ名が入力されていません", false},
@@ -351,10 +351,10 @@ TEST_F(Records, RefusalsWithTheirTitlesAndSounds) {
              port.typedName = "a"; port.folder = (dir_ / "none").string(); form.記録.記録終端 = 1; },
          [](Form1& f) { f.Command1_Click(); }, "棋譜保存|棋譜を書き込めませんでした: No such file or directory", true},
         {"戻 at the start", [] {}, [](Form1& f) { f.REPLAY_Click(); }, "戻る|できません", true},
-        {"戻 during a second step", [this] { form.記録.記録数 = 1; form.状態.二手目状態 = 2; },
+        {"戻 during a second step", [this] { form.記録.記録数 = 1; form.状態.二手目状態 = 二手目状態型::二手目; },
          [](Form1& f) { f.REPLAY_Click(); }, "戻る|2手目移動中はできません！", true},
         {"進 before any game", [] {}, [](Form1& f) { f.AFTER_Click(); }, "開始|「対局」で始めて下さい", true},
-        {"進 during a second step", [this] { form.状態.手番 = 先手; form.状態.二手目状態 = 2; },
+        {"進 during a second step", [this] { form.状態.手番 = 先手; form.状態.二手目状態 = 二手目状態型::二手目; },
          [](Form1& f) { f.AFTER_Click(); }, "進む|2手目移動中はできません！", true},
     };
     // clang-format on
@@ -498,7 +498,7 @@ TEST_F(Records, AFileThatCannotBeLoadedLeavesTheGameAsItWas) {
         EXPECT_EQ(form.記録.記録数, 5);
         EXPECT_EQ(form.記録.記録終端, 5);
         EXPECT_EQ(form.状態.手番, 先手);
-        EXPECT_EQ(form.状態.再生中, OFF);
+        EXPECT_FALSE(form.状態.再生中);
     }
 }
 

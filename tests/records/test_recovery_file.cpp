@@ -45,8 +45,8 @@ protected:
         g.手数 = 2;
         g.レベル = 1;
         g.ハンデレベル = -2;
-        g.ハンデ済 = ON;
-        g.反転済 = ON;
+        g.ハンデ済 = true;
+        g.反転済 = true;
         g.終局 = true;
         g.保存済 = true;
         return g;

@@ -58,7 +58,7 @@ struct 獅子取りの例 {
     std::vector<駒配置> pieces;
     int x1, y1;  // the mover's square; the target stands on (6, 6)
     bool expected;
-    int 二手目状態 = 1;
+    二手目状態型 二手目状態 = 二手目状態型::一手目;
 };
 
 TEST(LionTakesLion, OnlyAnUndefendedLionInOneMove) {
@@ -76,7 +76,7 @@ TEST(LionTakesLion, OnlyAnUndefendedLionInOneMove) {
         {"the upper army's Lion likewise", {{6, 6, -34}, {6, 5, 34}, {7, 6, -13}}, 6, 5, false},
         {"the upper army's Lion takes an undefended one", {{6, 6, -33}, {6, 4, 34}}, 6, 4, true},
         {"a non-Lion may take a defended Lion", {{6, 6, 34}, {6, 7, -13}, {5, 6, 13}}, 6, 7, true},
-        {"the second step is not asked here", {{6, 6, 34}, {6, 7, -34}, {5, 6, 13}}, 6, 7, true, 2},
+        {"the second step is not asked here", {{6, 6, 34}, {6, 7, -34}, {5, 6, 13}}, 6, 7, true, 二手目状態型::二手目},
     };
     for (const auto& e : cases) {
         test::規則盤 b;
@@ -136,7 +136,7 @@ TEST(LionGuardSurvey, AGuardingLionReachesTwoSquaresEvenWhileASecondStepIsPendin
     // The lower Lion has stepped to (6, 7) and its second step is pending; the
     // upper Lion on (6, 6) is guarded only by the upper Lion on (8, 6).
     test::規則盤 b;
-    b.状態.二手目状態 = 2;
+    b.状態.二手目状態 = 二手目状態型::二手目;
     b.置く(6, 6, 34);
     b.置く(6, 7, -34);
     b.置く(8, 6, 33);

@@ -22,7 +22,7 @@ struct 局面の例 {
     int x1, y1, x2, y2;
     駒コード mover;
     bool expected;
-    int 二手目状態 = 1;
+    二手目状態型 二手目状態 = 二手目状態型::一手目;
 };
 
 TEST(MoveCheck, PositionsWorthKnowing) {
@@ -63,8 +63,8 @@ TEST(MoveCheck, PositionsWorthKnowing) {
          34,
          true},
         {"獅 (6,6) not to (9,6)", {{6, 6, 34}}, 6, 6, 9, 6, 34, false},
-        {"獅 (6,6) on its second step not to (8,4)", {{6, 6, 34}}, 6, 6, 8, 4, 34, false, 2},
-        {"獅 (6,6) on its second step to (7,5)", {{6, 6, 34}}, 6, 6, 7, 5, 34, true, 2},
+        {"獅 (6,6) on its second step not to (8,4)", {{6, 6, 34}}, 6, 6, 8, 4, 34, false, 二手目状態型::二手目},
+        {"獅 (6,6) on its second step to (7,5)", {{6, 6, 34}}, 6, 6, 7, 5, 34, true, 二手目状態型::二手目},
         {"豹 may not step sideways", {{6, 6, 19}}, 6, 6, 7, 6, 19, false},
         {"upper 虎 may not step forward", {{6, 6, 30}}, 6, 6, 6, 7, 30, false},
         {"lower 虎 may not step forward", {{6, 6, -30}}, 6, 6, 6, 5, -30, false},

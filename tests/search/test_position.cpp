@@ -141,9 +141,9 @@ std::uint64_t rules_perft(盤面型& board, 棋譜記録& log, int side, int dep
             if (code * side <= 0) continue;
             for (int X2 = 1; X2 <= 盤サイズ; ++X2) {
                 for (int Y2 = 1; Y2 <= 盤サイズ; ++Y2) {
-                    state.二手目状態 = 1;
+                    state.二手目状態 = 二手目状態型::一手目;
                     規則局面 rules{board, log, state};
-                    if (!移動チェック(rules, X1, Y1, X2, Y2, code, 1)) continue;
+                    if (!移動チェック(rules, X1, Y1, X2, Y2, code, 二手目状態型::一手目)) continue;
                     駒コード promoted = 空;
                     const bool may = 調査_駒成(board, X1, Y1, X2, Y2, code, promoted);
                     const bool plain = !may || 移動後チェック(Y2, code);
@@ -169,9 +169,9 @@ std::uint64_t rules_perft(盤面型& board, 棋譜記録& log, int side, int dep
                     盤上移動(b, X1, Y1, X2, Y2, code);
                     for (int X3 = X2 - 1; X3 <= X2 + 1; ++X3) {
                         for (int Y3 = Y2 - 1; Y3 <= Y2 + 1; ++Y3) {
-                            state.二手目状態 = 2;
+                            state.二手目状態 = 二手目状態型::二手目;
                             規則局面 r2{b, l, state};
-                            if (!移動チェック(r2, X2, Y2, X3, Y3, step, 2)) continue;
+                            if (!移動チェック(r2, X2, Y2, X3, Y3, step, 二手目状態型::二手目)) continue;
                             盤面型 b3 = b;
                             棋譜記録 l3 = l;
                             手順保存(b3, l3, X2, Y2, X3, Y3, code, code);

@@ -19,7 +19,7 @@ void set_up_com_turn(対局状態& state, 棋譜記録& log, int level) {
     state.COM側 = 後手;
     state.手番 = state.COM側;
     state.対局モード = 対局_COM;
-    state.二手目状態 = 1;
+    state.二手目状態 = 二手目状態型::一手目;
     state.レベル = level;
     // As after a new game: the entry before the first one reads as a harmless Pawn.
     log.記録_成駒[0] = +1;
