@@ -14,7 +14,7 @@ void BM_MoveCheckSweepOfTheStartingPosition(benchmark::State& state) {
     盤面型 盤面{};
     初期配置(盤面);
     棋譜記録 記録{};
-    記録.記録_成駒[0] = +1;
+    記録.手[0].成駒 = +1;
     対局状態 状態{};
     状態.MAN側 = 先手;
     状態.COM側 = 後手;

@@ -44,7 +44,7 @@ void 初期設定_状態(盤面型& 盤面, 棋譜記録& 記録, 対局状態& 
     記録.記録終端 = 0;
     状態.反転済 = false;
     // Entry 0 stands before the first real entry, so a look-back to it finds a harmless value.
-    記録.記録_成駒[0] = +1;
+    記録.手[0].成駒 = +1;
     状態.クリック段階 = クリック段階型::駒選択;
     初期配置(盤面);
 }

@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "board/board.h"
+#include "board/move.h"
 #include "engine/evaluation.h"
 #include "engine/influence_maps.h"
 #include "engine/score.h"
@@ -35,16 +36,6 @@ inline constexpr 評価値 探索初期評価値 = 点(-99999);
 // A best score in [点(1000), 点(1030)] asks for a second step (see 二手目を求めるか).
 inline constexpr 評価値 二手目評価下限 = 点(1000);
 inline constexpr 評価値 二手目評価上限 = 点(1030);
-
-// One step of a move: origin, destination, the code before and after it (the
-// promoted code when it promotes).
-struct 指し手 {
-    int 移動元X = 0, 移動元Y = 0;
-    int 移動先X = 0, 移動先Y = 0;
-    駒コード 移動駒 = 空;
-    駒コード 成駒 = 空;
-    friend bool operator==(const 指し手&, const 指し手&) = default;
-};
 
 struct 探索結果 {
     // The best move; empty when no computer piece has a legal move.

@@ -200,7 +200,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
         return;
     }
     // The second step: its first step is the entry before this one.
-    着手完了(取駒, 記録.記録_取駒[static_cast<std::size_t>(記録.記録数 - 1)]);
+    着手完了(取駒, 記録.手[static_cast<std::size_t>(記録.記録数 - 1)].取駒);
 }
 
 void Form1::二手目で止める() {
@@ -208,9 +208,8 @@ void Form1::二手目で止める() {
     // logged once more (its captured code is the piece itself, which already
     // stands there), and the move is complete.
     const auto n = static_cast<std::size_t>(記録.記録数);
-    const 駒コード 一手目の取駒 = 記録.記録_取駒[n];
-    手順保存(盤面, 記録, 記録.記録_移動元X[n], 記録.記録_移動元Y[n], 入力.移動元X, 入力.移動元Y, 入力.移動駒,
-             入力.移動駒);
+    const 駒コード 一手目の取駒 = 記録.手[n].取駒;
+    手順保存(盤面, 記録, 記録.手[n].移動元X, 記録.手[n].移動元Y, 入力.移動元X, 入力.移動元Y, 入力.移動駒, 入力.移動駒);
     入力.移動先X = 入力.移動元X;
     入力.移動先Y = 入力.移動元Y;
     着手完了(空, 一手目の取駒);

@@ -163,15 +163,9 @@ void Form1::File1_Click() {
 
     const int 数 = static_cast<int>(結果.手々.size());
     for (int n = 1; n <= 数; ++n) {
-        const 棋譜手& 手 = 結果.手々[static_cast<std::size_t>(n - 1)];
+        const 指し手& 手 = 結果.手々[static_cast<std::size_t>(n - 1)];
         const auto i = static_cast<std::size_t>(n);
-        記録.記録_移動元X[i] = 手.移動元X;
-        記録.記録_移動元Y[i] = 手.移動元Y;
-        記録.記録_移動先X[i] = 手.移動先X;
-        記録.記録_移動先Y[i] = 手.移動先Y;
-        記録.記録_成駒[i] = 手.成駒;
-        記録.記録_移動駒[i] = 手.移動駒;
-        記録.記録_取駒[i] = 手.取駒;
+        記録.手[i] = 手;
     }
     記録.記録数 = 0;
     状態.手数 = 0;
@@ -179,7 +173,7 @@ void Form1::File1_Click() {
     保存済みにする();
     回復記録更新();
 
-    if (記録.記録_移動駒[1] >= 1) {
+    if (記録.手[1].移動駒 >= 1) {
         // The upper army moved first: a game begun with 後手.
         状態.対局モード = 対局_COM;
         状態.COM側 = 先手;

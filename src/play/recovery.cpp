@@ -17,11 +17,9 @@ namespace bexoru {
 
 namespace {
 
-std::vector<棋譜手> 記録の手々(const 棋譜記録& 記録) {
-    std::vector<棋譜手> 手々;
+std::vector<指し手> 記録の手々(const 棋譜記録& 記録) {
     const int 終端 = std::clamp(記録.記録終端, 0, 記録最大);
-    for (int n = 1; n <= 終端; ++n) 手々.push_back(記録の手(記録, n));
-    return 手々;
+    return {記録.手.begin() + 1, 記録.手.begin() + 1 + 終端};
 }
 
 }  // namespace
@@ -109,17 +107,7 @@ void Form1::前回の対局の確認() {
 void Form1::対局を戻す(const 回復対局& r) {
     盤面 = r.盤面;
     const int 数 = static_cast<int>(r.手々.size());
-    for (int n = 1; n <= 数; ++n) {
-        const 棋譜手& 手 = r.手々[static_cast<std::size_t>(n - 1)];
-        const auto i = static_cast<std::size_t>(n);
-        記録.記録_移動元X[i] = 手.移動元X;
-        記録.記録_移動元Y[i] = 手.移動元Y;
-        記録.記録_移動先X[i] = 手.移動先X;
-        記録.記録_移動先Y[i] = 手.移動先Y;
-        記録.記録_成駒[i] = 手.成駒;
-        記録.記録_移動駒[i] = 手.移動駒;
-        記録.記録_取駒[i] = 手.取駒;
-    }
+    for (int n = 1; n <= 数; ++n) 記録.手[static_cast<std::size_t>(n)] = r.手々[static_cast<std::size_t>(n - 1)];
     記録.記録終端 = 数;
     記録.記録数 = std::clamp(r.記録数, 0, 数);
     状態.手番 = r.手番;
@@ -155,8 +143,8 @@ void Form1::対局を戻す(const 回復対局& r) {
     bool 上済 = false, 下済 = false;
     for (int n = 記録.記録数; n >= 1 && !(上済 && 下済); --n) {
         const auto i = static_cast<std::size_t>(n);
-        const 駒コード 成駒 = 記録.記録_成駒[i];
-        const int X = 記録.記録_移動先X[i], Y = 記録.記録_移動先Y[i];
+        const 駒コード 成駒 = 記録.手[i].成駒;
+        const int X = 記録.手[i].移動先X, Y = 記録.手[i].移動先Y;
         if (!盤内(X, Y) || 成駒 == 空) continue;
         bool& 済 = 成駒 > 0 ? 上済 : 下済;
         if (済) continue;

@@ -42,10 +42,10 @@ void Form1::REPLAY_Click() {
 
     while (記録.記録数 >= 1) {
         const int n = 記録.記録数;
-        const 駒コード 取駒 = 記録.記録_取駒[添字(n)];
-        const 駒コード 移動駒 = 記録.記録_移動駒[添字(n)];
-        const int 先X = 記録.記録_移動先X[添字(n)], 先Y = 記録.記録_移動先Y[添字(n)];
-        const int 元X = 記録.記録_移動元X[添字(n)], 元Y = 記録.記録_移動元Y[添字(n)];
+        const 駒コード 取駒 = 記録.手[添字(n)].取駒;
+        const 駒コード 移動駒 = 記録.手[添字(n)].移動駒;
+        const int 先X = 記録.手[添字(n)].移動先X, 先Y = 記録.手[添字(n)].移動先Y;
+        const int 元X = 記録.手[添字(n)].移動元X, 元Y = 記録.手[添字(n)].移動元Y;
         // Entries read from a file may name no square (a blank line): they
         // count as a move but leave the board alone.
         if (盤内(先X, 先Y)) {
@@ -69,8 +69,8 @@ void Form1::REPLAY_Click() {
         記録.記録数 = n - 1;
         // Go on only when the entry just taken back was the second half of
         // the same piece's move.
-        const 駒コード 前 = 記録.記録_移動駒[添字(記録.記録数)];
-        if (!(二手駒(前) && 記録.記録_移動駒[添字(記録.記録数 + 1)] == 前)) break;
+        const 駒コード 前 = 記録.手[添字(記録.記録数)].移動駒;
+        if (!(二手駒(前) && 記録.手[添字(記録.記録数 + 1)].移動駒 == 前)) break;
     }
 
     状態.手数 -= 1;
@@ -109,9 +109,9 @@ void Form1::AFTER_Click() {
     while (記録.記録数 < 記録.記録終端 && 記録.記録数 < 記録最大) {
         記録.記録数 += 1;
         n = 記録.記録数;
-        const int 元X = 記録.記録_移動元X[添字(n)], 元Y = 記録.記録_移動元Y[添字(n)];
-        const int 先X = 記録.記録_移動先X[添字(n)], 先Y = 記録.記録_移動先Y[添字(n)];
-        const 駒コード 成駒 = 記録.記録_成駒[添字(n)];
+        const int 元X = 記録.手[添字(n)].移動元X, 元Y = 記録.手[添字(n)].移動元Y;
+        const int 先X = 記録.手[添字(n)].移動先X, 先Y = 記録.手[添字(n)].移動先Y;
+        const 駒コード 成駒 = 記録.手[添字(n)].成駒;
         if (盤内(元X, 元Y)) {
             盤面(元X, 元Y) = 空;
             描画.描画_桝(元X, 元Y);
@@ -121,13 +121,13 @@ void Form1::AFTER_Click() {
             描画.描画_駒(成駒, 先X, 先Y);
         }
         音.鳴らす(音.音_駒打);
-        if (!(二手駒(成駒) && n < 記録.記録終端 && 記録.記録_成駒[添字(n + 1)] == 成駒)) break;
+        if (!(二手駒(成駒) && n < 記録.記録終端 && 記録.手[添字(n + 1)].成駒 == 成駒)) break;
     }
 
     状態.手数 += 1;
     描画.描画_手数(状態.手数, 表示.文字色);
-    const 駒コード 成駒 = 記録.記録_成駒[添字(n)];
-    const int 先X = 記録.記録_移動先X[添字(n)], 先Y = 記録.記録_移動先Y[添字(n)];
+    const 駒コード 成駒 = 記録.手[添字(n)].成駒;
+    const int 先X = 記録.手[添字(n)].移動先X, 先Y = 記録.手[添字(n)].移動先Y;
     if (成駒 >= 1) {
         描画.描画_移動結果(表示.結果表示X_COM, 表示.結果表示Y_COM, 先X, 先Y, 成駒, 表示.結果表示色);
     } else {

@@ -71,7 +71,7 @@ void 棋譜照合(棋譜読込結果& 結果, const 盤面型& 初形) {
     前の手 前 = 前の手::なし;
     const int 数 = static_cast<int>(結果.手々.size());
     for (int k = 1; k <= 数; ++k) {
-        const 棋譜手& 手 = 結果.手々[static_cast<std::size_t>(k - 1)];
+        const 指し手& 手 = 結果.手々[static_cast<std::size_t>(k - 1)];
         const auto 不備 = [&](棋譜不備 f) {
             結果.不備 = f;
             結果.不備行 = k + 3;
@@ -80,10 +80,10 @@ void 棋譜照合(棋譜読込結果& 結果, const 盤面型& 初形) {
         if (記録余地(記録) < 1) return 不備(棋譜不備::多すぎる);
 
         // A blank line: an entry that names nothing and changes nothing.
-        if (手 == 棋譜手{}) {
+        if (手 == 指し手{}) {
             const auto i = static_cast<std::size_t>(k);
-            記録.記録_移動元X[i] = 記録.記録_移動元Y[i] = 記録.記録_移動先X[i] = 記録.記録_移動先Y[i] = 0;
-            記録.記録_移動駒[i] = 記録.記録_成駒[i] = 記録.記録_取駒[i] = 空;
+            記録.手[i].移動元X = 記録.手[i].移動元Y = 記録.手[i].移動先X = 記録.手[i].移動先Y = 0;
+            記録.手[i].移動駒 = 記録.手[i].成駒 = 記録.手[i].取駒 = 空;
             記録.記録数 = 記録.記録終端 = k;
             前 = 前の手::なし;
             continue;
@@ -95,7 +95,7 @@ void 棋譜照合(棋譜読込結果& 結果, const 盤面型& 初形) {
             std::abs(手.取駒) > 最大駒コード)
             return 不備(棋譜不備::値が不正);
 
-        const 棋譜手* 直前 = k >= 2 ? &結果.手々[static_cast<std::size_t>(k - 2)] : nullptr;
+        const 指し手* 直前 = k >= 2 ? &結果.手々[static_cast<std::size_t>(k - 2)] : nullptr;
         const bool 続き = 前 == 前の手::一手目 && 二手駒(手.移動駒) && 手.成駒 == 手.移動駒 && 直前->成駒 == 手.移動駒;
 
         // A declined second step logs its first step again; the piece

@@ -131,7 +131,7 @@ bool 記録行の形(std::string_view 行) {
 // A line that reads as a step between two squares and holds nothing else.
 bool 手の行らしい(std::string_view 行) {
     if (!std::all_of(行.begin(), 行.end(), 記録の文字)) return false;
-    const 棋譜手 手 = 棋譜行解析(行);
+    const 指し手 手 = 棋譜行解析(行);
     return 盤内(手.移動元X, 手.移動元Y) && 盤内(手.移動先X, 手.移動先Y) && 手.移動駒 != 空;
 }
 
@@ -144,7 +144,7 @@ bool 制御文字を含む(std::string_view bytes) {
     });
 }
 
-bool 盤に収まる(const 棋譜手& 手) {
+bool 盤に収まる(const 指し手& 手) {
     // Columns and rows 0..12 fit the board array (0 comes from blank lines
     // and is never a square); codes are the real codes -39..39.
     for (int v : {手.移動元X, 手.移動元Y, 手.移動先X, 手.移動先Y})
@@ -156,7 +156,7 @@ bool 盤に収まる(const 棋譜手& 手) {
 
 }  // namespace
 
-std::string 棋譜行(const 棋譜手& 手) {
+std::string 棋譜行(const 指し手& 手) {
     std::string 行;
     欄に書く(行, 手.移動元X, 2);
     欄に書く(行, 手.移動元Y, 2);
@@ -168,17 +168,11 @@ std::string 棋譜行(const 棋譜手& 手) {
     return 行;
 }
 
-棋譜手 記録の手(const 棋譜記録& 記録, int n) {
-    const auto i = static_cast<std::size_t>(n);
-    return {記録.記録_移動元X[i], 記録.記録_移動元Y[i], 記録.記録_移動先X[i], 記録.記録_移動先Y[i],
-            記録.記録_成駒[i],    記録.記録_移動駒[i],  記録.記録_取駒[i]};
-}
-
 std::string 棋譜テキスト(const 棋譜記録& 記録) {
     std::string text = "\r\n\r\n\r\n";
     const int 終端 = std::min(std::max(記録.記録終端, 0), 記録最大);
     for (int n = 1; n <= 終端; ++n) {
-        text += 棋譜行(記録の手(記録, n));
+        text += 棋譜行(記録.手[static_cast<std::size_t>(n)]);
         text += "\r\n";
     }
     return text;
@@ -197,11 +191,19 @@ int 欄の値(std::string_view 欄) {
     return static_cast<int>(負 ? -値 : 値);
 }
 
-棋譜手 棋譜行解析(std::string_view 行) {
+指し手 棋譜行解析(std::string_view 行) {
     auto 欄 = [&](std::size_t from, std::size_t width) {
         return from >= 行.size() ? 0 : 欄の値(行.substr(from, width));
     };
-    return {欄(0, 2), 欄(2, 2), 欄(4, 2), 欄(6, 2), 欄(8, 3), 欄(11, 3), 欄(14, 3)};
+    指し手 手;
+    手.移動元X = 欄(0, 2);
+    手.移動元Y = 欄(2, 2);
+    手.移動先X = 欄(4, 2);
+    手.移動先Y = 欄(6, 2);
+    手.成駒 = 欄(8, 3);
+    手.移動駒 = 欄(11, 3);
+    手.取駒 = 欄(14, 3);
+    return 手;
 }
 
 std::string 文字列復号(std::string_view 行) {
@@ -248,7 +250,7 @@ std::string 文字列復号(std::string_view 行) {
             結果.手々.clear();
             return 結果;
         }
-        const 棋譜手 手 = 棋譜行解析(行々[i]);
+        const 指し手 手 = 棋譜行解析(行々[i]);
         if (!記録行の形(行々[i]) || !盤に収まる(手)) {
             結果.不備 = 棋譜不備::値が不正;
             結果.不備行 = 行番号;
@@ -257,7 +259,7 @@ std::string 文字列復号(std::string_view 行) {
         }
         結果.手々.push_back(手);
     }
-    if (std::all_of(結果.手々.begin(), 結果.手々.end(), [](const 棋譜手& 手) { return 手 == 棋譜手{}; })) {
+    if (std::all_of(結果.手々.begin(), 結果.手々.end(), [](const 指し手& 手) { return 手 == 指し手{}; })) {
         結果.不備 = 棋譜不備::手がない;
         結果.手々.clear();
     }

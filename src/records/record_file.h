@@ -2,8 +2,8 @@
 // The record file (棋譜): three header lines, then one 17-character line per
 // move-log entry, every line ended by CR LF:
 //
-//   columns 1-2 記録_移動元X, 3-4 記録_移動元Y, 5-6 記録_移動先X,
-//   7-8 記録_移動先Y, 9-11 記録_成駒, 12-14 記録_移動駒, 15-17 記録_取駒
+//   columns 1-2 移動元X, 3-4 移動元Y, 5-6 移動先X, 7-8 移動先Y,
+//   9-11 成駒, 12-14 移動駒, 15-17 取駒 (the fields of the entry's 指し手)
 //
 // each number right-aligned in its field with spaces. Files of the Windows
 // program are Shift-JIS; ours are UTF-8 (the entries are ASCII either way).
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "board/move.h"
 #include "board/move_log.h"
 
 namespace bexoru {
@@ -27,16 +28,8 @@ inline constexpr std::string_view 棋譜拡張子 = ".棋譜";
 // bytes); a larger file is not read at all.
 inline constexpr std::size_t 棋譜ファイル上限 = 1 << 20;
 
-struct 棋譜手 {
-    int 移動元X = 0, 移動元Y = 0, 移動先X = 0, 移動先Y = 0;
-    int 成駒 = 0, 移動駒 = 0, 取駒 = 0;
-    bool operator==(const 棋譜手&) const = default;
-};
-
 // The 17-character line of one entry (no line end).
-std::string 棋譜行(const 棋譜手& 手);
-// Entry n of the log.
-棋譜手 記録の手(const 棋譜記録& 記録, int n);
+std::string 棋譜行(const 指し手& 手);
 // The whole file: three empty header lines, then entries 1..記録終端.
 std::string 棋譜テキスト(const 棋譜記録& 記録);
 
@@ -61,7 +54,7 @@ struct 棋譜読込結果 {
     棋譜不備 不備 = 棋譜不備::なし;
     int 不備行 = 0;                       // line number (1-based) of the entry at fault
     std::array<std::string, 3> 見出し{};  // header lines, as UTF-8
-    std::vector<棋譜手> 手々;             // entries 1..n
+    std::vector<指し手> 手々;             // entries 1..n
 };
 
 // The numeric value of a field as the reader sees it: spaces ignored, an
@@ -69,7 +62,7 @@ struct 棋譜読込結果 {
 // anything after the number is ignored.
 int 欄の値(std::string_view 欄);
 // One entry line cut into its seven fields; a short line reads as zeros.
-棋譜手 棋譜行解析(std::string_view 行);
+指し手 棋譜行解析(std::string_view 行);
 // The text of a line as UTF-8: taken as it is when it is valid UTF-8 (a
 // byte-order mark dropped), else decoded from Shift-JIS (Windows code page 932).
 std::string 文字列復号(std::string_view 行);

@@ -57,9 +57,9 @@ fs::path 既定の回復フォルダ(const char* xdg_data_home, const char* home
     return {};
 }
 
-std::string 回復棋譜テキスト(const std::vector<棋譜手>& 手々) {
+std::string 回復棋譜テキスト(const std::vector<指し手>& 手々) {
     std::string text = "\r\n\r\n\r\n";
-    for (const 棋譜手& 手 : 手々) {
+    for (const 指し手& 手 : 手々) {
         text += 棋譜行(手);
         text += "\r\n";
     }

@@ -35,7 +35,7 @@ inline constexpr std::size_t 回復状態上限 = 64 * 1024;
 
 struct 回復対局 {
     盤面型 盤面{};
-    std::vector<棋譜手> 手々;  // entries 1..記録終端 of the log
+    std::vector<指し手> 手々;  // entries 1..記録終端 of the log
     int 記録数 = 0;            // the entries on the board
     int 手番 = 未対局;
     int MAN側 = 未対局;
@@ -57,7 +57,7 @@ std::filesystem::path 既定の回復フォルダ(const char* xdg_data_home, con
 
 // The record text of the entries: three empty header lines and one line per
 // entry, as the record writer makes it.
-std::string 回復棋譜テキスト(const std::vector<棋譜手>& 手々);
+std::string 回復棋譜テキスト(const std::vector<指し手>& 手々);
 // The state file's text, and its reading (without the log: 手々 stays empty).
 std::string 回復状態テキスト(const 回復対局& 対局);
 std::optional<回復対局> 回復状態解析(std::string_view text);

@@ -8,8 +8,8 @@ std::optional<獅子禁手> 調査_獅子取り(規則局面& 局面, int X1, in
     const 棋譜記録& 記録 = 局面.記録;
     // With an empty log there is nothing to look back on.
     const int n = 記録.記録数 >= 1 && 記録.記録数 <= 記録最大 ? 記録.記録数 : 0;
-    const 駒コード 最後の取駒 = n >= 1 ? 記録.記録_取駒[static_cast<std::size_t>(n)] : 空;
-    const 駒コード 前の駒 = n >= 1 ? 記録.記録_成駒[static_cast<std::size_t>(n - 1)] : 空;
+    const 駒コード 最後の取駒 = n >= 1 ? 記録.手[static_cast<std::size_t>(n)].取駒 : 空;
+    const 駒コード 前の駒 = n >= 1 ? 記録.手[static_cast<std::size_t>(n - 1)].成駒 : 空;
 
     // Rule 1: either of the mover's Lions taken by the last entry forbids
     // taking the other side's Lion, whatever piece moves now.

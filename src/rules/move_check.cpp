@@ -21,7 +21,7 @@ bool 獅子取り返し禁止(const 棋譜記録& 記録, 駒コード 先の駒
     const int n = 記録.記録数;
     if (n < 1 || n > 記録最大) return false;
     const auto i = static_cast<std::size_t>(n);
-    return 記録.記録_取駒[i] == -先の駒 && 先の駒 != 記録.記録_成駒[i - 1];
+    return 記録.手[i].取駒 == -先の駒 && 先の駒 != 記録.手[i - 1].成駒;
 }
 
 }  // namespace

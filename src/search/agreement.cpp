@@ -189,15 +189,15 @@ RandomGame random_game(Random& rng) {
     };
     for (int i = 1; i <= entries; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        g.log.記録_移動元X[k] = 1 + rng.below(盤サイズ);
-        g.log.記録_移動元Y[k] = 1 + rng.below(盤サイズ);
-        g.log.記録_移動先X[k] = 1 + rng.below(盤サイズ);
-        g.log.記録_移動先Y[k] = 1 + rng.below(盤サイズ);
-        g.log.記録_移動駒[k] = some_code();
-        g.log.記録_成駒[k] = g.log.記録_移動駒[k];
-        g.log.記録_取駒[k] = rng.below(2) == 0 ? some_code() : 空;
+        g.log.手[k].移動元X = 1 + rng.below(盤サイズ);
+        g.log.手[k].移動元Y = 1 + rng.below(盤サイズ);
+        g.log.手[k].移動先X = 1 + rng.below(盤サイズ);
+        g.log.手[k].移動先Y = 1 + rng.below(盤サイズ);
+        g.log.手[k].移動駒 = some_code();
+        g.log.手[k].成駒 = g.log.手[k].移動駒;
+        g.log.手[k].取駒 = rng.below(2) == 0 ? some_code() : 空;
     }
-    g.log.記録_成駒[0] = rng.below(2) == 0 ? some_code() : 空;
+    g.log.手[0].成駒 = rng.below(2) == 0 ? some_code() : 空;
     g.log.記録数 = entries;
     g.log.記録終端 = entries;
     return g;

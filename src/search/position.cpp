@@ -81,11 +81,11 @@ Position Position::from_game(const 盤面型& board, const 棋譜記録& log, in
     const int n = log.記録数;
     if (n >= 1 && n <= 記録最大) {
         const auto i = static_cast<std::size_t>(n);
-        p.set_lookback(log.記録_取駒[i], log.記録_成駒[i], log.記録_成駒[i - 1]);
+        p.set_lookback(log.手[i].取駒, log.手[i].成駒, log.手[i - 1].成駒);
         if (step_code != 0) {
             p.pending_code_ = static_cast<std::int16_t>(step_code);
-            p.pending_at_ = static_cast<std::uint8_t>(square_of(log.記録_移動先X[i], log.記録_移動先Y[i]));
-            p.pending_from_ = static_cast<std::uint8_t>(square_of(log.記録_移動元X[i], log.記録_移動元Y[i]));
+            p.pending_at_ = static_cast<std::uint8_t>(square_of(log.手[i].移動先X, log.手[i].移動先Y));
+            p.pending_from_ = static_cast<std::uint8_t>(square_of(log.手[i].移動元X, log.手[i].移動元Y));
             p.hash_ ^= keys.pending[p.pending_at_];
         }
     }

@@ -92,7 +92,7 @@ TEST(StartingPosition, ResetInTheMiddleOfAGameDiscardsIt) {
     s.二手目状態 = 二手目状態型::二手目;
     log.記録数 = 30;
     log.記録終端 = 40;
-    log.記録_移動駒[5] = -34;
+    log.手[5].移動駒 = -34;
 
     初期設定_状態(b, log, s);
 
@@ -101,7 +101,7 @@ TEST(StartingPosition, ResetInTheMiddleOfAGameDiscardsIt) {
     EXPECT_EQ(s.手数, 0);
     EXPECT_EQ(log.記録数, 0);
     EXPECT_EQ(log.記録終端, 0);
-    EXPECT_EQ(log.記録_成駒[0], 1);
+    EXPECT_EQ(log.手[0].成駒, 1);
     EXPECT_EQ(s.ハンデレベル, 0);
     EXPECT_FALSE(s.ハンデ済);
     EXPECT_FALSE(s.反転済);
@@ -113,7 +113,7 @@ TEST(StartingPosition, ResetInTheMiddleOfAGameDiscardsIt) {
     EXPECT_EQ(s.対局モード, 対局_COM);
     EXPECT_EQ(s.MAN側, 先手);
     EXPECT_EQ(s.二手目状態, 二手目状態型::二手目);
-    EXPECT_EQ(log.記録_移動駒[5], -34) << "old entries stay until they are overwritten";
+    EXPECT_EQ(log.手[5].移動駒, -34) << "old entries stay until they are overwritten";
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST_F(CheckedGame, CatchesAPieceThatVanishesOrAppears) {
 TEST_F(CheckedGame, CatchesAnEntryThatDoesNotMatchTheBoard) {
     start_with_standard_position();
     step(6, 4, 6, 5);
-    log.記録_取駒[1] = -1;  // says it took a Pawn from an empty square
+    log.手[1].取駒 = -1;  // says it took a Pawn from an empty square
     auto fault = end_move();
     ASSERT_TRUE(fault);
     EXPECT_NE(fault->find("log entry 1 (6 4 to 6 5) took -1, but its destination holds 0"), std::string::npos)
@@ -91,14 +91,14 @@ TEST_F(CheckedGame, CatchesAnEntryThatDoesNotMatchTheBoard) {
 
     start_with_standard_position();
     step(6, 4, 6, 5);
-    log.記録_移動駒[1] = 13;  // a Gold that does not stand on the origin
+    log.手[1].移動駒 = 13;  // a Gold that does not stand on the origin
     fault = end_move();
     ASSERT_TRUE(fault);
     EXPECT_NE(fault->find("moves 13, but its origin holds 1"), std::string::npos) << *fault;
 
     start_with_standard_position();
     step(6, 4, 6, 5);
-    log.記録_移動先X[1] = 0;  // a square off the board
+    log.手[1].移動先X = 0;  // a square off the board
     fault = end_move();
     ASSERT_TRUE(fault);
     EXPECT_NE(fault->find("names a square off the board"), std::string::npos) << *fault;
@@ -178,11 +178,11 @@ TEST_F(CheckedGame, CatchesASearchThatLeavesTheBoardOrLogChanged) {
     EXPECT_EQ(*fault, "the search changed the board: square 7 8 holds 0, not -1");
     board(7, 8) = -1;
 
-    log.記録_成駒[1] = -2;
+    log.手[1].成駒 = -2;
     fault = check->after_search(board, log);
     ASSERT_TRUE(fault);
     EXPECT_EQ(*fault, "the search changed entry 1 of the log");
-    log.記録_成駒[1] = -1;
+    log.手[1].成駒 = -1;
 
     log.記録数 = 2;
     fault = check->after_search(board, log);

@@ -30,7 +30,7 @@ struct 調査盤 {
     MAN勢力図 man{};
 
     explicit 調査盤(const std::vector<配置>& 駒々) {
-        記録.記録_成駒[0] = +1;
+        記録.手[0].成駒 = +1;
         状態.MAN側 = 先手;
         状態.COM側 = 後手;
         盤面 = test::盤を作る(駒々);

@@ -214,7 +214,7 @@ TEST(Search, SecondStepIsSearchedAfterTheFirstStep) {
         if (X1 == 6 && Y1 == 7) {
             const 棋譜記録& log = e.局面.記録;
             seen.push_back(std::to_string(X2) + "," + std::to_string(Y2) + " code " + std::to_string(移動駒) + " log " +
-                           std::to_string(log.記録数) + " took " + std::to_string(log.記録_取駒[1]) + " origin " +
+                           std::to_string(log.記録数) + " took " + std::to_string(log.手[1].取駒) + " origin " +
                            std::to_string(e.局面.盤面(6, 6)) + " from " + std::to_string(e.局面.盤面(6, 7)) + " kind " +
                            std::to_string(e.評価移動駒));
         }

@@ -25,19 +25,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(r.手々.size() <= static_cast<std::size_t>(記録最大), "a record holds at most the log's size");
     棋譜記録 log{};
     for (std::size_t i = 0; i < r.手々.size(); ++i) {
-        const 棋譜手& e = r.手々[i];
+        const 指し手& e = r.手々[i];
         for (const int v : {e.移動元X, e.移動元Y, e.移動先X, e.移動先Y})
             require(v >= 0 && v <= 盤サイズ, "columns and rows are 0..12");
         for (const int v : {e.成駒, e.移動駒, e.取駒})
             require(v >= -最大駒コード && v <= 最大駒コード, "codes are real codes");
         const std::size_t n = i + 1;
-        log.記録_移動元X[n] = e.移動元X;
-        log.記録_移動元Y[n] = e.移動元Y;
-        log.記録_移動先X[n] = e.移動先X;
-        log.記録_移動先Y[n] = e.移動先Y;
-        log.記録_成駒[n] = e.成駒;
-        log.記録_移動駒[n] = e.移動駒;
-        log.記録_取駒[n] = e.取駒;
+        log.手[n].移動元X = e.移動元X;
+        log.手[n].移動元Y = e.移動元Y;
+        log.手[n].移動先X = e.移動先X;
+        log.手[n].移動先Y = e.移動先Y;
+        log.手[n].成駒 = e.成駒;
+        log.手[n].移動駒 = e.移動駒;
+        log.手[n].取駒 = e.取駒;
     }
     // Header lines are drawn on the board, never printed to a terminal: controls may stay.
     for (const std::string& header : r.見出し)

@@ -32,10 +32,10 @@ TEST_F(AgainstComputer, GoteLetsTheComputerOpenAndHandsTheTurnBack) {
     EXPECT_EQ(form.状態.手番, form.状態.MAN側) << "the person moves next";
     EXPECT_EQ(form.状態.手数, 1);
     ASSERT_EQ(form.記録.記録数, 1);
-    const int 駒 = form.記録.記録_移動駒[1];
+    const int 駒 = form.記録.手[1].移動駒;
     EXPECT_GT(駒, 0) << "the computer plays the upper army";
-    EXPECT_EQ(form.盤面(form.記録.記録_移動先X[1], form.記録.記録_移動先Y[1]), form.記録.記録_成駒[1]);
-    EXPECT_EQ(form.盤面(form.記録.記録_移動元X[1], form.記録.記録_移動元Y[1]), 空);
+    EXPECT_EQ(form.盤面(form.記録.手[1].移動先X, form.記録.手[1].移動先Y), form.記録.手[1].成駒);
+    EXPECT_EQ(form.盤面(form.記録.手[1].移動元X, form.記録.手[1].移動元Y), 空);
     EXPECT_EQ(初期配置との差(), 2);
     EXPECT_TRUE(port.printedAt(" 思考中", 座標X(15.3), 座標Y(5))) << "the thinking notice shows during the search";
     const 反応 r = 見た();
@@ -49,8 +49,8 @@ TEST_F(AgainstComputer, ThePersonMovesAndTheComputerAnswersInTheSameClick) {
     click(6, 8);
     EXPECT_EQ(form.状態.手数, 2) << "one move each";
     EXPECT_EQ(form.記録.記録数, 2);
-    EXPECT_LT(form.記録.記録_移動駒[1], 0);
-    EXPECT_GT(form.記録.記録_移動駒[2], 0);
+    EXPECT_LT(form.記録.手[1].移動駒, 0);
+    EXPECT_GT(form.記録.手[2].移動駒, 0);
     EXPECT_EQ(form.状態.手番, form.状態.MAN側);
     EXPECT_EQ(初期配置との差(), 4);
 }

@@ -40,7 +40,7 @@ struct 手番局面 {
         状態.手番 = 後手;
         状態.対局モード = 対局_COM;
         状態.レベル = 3;
-        記録.記録_成駒[0] = +1;
+        記録.手[0].成駒 = +1;
         勢力調査_MAN(盤面, form.man図);
         勢力調査_COM(盤面, form.com図);
         form.音.音_駒打 = 駒打音;
@@ -79,19 +79,9 @@ struct 手番局面 {
     return r;
 }
 
-struct 記録行 {
-    int X1, Y1, X2, Y2;
-    駒コード 移動駒, 成駒, 取駒;
-    friend bool operator==(const 記録行&, const 記録行&) = default;
-};
-
-std::vector<記録行> 記録の行(const 棋譜記録& log) {
-    std::vector<記録行> v;
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(log.記録数); ++i) {
-        v.push_back({log.記録_移動元X[i], log.記録_移動元Y[i], log.記録_移動先X[i], log.記録_移動先Y[i],
-                     log.記録_移動駒[i], log.記録_成駒[i], log.記録_取駒[i]});
-    }
-    return v;
+// The entries of the log, in order.
+std::vector<指し手> 記録の行(const 棋譜記録& log) {
+    return {log.手.begin() + 1, log.手.begin() + 1 + log.記録数};
 }
 
 TEST(ComTurn, AFullLogRefusesToMove) {
@@ -123,7 +113,7 @@ TEST(ComTurn, NoLegalMoveEndsTheGameForThePerson) {
 TEST(ComTurn, PlaysTheMoveIntoTheLogOntoTheBoardAndHandsTheTurnBack) {
     手番局面 g({{5, 8, 9}, {1, 12, -39}, {12, 12, -1}});
     g.form.com_ban着手(結果({5, 8, 5, 9, 9, 10}, 点(3)));
-    EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{5, 8, 5, 9, 9, 10, 0}}));
+    EXPECT_EQ(記録の行(g.記録), (std::vector<指し手>{{5, 8, 5, 9, 9, 10, 0}}));
     EXPECT_EQ(g.盤面(5, 9), 10) << "the promoted code stands on the board";
     EXPECT_EQ(g.盤面(5, 8), 空);
     EXPECT_EQ(g.状態.手数, 1);
@@ -143,7 +133,7 @@ TEST(ComTurn, ASecondStepIsAnnouncedAndLoggedAsItsOwnEntry) {
     {
         手番局面 g(board);
         g.form.com_ban着手(結果({6, 6, 6, 7, 24, 24}, 点(1009), 擬_鷹, 二手目手{6, 6, 点(3)}));
-        EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 6, 6, 7, 24, 24, -9}, {6, 7, 6, 6, 24, 24, 0}}));
+        EXPECT_EQ(記録の行(g.記録), (std::vector<指し手>{{6, 6, 6, 7, 24, 24, -9}, {6, 7, 6, 6, 24, 24, 0}}));
         EXPECT_EQ(g.盤面(6, 6), 24);
         EXPECT_EQ(g.盤面(6, 7), 空) << "captured without moving";
         EXPECT_EQ(g.messages(), (std::vector<std::string>{"二手移動|二手目、移動します"}));
@@ -153,7 +143,7 @@ TEST(ComTurn, ASecondStepIsAnnouncedAndLoggedAsItsOwnEntry) {
     {
         手番局面 g(board);
         g.form.com_ban着手(結果({6, 6, 6, 7, 24, 24}, 点(1009), 擬_鷹, std::nullopt));
-        EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 6, 6, 7, 24, 24, -9}}))
+        EXPECT_EQ(記録の行(g.記録), (std::vector<指し手>{{6, 6, 6, 7, 24, 24, -9}}))
             << "no legal second step: the piece stays after its first step";
         EXPECT_EQ(g.盤面(6, 7), 24);
         EXPECT_TRUE(g.messages().empty());
@@ -181,7 +171,7 @@ TEST(ComTurn, AFirstStepThatTakesTheLastRoyalPieceEndsTheGameThere) {
         g.終局を待つ();
         g.form.com_ban着手(c.result);
         EXPECT_TRUE(g.messages().empty()) << "no second step is announced";
-        EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 5, 6, 6, c.board[3].駒, c.board[3].駒, c.board[0].駒}}));
+        EXPECT_EQ(記録の行(g.記録), (std::vector<指し手>{{6, 5, 6, 6, c.board[3].駒, c.board[3].駒, c.board[0].駒}}));
         EXPECT_EQ(g.盤面(6, 6), c.board[3].駒) << "the piece stays where it took";
         EXPECT_EQ(g.results(), (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀ"}));
         EXPECT_EQ(g.sound.plays(駒打音), 1);
@@ -270,7 +260,7 @@ TEST(ComTurn, ShowsTheThinkingNoticeThenPlays) {
     EXPECT_EQ(fills[0].colour, g.表示.背景色);
     EXPECT_TRUE(g.port.printedAt(" 思考中", 座標X(15.5), 座標Y(5.2)));
     EXPECT_TRUE(g.port.printedAt(" 思考中", 座標X(15.3), 座標Y(5)));
-    EXPECT_EQ(記録の行(g.記録), (std::vector<記録行>{{6, 5, 6, 6, 13, 13, -39}}));
+    EXPECT_EQ(記録の行(g.記録), (std::vector<指し手>{{6, 5, 6, 6, 13, 13, -39}}));
     EXPECT_EQ(g.results(), (std::vector<std::string>{"ｺﾝﾋﾟｭｰﾀ"}));
 }
 

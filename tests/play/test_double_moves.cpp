@@ -24,8 +24,8 @@ protected:
         std::vector<記録行> out;
         const 棋譜記録& r = form.記録;
         for (std::size_t i = 1; i <= static_cast<std::size_t>(r.記録数); ++i)
-            out.push_back({r.記録_移動元X[i], r.記録_移動元Y[i], r.記録_移動先X[i], r.記録_移動先Y[i], r.記録_移動駒[i],
-                           r.記録_成駒[i], r.記録_取駒[i]});
+            out.push_back({r.手[i].移動元X, r.手[i].移動元Y, r.手[i].移動先X, r.手[i].移動先Y, r.手[i].移動駒,
+                           r.手[i].成駒, r.手[i].取駒});
         return out;
     }
 };

@@ -53,7 +53,7 @@ TEST_F(FormLoad, StartValuesAndStartingPosition) {
     EXPECT_EQ(form.状態.クリック段階, クリック段階型::駒選択);
     EXPECT_EQ(form.記録.記録数, 0);
     EXPECT_EQ(form.記録.記録終端, 0);
-    EXPECT_EQ(form.記録.記録_成駒[0], 1);
+    EXPECT_EQ(form.記録.手[0].成駒, 1);
     EXPECT_EQ(form.表示.背景色, 2);
     EXPECT_EQ(form.表示.桝輪郭色, 2);
     EXPECT_EQ(form.表示.盤色, 2);

@@ -66,8 +66,8 @@ TEST_F(LionCapture, EachRuleRefusesWithItsMessageOrLetsTheCaptureBe) {
         form.記録.記録数 = e.記録数;
         form.記録.記録終端 = e.記録数;
         if (e.記録数 >= 1) {
-            form.記録.記録_取駒[static_cast<std::size_t>(e.記録数)] = e.取駒;
-            form.記録.記録_成駒[static_cast<std::size_t>(e.記録数 - 1)] = e.前の成駒;
+            form.記録.手[static_cast<std::size_t>(e.記録数)].取駒 = e.取駒;
+            form.記録.手[static_cast<std::size_t>(e.記録数 - 1)].成駒 = e.前の成駒;
         }
         for (bool a : e.answers) port.answerNext("もう一手移動しますか？", a);
         const 桝位置 最後 = e.clicks.back();

@@ -107,8 +107,8 @@ TEST_F(MouseInput, TheRightButtonPromotesAndALastRowMoveMust) {
             EXPECT_EQ(r.音, 音々{}) << "the must-promote message comes without a sound";
             EXPECT_EQ(form.状態.クリック段階, クリック段階型::行き先選択) << "the selection stays for the right click";
         } else {
-            EXPECT_EQ(form.記録.記録_移動駒[form.記録.記録数], e.駒);
-            EXPECT_EQ(form.記録.記録_成駒[form.記録.記録数], e.結果);
+            EXPECT_EQ(form.記録.手[form.記録.記録数].移動駒, e.駒);
+            EXPECT_EQ(form.記録.手[form.記録.記録数].成駒, e.結果);
         }
     }
 }

@@ -81,7 +81,7 @@ struct 窓 {
 // The entries of a record file as written. The games here are played on
 // boards of their own, so the record is read, not replayed from the
 // starting position as loading it would.
-std::vector<棋譜手> 書かれた手(const fs::path& path) {
+std::vector<指し手> 書かれた手(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     return 棋譜解析(bytes).手々;
@@ -107,7 +107,7 @@ TEST_F(Recovery, EveryFinishedMoveIsKeptAsItIsMade) {
     w.指す(6, 9, 6, 8);
     auto k = 控え();
     ASSERT_TRUE(k);
-    EXPECT_EQ(k->手々, (std::vector<棋譜手>{{6, 9, 6, 8, -1, -1, 0}}));
+    EXPECT_EQ(k->手々, (std::vector<指し手>{{6, 9, 6, 8, -1, -1, 0}}));
     EXPECT_EQ(k->記録数, 1);
     EXPECT_EQ(k->手番, 後手);
     EXPECT_EQ(k->対局モード, 対局_MAN対MAN);
@@ -188,7 +188,7 @@ TEST_F(Recovery, TheNextStartOffersTheGameAndGoesOnWithIt) {
     EXPECT_TRUE(next.form.盤面 == 盤);
     EXPECT_EQ(next.form.記録.記録数, 4);
     EXPECT_EQ(next.form.記録.記録終端, 4);
-    for (int n = 1; n <= 4; ++n) EXPECT_EQ(記録の手(next.form.記録, n), 記録の手(記録, n)) << n;
+    for (std::size_t n = 1; n <= 4; ++n) EXPECT_EQ(next.form.記録.手[n], 記録.手[n]) << n;
     EXPECT_EQ(next.form.状態.手番, 後手);
     EXPECT_EQ(next.form.状態.手数, 3);
     EXPECT_EQ(next.form.状態.対局モード, 対局_MAN対MAN);
@@ -244,8 +244,8 @@ TEST_F(Recovery, CommandsThatWouldLoseUnsavedMovesAskFirst) {
     {
         棋譜記録 r;
         r.記録終端 = 1;
-        r.記録_移動元X[1] = 6, r.記録_移動元Y[1] = 9, r.記録_移動先X[1] = 6, r.記録_移動先Y[1] = 8;
-        r.記録_移動駒[1] = r.記録_成駒[1] = -1;
+        r.手[1].移動元X = 6, r.手[1].移動元Y = 9, r.手[1].移動先X = 6, r.手[1].移動先Y = 8;
+        r.手[1].移動駒 = r.手[1].成駒 = -1;
         std::string why;
         ASSERT_TRUE(棋譜ファイル書込(dir_ / "読む.棋譜", 棋譜テキスト(r), why));
     }
@@ -363,7 +363,7 @@ TEST_F(Recovery, AFinishedGameCanBeSavedUntilTheNextGameStarts) {
     auto k = 控え();
     ASSERT_TRUE(k);
     EXPECT_TRUE(k->終局);
-    EXPECT_EQ(k->手々, (std::vector<棋譜手>{{6, 6, 6, 5, -13, -13, 39}}));
+    EXPECT_EQ(k->手々, (std::vector<指し手>{{6, 6, 6, 5, -13, -13, 39}}));
 
     w.書込(dir_, "終局");
     EXPECT_EQ(w.箱(), std::vector<std::string>{"  |棋譜を書き込みました"});

@@ -48,11 +48,11 @@ TEST_F(Reversal, TheStartingPositionStaysAndTheTurnChangesSign) {
 
 TEST_F(Reversal, TheMoveLogIsCleared) {
     for (int i = 0; i <= 記録最大; ++i) {
-        form.記録.記録_移動元X[i] = 3;
-        form.記録.記録_移動先Y[i] = 4;
-        form.記録.記録_移動駒[i] = -5;
-        form.記録.記録_成駒[i] = -6;
-        form.記録.記録_取駒[i] = 7;
+        form.記録.手[i].移動元X = 3;
+        form.記録.手[i].移動先Y = 4;
+        form.記録.手[i].移動駒 = -5;
+        form.記録.手[i].成駒 = -6;
+        form.記録.手[i].取駒 = 7;
     }
     form.記録.記録数 = 3;
     form.記録.記録終端 = 5;
@@ -61,10 +61,10 @@ TEST_F(Reversal, TheMoveLogIsCleared) {
     EXPECT_EQ(form.記録.記録数, 0);
     EXPECT_EQ(form.記録.記録終端, 0);
     for (int i : {0, 1, 5, 記録最大}) {
-        EXPECT_EQ(form.記録.記録_移動駒[i], 0);
-        EXPECT_EQ(form.記録.記録_成駒[i], 0);
-        EXPECT_EQ(form.記録.記録_取駒[i], 0);
-        EXPECT_EQ(form.記録.記録_移動元X[i], 3) << "the squares are left";
+        EXPECT_EQ(form.記録.手[i].移動駒, 0);
+        EXPECT_EQ(form.記録.手[i].成駒, 0);
+        EXPECT_EQ(form.記録.手[i].取駒, 0);
+        EXPECT_EQ(form.記録.手[i].移動元X, 3) << "the squares are left";
     }
     EXPECT_EQ(form.状態.手数, 3) << "the move number stays";
 }

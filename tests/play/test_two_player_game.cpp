@@ -55,8 +55,8 @@ TEST_F(TwoPlayerGame, TheLowerLionRunsUpTheBoardAndTakesTheKing) {
         EXPECT_EQ(form.状態.手数, ++手数);
         EXPECT_EQ(form.記録.記録数, 手数) << "one entry per single move";
     }
-    EXPECT_EQ(form.記録.記録_取駒[5], 1);
-    EXPECT_EQ(form.記録.記録_取駒[7], 32);
+    EXPECT_EQ(form.記録.手[5].取駒, 1);
+    EXPECT_EQ(form.記録.手[7].取駒, 32);
 
     // The Lion steps onto the lone King: the game is over at once, with no
     // offer of a second step. The unsaved game is discarded on the way out.
@@ -73,7 +73,7 @@ TEST_F(TwoPlayerGame, TheLowerLionRunsUpTheBoardAndTakesTheKing) {
     EXPECT_EQ(r.音, (音々{"駒打"}));
     EXPECT_EQ(form.盤面(7, 1), -駒::獅子);
     EXPECT_EQ(form.記録.記録数, 9) << "one entry: the capture was the whole move";
-    EXPECT_EQ(form.記録.記録_取駒[9], 駒::王);
+    EXPECT_EQ(form.記録.手[9].取駒, 駒::王);
     EXPECT_EQ(form.状態.手数, 9);
 }
 

@@ -35,14 +35,14 @@ public:
     棋譜作り& 指す(int X1, int Y1, int X2, int Y2, bool 成る = false) {
         const 駒コード c = 盤(X1, Y1);
         const 駒コード 後 = 成る ? c + (c > 0 ? 1 : -1) : c;
-        手々.push_back({X1, Y1, X2, Y2, 後, c, 盤(X2, Y2)});
+        手々.push_back({X1, Y1, X2, Y2, c, 後, 盤(X2, Y2)});
         盤(X1, Y1) = 空;
         盤(X2, Y2) = 後;
         return *this;
     }
     // The first step logged again, as when the second step is declined.
     棋譜作り& 二手目を断る() {
-        棋譜手 again = 手々.back();
+        指し手 again = 手々.back();
         again.取駒 = again.成駒;
         手々.push_back(again);
         return *this;
@@ -52,7 +52,7 @@ public:
         return *this;
     }
     // Any entry, written out.
-    棋譜作り& 行(棋譜手 手) {
+    棋譜作り& 行(指し手 手) {
         手々.push_back(手);
         return *this;
     }
@@ -65,7 +65,7 @@ public:
 
     盤面型 盤{};
     盤面型 初形{};
-    std::vector<棋譜手> 手々;
+    std::vector<指し手> 手々;
 };
 
 void 通る(const 棋譜作り& b, const char* name) {
@@ -131,7 +131,7 @@ TEST(RecordCheck, StepsTheBoardDoesNotBearOutAreRefusedAtTheirLine) {
     形.指す(3, 4, 3, 5).行({3, 9, 3, 0, -1, -1, 0});
     止まる(形, 棋譜不備::値が不正, 5, "a step to row 0");
     棋譜作り 符号;
-    符号.行({3, 4, 3, 5, -1, 1, 0});
+    符号.行({3, 4, 3, 5, 1, -1, 0});
     止まる(符号, 棋譜不備::値が不正, 4, "a pawn that changes sides");
     棋譜作り 表の外;
     表の外.行({3, 4, 3, 5, 1, 1, 0}).行({3, 9, 3, 8, -341, -341, 0});
@@ -198,10 +198,10 @@ TEST(RecordCheck, PromotionsFollowThePromotionRules) {
     入る.指す(3, 6, 3, 5).指す(12, 1, 12, 2).指す(3, 5, 3, 4, true);
     通る(入る, "a Silver promoting as it enters the zone");
     棋譜作り 違う駒(局面);
-    違う駒.指す(3, 6, 3, 5).指す(12, 1, 12, 2).行({3, 5, 3, 4, -11, -9, 0});
+    違う駒.指す(3, 6, 3, 5).指す(12, 1, 12, 2).行({3, 5, 3, 4, -9, -11, 0});
     止まる(違う駒, 棋譜不備::成りが違う, 6, "a Silver promoting into a Rook");
     棋譜作り 王(局面);
-    王.指す(9, 6, 9, 5).指す(12, 1, 12, 2).行({9, 5, 9, 4, -38, -39, 0});
+    王.指す(9, 6, 9, 5).指す(12, 1, 12, 2).行({9, 5, 9, 4, -39, -38, 0});
     止まる(王, 棋譜不備::成りが違う, 6, "a King that promotes");
 }
 

@@ -156,11 +156,11 @@ TEST_F(Records, SavedGameHasTheExactBytesAndLoadsBackForStepping) {
     EXPECT_EQ(form.状態.手番, 先手);
     EXPECT_EQ(form.状態.対局モード, 対局_MAN対MAN) << "the lower army moved first";
     for (std::size_t n = 1; n <= 16; ++n) {
-        EXPECT_EQ(form.記録.記録_移動元X[n], 元.記録_移動元X[n]);
-        EXPECT_EQ(form.記録.記録_移動先Y[n], 元.記録_移動先Y[n]);
-        EXPECT_EQ(form.記録.記録_移動駒[n], 元.記録_移動駒[n]);
-        EXPECT_EQ(form.記録.記録_成駒[n], 元.記録_成駒[n]);
-        EXPECT_EQ(form.記録.記録_取駒[n], 元.記録_取駒[n]);
+        EXPECT_EQ(form.記録.手[n].移動元X, 元.手[n].移動元X);
+        EXPECT_EQ(form.記録.手[n].移動先Y, 元.手[n].移動先Y);
+        EXPECT_EQ(form.記録.手[n].移動駒, 元.手[n].移動駒);
+        EXPECT_EQ(form.記録.手[n].成駒, 元.手[n].成駒);
+        EXPECT_EQ(form.記録.手[n].取駒, 元.手[n].取駒);
     }
 
     // Stepped to its end from the starting position: each move's two entries

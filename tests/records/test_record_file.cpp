@@ -33,13 +33,13 @@ std::string 行を重ねる(int n, const std::string& 行) {
 
 TEST(RecordFile, LinesAreFixedWidthRightAlignedFields) {
     struct 例 {
-        棋譜手 手;
+        指し手 手;
         const char* 行;
     };
     const 例 cases[] = {
         {{3, 4, 3, 5, 1, 1, 0}, " 3 4 3 5  1  1  0"},
         {{6, 9, 6, 7, -34, -34, 13}, " 6 9 6 7-34-34 13"},
-        {{12, 12, 1, 10, -2, -1, 39}, "1212 110 -2 -1 39"},
+        {{12, 12, 1, 10, -1, -2, 39}, "1212 110 -2 -1 39"},  // 移動駒 -1 promoted to -2
     };
     for (const 例& e : cases) {
         EXPECT_EQ(棋譜行(e.手), e.行);
@@ -49,12 +49,12 @@ TEST(RecordFile, LinesAreFixedWidthRightAlignedFields) {
 
 TEST(RecordFile, WholeFileHasThreeEmptyHeadersAndCrLfLines) {
     棋譜記録 r;
-    r.記録_移動元X[1] = 3, r.記録_移動元Y[1] = 4, r.記録_移動先X[1] = 3, r.記録_移動先Y[1] = 5;
-    r.記録_成駒[1] = 1, r.記録_移動駒[1] = 1, r.記録_取駒[1] = 0;
-    r.記録_移動元X[2] = 6, r.記録_移動元Y[2] = 9, r.記録_移動先X[2] = 6, r.記録_移動先Y[2] = 7;
-    r.記録_成駒[2] = -34, r.記録_移動駒[2] = -34, r.記録_取駒[2] = 13;
+    r.手[1].移動元X = 3, r.手[1].移動元Y = 4, r.手[1].移動先X = 3, r.手[1].移動先Y = 5;
+    r.手[1].成駒 = 1, r.手[1].移動駒 = 1, r.手[1].取駒 = 0;
+    r.手[2].移動元X = 6, r.手[2].移動元Y = 9, r.手[2].移動先X = 6, r.手[2].移動先Y = 7;
+    r.手[2].成駒 = -34, r.手[2].移動駒 = -34, r.手[2].取駒 = 13;
     // Entries beyond 記録終端 are not written, whatever 記録数 says.
-    r.記録_移動元X[3] = 9;
+    r.手[3].移動元X = 9;
     r.記録数 = 1;
     r.記録終端 = 2;
     EXPECT_EQ(棋譜テキスト(r), "\r\n\r\n\r\n 3 4 3 5  1  1  0\r\n 6 9 6 7-34-34 13\r\n");
@@ -68,7 +68,7 @@ TEST(RecordFile, FieldValuesIgnoreSpacesAndTrailingText) {
 }
 
 TEST(RecordFile, ReadingAcceptsEveryLineEndAndSkipsTheHeaders) {
-    const 棋譜手 a{3, 4, 3, 5, 1, 1, 0}, b{6, 9, 6, 7, -34, -34, 13};
+    const 指し手 a{3, 4, 3, 5, 1, 1, 0}, b{6, 9, 6, 7, -34, -34, 13};
     const std::pair<const char*, std::string> cases[] = {
         {"CR LF", "\r\n\r\n\r\n 3 4 3 5  1  1  0\r\n 6 9 6 7-34-34 13\r\n"},
         {"LF", "\n\n\n 3 4 3 5  1  1  0\n 6 9 6 7-34-34 13\n"},
@@ -80,7 +80,7 @@ TEST(RecordFile, ReadingAcceptsEveryLineEndAndSkipsTheHeaders) {
     for (const auto& [name, bytes] : cases) {
         const 棋譜読込結果 r = 棋譜解析(bytes);
         EXPECT_EQ(r.不備, 棋譜不備::なし) << name;
-        EXPECT_EQ(r.手々, (std::vector<棋譜手>{a, b})) << name;
+        EXPECT_EQ(r.手々, (std::vector<指し手>{a, b})) << name;
     }
 }
 
@@ -122,7 +122,7 @@ TEST(RecordFile, BadFilesAreReadOrRefusedWithoutHarm) {
         EXPECT_EQ(r.手々.size(), e.手数) << e.name;
         EXPECT_EQ(r.不備行, e.不備行) << e.name;
     }
-    EXPECT_EQ(棋譜解析("\r\n\r\n\r\n 3 4 3").手々[0], (棋譜手{3, 4, 3, 0, 0, 0, 0}));
+    EXPECT_EQ(棋譜解析("\r\n\r\n\r\n 3 4 3").手々[0], (指し手{3, 4, 3, 0, 0, 0, 0}));
 }
 
 TEST(RecordFile, HeadersAreDecodedFromUtf8OrShiftJis) {

@@ -101,16 +101,7 @@ TEST_F(RecoveryFile, AGameComesBackAsItWasWritten) {
 
     // The record part is an ordinary record, as the writer of 書込 makes it.
     棋譜記録 log;
-    for (std::size_t i = 0; i < g.手々.size(); ++i) {
-        const 棋譜手& m = g.手々[i];
-        log.記録_移動元X[i + 1] = m.移動元X;
-        log.記録_移動元Y[i + 1] = m.移動元Y;
-        log.記録_移動先X[i + 1] = m.移動先X;
-        log.記録_移動先Y[i + 1] = m.移動先Y;
-        log.記録_成駒[i + 1] = m.成駒;
-        log.記録_移動駒[i + 1] = m.移動駒;
-        log.記録_取駒[i + 1] = m.取駒;
-    }
+    for (std::size_t i = 0; i < g.手々.size(); ++i) log.手[i + 1] = g.手々[i];
     log.記録終端 = 3;
     EXPECT_EQ(中身(folder_ / 回復棋譜名), 棋譜テキスト(log));
     const 棋譜読込結果 read = 棋譜ファイル読込(folder_ / 回復棋譜名);

@@ -12,8 +12,8 @@ namespace {
 struct 振り返りの例 {
     const char* name;
     int 記録数;
-    駒コード 取駒;      // 記録_取駒 of the last entry (or of entry 0 when the log is empty)
-    駒コード 前の成駒;  // 記録_成駒 of the entry before it
+    駒コード 取駒;      // 取駒 of the last entry (or of entry 0 when the log is empty)
+    駒コード 前の成駒;  // 成駒 of the entry before it
     駒コード mover;     // stands next to the target and steps onto it
     駒コード target;    // the Lion on (6, 6)
     bool expected;
@@ -38,8 +38,8 @@ TEST(LionLookBack, RecaptureRightAfterLosingALion) {
         test::規則盤 b;
         const int n = e.記録数 >= 1 && e.記録数 <= 記録最大 ? e.記録数 : 0;
         b.記録.記録数 = e.記録数;
-        b.記録.記録_取駒[static_cast<std::size_t>(n)] = e.取駒;
-        if (n >= 1) b.記録.記録_成駒[static_cast<std::size_t>(n - 1)] = e.前の成駒;
+        b.記録.手[static_cast<std::size_t>(n)].取駒 = e.取駒;
+        if (n >= 1) b.記録.手[static_cast<std::size_t>(n - 1)].成駒 = e.前の成駒;
         // The mover stands one square in front of the target, seen from its own side.
         const int y = e.mover < 0 ? 7 : 5;
         b.置く(6, 6, e.target);

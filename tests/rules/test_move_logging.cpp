@@ -29,12 +29,12 @@ TEST(MoveLog, EachSaveAppendsOneEntryReadingTheCaptureFromTheBoard) {
         const auto i = static_cast<std::size_t>(n);
         EXPECT_EQ(記録.記録数, n) << e.name;
         EXPECT_EQ(記録.記録終端, n) << e.name;
-        const int got[] = {記録.記録_移動元X[i], 記録.記録_移動元Y[i], 記録.記録_移動先X[i], 記録.記録_移動先Y[i],
-                           記録.記録_移動駒[i],  記録.記録_成駒[i],    記録.記録_取駒[i]};
+        const int got[] = {記録.手[i].移動元X, 記録.手[i].移動元Y, 記録.手[i].移動先X, 記録.手[i].移動先Y,
+                           記録.手[i].移動駒,  記録.手[i].成駒,    記録.手[i].取駒};
         const int want[] = {e.x1, e.y1, e.x2, e.y2, e.before, e.after, e.on_destination};
         for (int k = 0; k < 7; ++k) EXPECT_EQ(got[k], want[k]) << e.name << ", array " << k;
     }
-    EXPECT_EQ(記録.記録_移動駒[0], 0) << "entry 0 is never saved into";
+    EXPECT_EQ(記録.手[0].移動駒, 0) << "entry 0 is never saved into";
 }
 
 TEST(MoveLog, TheCaptureIsWhatStoodThereWhenSaved) {
@@ -43,12 +43,12 @@ TEST(MoveLog, TheCaptureIsWhatStoodThereWhenSaved) {
     盤面(5, 7) = -9;
     盤面(5, 3) = 17;
     手順保存(盤面, 記録, 5, 3, 5, 7, 17, 17);
-    EXPECT_EQ(記録.記録_取駒[1], -9);
+    EXPECT_EQ(記録.手[1].取駒, -9);
     // The same move saved after the board was changed records the mover as captured.
     盤面(5, 7) = 17;
     盤面(5, 3) = 空;
     手順保存(盤面, 記録, 5, 3, 5, 7, 17, 17);
-    EXPECT_EQ(記録.記録_取駒[2], 17);
+    EXPECT_EQ(記録.手[2].取駒, 17);
 }
 
 TEST(MoveLog, SavingAfterReplayWentBackCutsTheRecordThere) {
@@ -59,7 +59,7 @@ TEST(MoveLog, SavingAfterReplayWentBackCutsTheRecordThere) {
     手順保存(盤面, 記録, 6, 6, 6, 7, 1, 1);
     EXPECT_EQ(記録.記録数, 3);
     EXPECT_EQ(記録.記録終端, 3);
-    EXPECT_EQ(記録.記録_移動元X[3], 6);
+    EXPECT_EQ(記録.手[3].移動元X, 6);
 }
 
 TEST(MoveLog, AFullLogRefusesTheStepAndStaysAsItWas) {
@@ -70,15 +70,12 @@ TEST(MoveLog, AFullLogRefusesTheStepAndStaysAsItWas) {
         ASSERT_TRUE(手順保存(盤面, 記録, 1, 1, 1, 2, k, k)) << "entry " << k;
     }
     EXPECT_EQ(記録.記録数, 記録最大);
-    EXPECT_EQ(記録.記録_移動駒[記録最大], 記録最大) << "the last entry is the log's last";
+    EXPECT_EQ(記録.手[記録最大].移動駒, 記録最大) << "the last entry is the log's last";
     EXPECT_EQ(記録余地(記録), 0);
     const 棋譜記録 before = 記録;
     EXPECT_FALSE(手順保存(盤面, 記録, 2, 2, 2, 3, 7, 7));
     const auto same = [](const 棋譜記録& a, const 棋譜記録& b) {
-        return a.記録_移動元X == b.記録_移動元X && a.記録_移動元Y == b.記録_移動元Y &&
-               a.記録_移動先X == b.記録_移動先X && a.記録_移動先Y == b.記録_移動先Y && a.記録_移動駒 == b.記録_移動駒 &&
-               a.記録_成駒 == b.記録_成駒 && a.記録_取駒 == b.記録_取駒 && a.記録数 == b.記録数 &&
-               a.記録終端 == b.記録終端;
+        return a.手 == b.手 && a.記録数 == b.記録数 && a.記録終端 == b.記録終端;
     };
     EXPECT_TRUE(same(記録, before)) << "a refused step changes nothing";
 

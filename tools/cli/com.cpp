@@ -22,7 +22,7 @@ void set_up_com_turn(対局状態& state, 棋譜記録& log, int level) {
     state.二手目状態 = 二手目状態型::一手目;
     state.レベル = level;
     // As after a new game: the entry before the first one reads as a harmless Pawn.
-    log.記録_成駒[0] = +1;
+    log.手[0].成駒 = +1;
 }
 
 void survey_position(const 盤面型& board, COM勢力図& com, MAN勢力図& man) {

@@ -121,7 +121,7 @@ StudyGame::StudyGame(const 盤面型& position, bool second_step_pending) : boar
     state.対局モード = 対局_COM;
     state.二手目状態 = second_step_pending ? 二手目状態型::二手目 : 二手目状態型::一手目;
     // As after a new game: the entry before the first one reads as a harmless Pawn.
-    log.記録_成駒[0] = +1;
+    log.手[0].成駒 = +1;
 }
 
 }  // namespace bexoru::cli

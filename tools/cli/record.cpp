@@ -78,7 +78,7 @@ int run_record(const Arguments& args, Io& io) {
     int moves = 0;
     for (std::size_t i = 0; i < n; ++i) {
         if (i == 0 || !(double_mover(r.手々[i].成駒) && r.手々[i - 1].成駒 == r.手々[i].成駒)) ++moves;
-        const 棋譜手& e = r.手々[i];
+        const 指し手& e = r.手々[i];
         if (盤内(e.移動元X, e.移動元Y)) board(e.移動元X, e.移動元Y) = 空;
         if (盤内(e.移動先X, e.移動先Y)) board(e.移動先X, e.移動先Y) = e.成駒;
     }

@@ -89,7 +89,8 @@ private:
             盤サイズ + 1 - s.移動先X,
             盤サイズ + 1 - s.移動先Y,
             -s.移動駒,
-            -s.成駒};
+            -s.成駒,
+            -s.取駒};
 }
 
 std::string notes(const std::vector<std::string>& messages) {

@@ -40,14 +40,10 @@ std::optional<std::string> first_difference(const 盤面型& expected, const 盤
 void turn_round(盤面型& board, 棋譜記録& log) {
     board = turned_round(board);
     for (int n = 1; n <= std::min(log.記録数, 記録最大); ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        log.記録_移動元X[i] = 盤サイズ + 1 - log.記録_移動元X[i];
-        log.記録_移動元Y[i] = 盤サイズ + 1 - log.記録_移動元Y[i];
-        log.記録_移動先X[i] = 盤サイズ + 1 - log.記録_移動先X[i];
-        log.記録_移動先Y[i] = 盤サイズ + 1 - log.記録_移動先Y[i];
-        log.記録_移動駒[i] = -log.記録_移動駒[i];
-        log.記録_成駒[i] = -log.記録_成駒[i];
-        log.記録_取駒[i] = -log.記録_取駒[i];
+        指し手& 手 = log.手[static_cast<std::size_t>(n)];
+        手 = {盤サイズ + 1 - 手.移動元X, 盤サイズ + 1 - 手.移動元Y, 盤サイズ + 1 - 手.移動先X,
+              盤サイズ + 1 - 手.移動先Y, -手.移動駒,         -手.成駒,
+              -手.取駒};
     }
 }
 
@@ -73,12 +69,7 @@ std::optional<std::string> GameCheck::after_search(const 盤面型& board, const
     }
     for (int n = 1; n <= std::clamp(log.記録数, 0, 記録最大); ++n) {
         const auto i = static_cast<std::size_t>(n);
-        for (const auto 列 :
-             {&棋譜記録::記録_移動元X, &棋譜記録::記録_移動元Y, &棋譜記録::記録_移動先X, &棋譜記録::記録_移動先Y,
-              &棋譜記録::記録_移動駒, &棋譜記録::記録_成駒, &棋譜記録::記録_取駒}) {
-            if ((log.*列)[i] != (log_before_.*列)[i])
-                return "the search changed entry " + std::to_string(n) + " of the log";
-        }
+        if (log.手[i] != log_before_.手[i]) return "the search changed entry " + std::to_string(n) + " of the log";
     }
     return std::nullopt;
 }
@@ -112,19 +103,19 @@ std::optional<std::string> GameCheck::after_move(const 盤面型& board, const �
     盤面型 replay = turned ? turned_round(start_) : start_;
     for (int n = 1; n <= log.記録数; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        const int X1 = log.記録_移動元X[i], Y1 = log.記録_移動元Y[i];
-        const int X2 = log.記録_移動先X[i], Y2 = log.記録_移動先Y[i];
+        const int X1 = log.手[i].移動元X, Y1 = log.手[i].移動元Y;
+        const int X2 = log.手[i].移動先X, Y2 = log.手[i].移動先Y;
         const std::string entry =
             "log entry " + std::to_string(n) + " (" + square(X1, Y1) + " to " + square(X2, Y2) + ")";
         if (!盤内(X1, Y1) || !盤内(X2, Y2)) return entry + " names a square off the board";
-        if (replay(X1, Y1) != log.記録_移動駒[i])
-            return entry + " moves " + std::to_string(log.記録_移動駒[i]) + ", but its origin holds " +
+        if (replay(X1, Y1) != log.手[i].移動駒)
+            return entry + " moves " + std::to_string(log.手[i].移動駒) + ", but its origin holds " +
                    std::to_string(replay(X1, Y1)) + " on replay";
-        if (replay(X2, Y2) != log.記録_取駒[i])
-            return entry + " took " + std::to_string(log.記録_取駒[i]) + ", but its destination holds " +
+        if (replay(X2, Y2) != log.手[i].取駒)
+            return entry + " took " + std::to_string(log.手[i].取駒) + ", but its destination holds " +
                    std::to_string(replay(X2, Y2)) + " on replay";
         replay(X1, Y1) = 空;
-        replay(X2, Y2) = log.記録_成駒[i];
+        replay(X2, Y2) = log.手[i].成駒;
     }
     if (const auto d = first_difference(replay, board)) return "replaying the log does not give the board: " + *d;
     return std::nullopt;

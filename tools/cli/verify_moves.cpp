@@ -41,7 +41,7 @@ int run_verify(const Arguments& args, Io& io) {
         if (a.disagreement) {
             io.out << "disagreement in position " << i + 1 << " (seed " << seed << "): " << *a.disagreement << '\n';
             io.out << "# the position; the log's last capture "
-                   << (log.記録数 >= 1 ? log.記録_取駒[static_cast<std::size_t>(log.記録数)] : 0) << '\n';
+                   << (log.記録数 >= 1 ? log.手[static_cast<std::size_t>(log.記録数)].取駒 : 0) << '\n';
             io.out << format_board_text(board);
             return exit_failed;
         }
