@@ -1,7 +1,7 @@
 #pragma once
 // The application object: one per main window. It owns every piece of game
-// state, grouped by what it belongs to, and its public members are the
-// window's events. The Qt window (or a test) turns its own events into these
+// state, grouped by what it belongs to, and answers the window's events
+// (WindowEvents). The Qt window (or a test) turns its own events into these
 // calls; nothing here knows about widgets.
 //
 // The play-control procedures are members defined in src/play/, one file per
@@ -24,6 +24,7 @@
 #include "play/move_help.h"
 #include "port/clock.h"
 #include "port/sound_library.h"
+#include "port/window_events.h"
 #include "port/window_port.h"
 #include "rules/move_check.h"
 #include "play/drawing.h"
@@ -32,7 +33,7 @@
 
 namespace bexoru {
 
-class Form1 {
+class Form1 final : public WindowEvents {
 public:
     Form1(WindowPort& port, SoundLibrary& sound, Clock& clock, std::intptr_t windowHandle = 0);
     Form1(const Form1&) = delete;
@@ -47,42 +48,42 @@ public:
     void 起動時初期化();
     // A press of the left (1) or right (2) button at window position (X, Y)
     // in twips; other buttons are ignored. Shift is not used.
-    void Form_MouseDown(int Button, int Shift, double X, double Y);
-    void Form_KeyPress(int KeyAscii);
+    void Form_MouseDown(int Button, int Shift, double X, double Y) override;
+    void Form_KeyPress(int KeyAscii) override;
     // The window is being closed: false when the player kept a game that was
     // never saved, and the window stays open.
-    bool Form_Unload();
+    bool Form_Unload() override;
 
     // --- Menu commands ------------------------------------------------------
 
-    void TAIKYOKU_Click();
-    void MATCH_MAN_Click();
-    void START_Click();
-    void SENTE_Click();
-    void GOTE_Click();
-    void LEVEL1_Click();
-    void LEVEL2_Click();
-    void LEVEL3_Click();
-    void OWARI_Click();
-    void STOP_Click();
-    void CANCEL_Click();
-    void REVERSE_Click();
-    void REPLAY_Click();
-    void AFTER_Click();
-    void LBEL_UP_Click();
-    void LEBEL_DOWN_Click();
-    void KIFU_READ_Click();
-    void KIFU_WRITE_Click();
-    void OPTION_Click();
-    void SIDOU_Click();
-    void BGM_Click();
-    void IDOU_HLP_Click();
-    void KAISETU_Click();
-    void VER_Click();
+    void TAIKYOKU_Click() override;
+    void MATCH_MAN_Click() override;
+    void START_Click() override;
+    void SENTE_Click() override;
+    void GOTE_Click() override;
+    void LEVEL1_Click() override;
+    void LEVEL2_Click() override;
+    void LEVEL3_Click() override;
+    void OWARI_Click() override;
+    void STOP_Click() override;
+    void CANCEL_Click() override;
+    void REVERSE_Click() override;
+    void REPLAY_Click() override;
+    void AFTER_Click() override;
+    void LBEL_UP_Click() override;
+    void LEBEL_DOWN_Click() override;
+    void KIFU_READ_Click() override;
+    void KIFU_WRITE_Click() override;
+    void OPTION_Click() override;
+    void SIDOU_Click() override;
+    void BGM_Click() override;
+    void IDOU_HLP_Click() override;
+    void KAISETU_Click() override;
+    void VER_Click() override;
 
     // The record-file panel.
-    void File1_Click();
-    void Command1_Click();
+    void File1_Click() override;
+    void Command1_Click() override;
 
     // --- Start-up, settings and the end of the program ----------------------
 

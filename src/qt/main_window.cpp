@@ -12,7 +12,6 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "play/form1.h"
 #include "board/presentation.h"
 #include "qt/about_dialog.h"
 #include "qt/canvas.h"
@@ -66,7 +65,7 @@ MainWindow::MainWindow() : canvas_(new Canvas(this)) {
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::attach(Form1* form) {
+void MainWindow::attach(WindowEvents* form) {
     form_ = form;
 }
 
@@ -76,37 +75,37 @@ void MainWindow::buildMenus() {
         const char* caption;
         const char* parent;  // nullptr: on the menu bar
         bool checkable;
-        void (Form1::*handler)();
+        void (WindowEvents::*handler)();
     };
     static const Item items[] = {
-        {"TAIKYOKU", "対局", nullptr, false, &Form1::TAIKYOKU_Click},
-        {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, &Form1::MATCH_MAN_Click},
-        {"START", "スタート", "MATCH_MAN", false, &Form1::START_Click},
+        {"TAIKYOKU", "対局", nullptr, false, &WindowEvents::TAIKYOKU_Click},
+        {"MATCH_MAN", "対局(人間)", "TAIKYOKU", false, &WindowEvents::MATCH_MAN_Click},
+        {"START", "スタート", "MATCH_MAN", false, &WindowEvents::START_Click},
         {"START2", "対局(COM)", "TAIKYOKU", false, nullptr},
-        {"SENTE", "先手", "START2", false, &Form1::SENTE_Click},
-        {"GOTE", "後手", "START2", false, &Form1::GOTE_Click},
+        {"SENTE", "先手", "START2", false, &WindowEvents::SENTE_Click},
+        {"GOTE", "後手", "START2", false, &WindowEvents::GOTE_Click},
         {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU", false, nullptr},
-        {"LEVEL1", "LEVEL1", "LEVEL", true, &Form1::LEVEL1_Click},
-        {"LEVEL2", "LEVEL2", "LEVEL", true, &Form1::LEVEL2_Click},
-        {"LEVEL3", "LEVEL3", "LEVEL", true, &Form1::LEVEL3_Click},
-        {"OWARI", "終わり", "TAIKYOKU", false, &Form1::OWARI_Click},
-        {"STOP", "局面", nullptr, false, &Form1::STOP_Click},
-        {"CANCEL", "最初", "STOP", false, &Form1::CANCEL_Click},
-        {"REVERSE", "反転", "STOP", false, &Form1::REVERSE_Click},
-        {"REPLAY", "戻", nullptr, false, &Form1::REPLAY_Click},
-        {"AFTER", "進", nullptr, false, &Form1::AFTER_Click},
-        {"LBEL_UP", "△", nullptr, false, &Form1::LBEL_UP_Click},
-        {"LEBEL_DOWN", "▽", nullptr, false, &Form1::LEBEL_DOWN_Click},
+        {"LEVEL1", "LEVEL1", "LEVEL", true, &WindowEvents::LEVEL1_Click},
+        {"LEVEL2", "LEVEL2", "LEVEL", true, &WindowEvents::LEVEL2_Click},
+        {"LEVEL3", "LEVEL3", "LEVEL", true, &WindowEvents::LEVEL3_Click},
+        {"OWARI", "終わり", "TAIKYOKU", false, &WindowEvents::OWARI_Click},
+        {"STOP", "局面", nullptr, false, &WindowEvents::STOP_Click},
+        {"CANCEL", "最初", "STOP", false, &WindowEvents::CANCEL_Click},
+        {"REVERSE", "反転", "STOP", false, &WindowEvents::REVERSE_Click},
+        {"REPLAY", "戻", nullptr, false, &WindowEvents::REPLAY_Click},
+        {"AFTER", "進", nullptr, false, &WindowEvents::AFTER_Click},
+        {"LBEL_UP", "△", nullptr, false, &WindowEvents::LBEL_UP_Click},
+        {"LEBEL_DOWN", "▽", nullptr, false, &WindowEvents::LEBEL_DOWN_Click},
         {"KIFU", "棋譜", nullptr, false, nullptr},
-        {"KIFU_READ", "読込", "KIFU", false, &Form1::KIFU_READ_Click},
-        {"KIFU_WRITE", "書込", "KIFU", false, &Form1::KIFU_WRITE_Click},
-        {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false, &Form1::OPTION_Click},
-        {"SIDOU", "移動指導", "OPTION", true, &Form1::SIDOU_Click},
-        {"BGM", "BGM", "OPTION", true, &Form1::BGM_Click},
-        {"IDOU_HLP", "移動ﾍﾙﾌﾟ", nullptr, false, &Form1::IDOU_HLP_Click},
+        {"KIFU_READ", "読込", "KIFU", false, &WindowEvents::KIFU_READ_Click},
+        {"KIFU_WRITE", "書込", "KIFU", false, &WindowEvents::KIFU_WRITE_Click},
+        {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false, &WindowEvents::OPTION_Click},
+        {"SIDOU", "移動指導", "OPTION", true, &WindowEvents::SIDOU_Click},
+        {"BGM", "BGM", "OPTION", true, &WindowEvents::BGM_Click},
+        {"IDOU_HLP", "移動ﾍﾙﾌﾟ", nullptr, false, &WindowEvents::IDOU_HLP_Click},
         {"SONOTA", "その他", nullptr, false, nullptr},
-        {"KAISETU", "解説", "SONOTA", false, &Form1::KAISETU_Click},
-        {"VER", "バージョン情報", "SONOTA", false, &Form1::VER_Click},
+        {"KAISETU", "解説", "SONOTA", false, &WindowEvents::KAISETU_Click},
+        {"VER", "バージョン情報", "SONOTA", false, &WindowEvents::VER_Click},
     };
     // A control with children becomes a menu; opening it calls its handler.
     QHash<QString, QMenu*> menus;

@@ -7,14 +7,11 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include "port/window_events.h"
 #include "port/window_port.h"
 
 class QAction;
 class QScreen;
-
-namespace bexoru {
-class Form1;
-}
 
 namespace bexoru::qt {
 
@@ -28,7 +25,7 @@ public:
     ~MainWindow() override;
 
     // Connects the window's events to the application object.
-    void attach(Form1* form);
+    void attach(WindowEvents* form);
     Canvas* canvas() const { return canvas_; }
     RecordPanel* recordPanel() const { return panel_; }
     QAction* menuAction(const QString& control) const { return actions_.value(control); }
@@ -67,7 +64,7 @@ private:
 
     Canvas* canvas_;
     RecordPanel* panel_;
-    Form1* form_ = nullptr;
+    WindowEvents* form_ = nullptr;
     bool quitting_ = false;
     bool closing_ = false;  // Form_Unload is asking whether the window may close
     QHash<QString, QAction*> actions_;

@@ -1,0 +1,52 @@
+#pragma once
+// The window's events as the controller receives them: the other half of the
+// window port. The Qt window turns mouse, menu, record-panel and key events
+// into these calls, named after the window's controls; the controller (Form1)
+// answers them through the window port. Nothing here knows about Qt.
+
+namespace bexoru {
+
+class WindowEvents {
+public:
+    virtual ~WindowEvents() = default;
+
+    // A press of a mouse button (1 left, 2 right) at window position (X, Y)
+    // in twips; Shift is not used.
+    virtual void Form_MouseDown(int Button, int Shift, double X, double Y) = 0;
+    // A typed character (キー_Escape for the Escape key).
+    virtual void Form_KeyPress(int KeyAscii) = 0;
+    // The window is being closed: false when the controller keeps it open.
+    virtual bool Form_Unload() = 0;
+
+    // The menu commands.
+    virtual void TAIKYOKU_Click() = 0;
+    virtual void MATCH_MAN_Click() = 0;
+    virtual void START_Click() = 0;
+    virtual void SENTE_Click() = 0;
+    virtual void GOTE_Click() = 0;
+    virtual void LEVEL1_Click() = 0;
+    virtual void LEVEL2_Click() = 0;
+    virtual void LEVEL3_Click() = 0;
+    virtual void OWARI_Click() = 0;
+    virtual void STOP_Click() = 0;
+    virtual void CANCEL_Click() = 0;
+    virtual void REVERSE_Click() = 0;
+    virtual void REPLAY_Click() = 0;
+    virtual void AFTER_Click() = 0;
+    virtual void LBEL_UP_Click() = 0;
+    virtual void LEBEL_DOWN_Click() = 0;
+    virtual void KIFU_READ_Click() = 0;
+    virtual void KIFU_WRITE_Click() = 0;
+    virtual void OPTION_Click() = 0;
+    virtual void SIDOU_Click() = 0;
+    virtual void BGM_Click() = 0;
+    virtual void IDOU_HLP_Click() = 0;
+    virtual void KAISETU_Click() = 0;
+    virtual void VER_Click() = 0;
+
+    // The record-file panel: a file clicked in the list, the RETURN button.
+    virtual void File1_Click() = 0;
+    virtual void Command1_Click() = 0;
+};
+
+}  // namespace bexoru
