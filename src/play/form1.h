@@ -41,7 +41,7 @@ public:
 
     // --- Window events ------------------------------------------------------
 
-    void Form_Load();
+    void Form_Load() override;
     // The load initialisation after the sounds: menus, level, colours and
     // flags, the starting position, then the settings file. Loading a record
     // runs it again (keeping the sound device and the sounds).

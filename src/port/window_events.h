@@ -10,6 +10,8 @@ class WindowEvents {
 public:
     virtual ~WindowEvents() = default;
 
+    // The window is shown for the first time: the game starts.
+    virtual void Form_Load() = 0;
     // A press of a mouse button (1 left, 2 right) at window position (X, Y)
     // in twips; Shift is not used.
     virtual void Form_MouseDown(int Button, int Shift, double X, double Y) = 0;

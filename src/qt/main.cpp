@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "play/form1.h"
+#include "play/game.h"
 #include "port/clock.h"
 #include "qt/main_window.h"
 #include "records/recovery_file.h"
@@ -25,11 +25,11 @@ int main(int argc, char** argv) {
     bexoru::qt::MainWindow window;
     bexoru::LoadedSoundLibrary sound;
     bexoru::SteadyClock clock;
-    bexoru::Form1 form(window, sound, clock, static_cast<std::intptr_t>(window.winId()));
     // The game in hand is kept in the user's data folder.
-    form.保全.フォルダ = bexoru::既定の回復フォルダ(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    window.attach(&form);
+    const auto form = bexoru::対局を用意する(window, sound, clock, static_cast<std::intptr_t>(window.winId()),
+                                          bexoru::既定の回復フォルダ(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    window.attach(form.get());
     window.show();
-    form.Form_Load();
+    form->Form_Load();
     return app.exec();
 }

@@ -1,0 +1,17 @@
+#include "play/game.h"
+
+#include "play/form1.h"
+
+namespace bexoru {
+
+std::unique_ptr<WindowEvents> 対局を用意する(WindowPort& port,
+                                             SoundLibrary& sound,
+                                             Clock& clock,
+                                             std::intptr_t windowHandle,
+                                             const std::filesystem::path& 回復フォルダ) {
+    auto form = std::make_unique<Form1>(port, sound, clock, windowHandle);
+    form->保全.フォルダ = 回復フォルダ;
+    return form;
+}
+
+}  // namespace bexoru
