@@ -12,7 +12,7 @@
 
 #include "play/form1.h"
 #include "fuzz_check.h"
-#include "silent_port.h"
+#include "port/silent_port.h"
 
 using namespace bexoru;
 using fuzz::require;
@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(file, std::ios::binary);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    fuzz::SilentWindow window;
-    fuzz::SilentSound sound;
-    fuzz::JumpingClock clock;
+    SilentWindow window;
+    SilentSound sound;
+    JumpingClock clock;
     Form1 form(window, sound, clock);
     // As the window's load does it, without the sounds and with the settings
     // file in the scratch folder rather than the folder the run started in.

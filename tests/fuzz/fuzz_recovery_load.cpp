@@ -17,7 +17,7 @@
 #include "fuzz_check.h"
 #include "play/form1.h"
 #include "records/recovery_file.h"
-#include "silent_port.h"
+#include "port/silent_port.h"
 
 using namespace bexoru;
 using fuzz::require;
@@ -45,10 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     write(folder / 回復状態名, input.substr(0, cut));
     write(folder / 回復棋譜名, cut == std::string_view::npos ? std::string_view{} : input.substr(cut + 4));
 
-    fuzz::SilentWindow window;
+    SilentWindow window;
     window.answer = true;
-    fuzz::SilentSound sound;
-    fuzz::JumpingClock clock;
+    SilentSound sound;
+    JumpingClock clock;
     Form1 form(window, sound, clock);
     // As the window's load does it, without the sounds, and with the settings
     // file and the recovery record in the scratch folder.

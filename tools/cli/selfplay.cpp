@@ -18,6 +18,7 @@
 #include "play/com_turn.h"
 #include "play/form1.h"
 #include "play/recovery.h"
+#include "port/silent_port.h"
 #include "records/board_text.h"
 #include "records/record_file.h"
 #include "rules/move_logging.h"
@@ -30,55 +31,19 @@ namespace bexoru::cli {
 namespace {
 
 // A window nobody sees: it keeps the message boxes the turn shows, so the
-// moves can be annotated, and the text of the game-end box; it draws nothing,
-// declines a new game and lets the unsaved game go, so the program ends with
-// the final position on the board.
-class SilentWindow final : public WindowPort {
+// moves can be annotated, and the text of the game-end box; it declines a new
+// game and lets the unsaved game go, so the program ends with the final
+// position on the board.
+class SelfplayWindow final : public SilentWindow {
 public:
     std::vector<std::string> messages;
     std::optional<std::string> game_end;
 
-    void setBackColor(int) override {}
-    void paintPicture(std::string_view, double, double) override {}
-    void fillBox(double, double, double, double, int) override {}
-    void outlineBox(double, double, double, double, int) override {}
-    void printText(double, double, std::string_view, int, int) override {}
-    void refresh() override {}
     void messageBox(std::string_view title, std::string_view text, bool) override {
         messages.emplace_back(text);
         if (title == "終了") game_end = std::string(text);
     }
     bool askYesNo(std::string_view, std::string_view text) override { return text == 未保存_文; }
-    void setMenuChecked(std::string_view, bool) override {}
-    bool isMenuChecked(std::string_view) const override { return false; }
-    void setPanelVisible(PanelControl, bool) override {}
-    void clearNameText() override {}
-    std::string nameText() const override { return {}; }
-    std::string currentFolder() const override { return {}; }
-    std::string clickedFile() const override { return {}; }
-    void refreshFileList() override {}
-    void openUrl(std::string_view) override {}
-    void quit() override {}
-};
-
-class SilentSound final : public SoundLibrary {
-public:
-    std::int32_t dsInitialize(std::intptr_t) override { return 0; }
-    std::int32_t dsCreateDSB(std::int32_t, const std::uint8_t*, std::size_t, std::int32_t) override { return 0; }
-    std::int32_t dsPlay(std::int32_t) override { return 0; }
-    std::int32_t dsPlayLooping(std::int32_t) override { return 0; }
-    std::int32_t dsStop(std::int32_t) override { return 0; }
-    std::int32_t dsFree(std::int32_t) override { return 0; }
-    std::int32_t dsTerminate(std::int32_t) override { return 0; }
-};
-
-// A clock that jumps a second at every reading: the blink never waits.
-class JumpingClock final : public Clock {
-public:
-    double seconds() override { return now_ += 1.0; }
-
-private:
-    double now_ = 0;
 };
 
 // A step seen from the first mover's side when the board stands turned round.
@@ -190,7 +155,7 @@ struct Game {
 };
 
 Game play_game(const 盤面型& position, const GameSetup& setup) {
-    SilentWindow window;
+    SelfplayWindow window;
     SilentSound sound;
     JumpingClock clock;
     Form1 game(window, sound, clock);

@@ -1,7 +1,8 @@
 #pragma once
-// A window, a sound library and a clock for running the game in a fuzz
-// target: nothing is drawn or played, no wait waits, and every question gets
-// the answer the target chose.
+// A window, a sound library and a clock for running the game where nobody
+// watches (the command-line tool's self-play, the fuzz targets): nothing is
+// drawn or played, no wait waits, and every question gets the answer its
+// owner chose. A user that wants to see the messages overrides messageBox.
 
 #include <cstdint>
 #include <string>
@@ -10,9 +11,9 @@
 #include "port/sound_library.h"
 #include "port/window_port.h"
 
-namespace bexoru::fuzz {
+namespace bexoru {
 
-class SilentWindow final : public WindowPort {
+class SilentWindow : public WindowPort {
 public:
     std::string folder, clicked;
     bool answer = false;  // to every Yes/No question
@@ -57,4 +58,4 @@ private:
     double now_ = 0;
 };
 
-}  // namespace bexoru::fuzz
+}  // namespace bexoru
