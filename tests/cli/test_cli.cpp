@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -589,6 +590,155 @@ TEST(CliHelp, OverallAndPerCommand) {
         EXPECT_EQ(o.err, "") << c.args[0];
         EXPECT_NE(o.out.find(c.contains), std::string::npos) << c.args[0] << " " << c.contains;
     }
+}
+
+// --- the exchange formats and the engine protocols ---
+
+const std::string start_sfen =
+    "lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/PPPPPPPPPPPP/MVRHDNQDHRVM/"
+    "A1B1TOXT1B1A/LFCSGKEGSCFL b - 1";
+
+// Runs the tool with the text as its standard input.
+Outcome run_with_input(const std::vector<std::string>& args, const std::string& text) {
+    static int serial = 0;
+    const std::string path =
+        testing::TempDir() + "bexoru_cli_in_" + std::to_string(getpid()) + "_" + std::to_string(serial++);
+    std::ofstream(path, std::ios::binary) << text;
+    Outcome o = run_cli(args, path);
+    std::remove(path.c_str());
+    return o;
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    std::string l;
+    while (std::getline(in, l)) out.push_back(l);
+    return out;
+}
+
+TEST(CliSfen, BoardTextsAndSfenGoBothWaysAndEveryPositionCommandTakesOne) {
+    const Outcome sfen = run_cli({"sfen", "start.out"});
+    EXPECT_EQ(sfen.status, 0) << sfen.err;
+    EXPECT_EQ(sfen.out, start_sfen + "\n");
+    const Outcome upper = run_cli({"sfen", "start.out", "--side", "upper", "--move", "8"});
+    EXPECT_EQ(upper.out, start_sfen.substr(0, start_sfen.size() - 5) + "w - 8\n");
+    const Outcome board = run_cli({"board", "--sfen", start_sfen});
+    EXPECT_EQ(board.status, 0) << board.err;
+    EXPECT_EQ(board.out, read_file(data_dir + "/start.out"));
+
+    // The same answers from an SFEN as from the board text.
+    for (const char* file : {"lion_corner.txt", "falcon_corner.txt", "promotion.txt"}) {
+        const std::string position = run_cli({"sfen", file}).out;
+        const std::string text = position.substr(0, position.size() - 1);
+        EXPECT_EQ(run_cli({"board", "--sfen", text}).out, run_cli({"board", file}).out) << file;
+        EXPECT_EQ(run_cli({"influence", "--sfen", text}).out, run_cli({"influence", file}).out) << file;
+        EXPECT_EQ(run_cli({"moves", "--sfen", text, "1", "1", "--code", "34"}).out,
+                  run_cli({"moves", file, "1", "1", "--code", "34"}).out)
+            << file;
+    }
+    EXPECT_EQ(run_cli({"perft", "--sfen", start_sfen, "2"}).out,
+              run_cli({"perft", "start.out", "2", "--side", "lower"}).out);
+}
+
+TEST(CliSfen, RefusalsSayWhatAndWhere) {
+    const struct {
+        std::vector<std::string> args;
+        const char* says;
+    } cases[] = {
+        {{"board", "--sfen", "12/12 b - 1"}, "board: --sfen: rank 2"},
+        {{"board", "start.out", "--sfen", start_sfen}, "a FILE or --sfen, not both"},
+        {{"moves", "--sfen", start_sfen, "1"}, "missing arguments"},
+        {{"sfen", "start.out", "--side", "left"}, "--side must be"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = run_cli(c.args);
+        EXPECT_EQ(o.status, 2) << c.says;
+        EXPECT_EQ(o.out, "");
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+    }
+}
+
+TEST(CliRecord, GamesConvertBetweenUsiPgnAndTheRecord) {
+    const std::string usi = "sfen " + start_sfen + " moves 6i6h 7d7e 7j6i7h 7e7f 7h7g7f 6d6e\n";
+    const Outcome kifu = run_with_input({"record", "-", "--from", "usi", "--to", "kifu"}, usi);
+    ASSERT_EQ(kifu.status, 0) << kifu.err;
+    EXPECT_EQ(lines_of(kifu.out).size(), 3u + 8u);  // three header lines, two double moves of two entries
+    const Outcome back = run_with_input({"record", "-", "--to", "usi"}, kifu.out);
+    EXPECT_EQ(back.status, 0) << back.err;
+    EXPECT_EQ(back.out, usi);
+    const Outcome pgn = run_with_input({"record", "-", "--from", "usi", "--to", "pgn"}, usi);
+    EXPECT_NE(pgn.out.find("[Variant \"chu\"]"), std::string::npos);
+    EXPECT_NE(pgn.out.find("\n1. g5 f8 2. Ng4-f5 f7 3. Nf6xf7 g8 *\n"), std::string::npos) << pgn.out;
+    EXPECT_EQ(run_with_input({"record", "-", "--from", "pgn", "--to", "usi"}, pgn.out).out, usi);
+    const Outcome summary = run_with_input({"record", "-", "--from", "pgn"}, pgn.out);
+    EXPECT_EQ(lines_of(summary.out)[0], "moves 6");
+}
+
+TEST(CliRecord, BadGamesAreRefusedWithLineAndMove) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        const char* says;
+    } cases[] = {
+        {{"record", "-", "--from", "usi"}, "startpos moves 6i6h\n7d7e 7c7d7e\n", "line 2, move 3 '7c7d7e'"},
+        {{"record", "-", "--from", "pgn"}, "[Variant \"chu\"]\n\n1. h5 h8\n2. Qz4\n", "line 4: move 3"},
+        {{"record", "-", "--from", "usi", "--to", "kifu"},
+         "sfen 11k/12/12/12/12/12/12/12/12/12/12/K11 b - 1 moves 12l11l\n",
+         "only games from the starting position"},
+        {{"record", "-", "--from", "xml"}, "", "--from must be"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = run_with_input(c.args, c.input);
+        EXPECT_EQ(o.status, 2) << c.says;
+        EXPECT_EQ(o.out, "");
+        EXPECT_NE(o.err.find(c.says), std::string::npos) << o.err;
+    }
+}
+
+TEST(CliUsi, AnswersTheHandshakeAndSearchesAPosition) {
+    const Outcome o = run_with_input({"usi"},
+                                     "usi\nisready\nsetoption name USI_Hash value 4\n"
+                                     "position startpos moves 6i6h\ngo nodes 3000\n");
+    ASSERT_EQ(o.status, 0) << o.err;
+    const std::vector<std::string> l = lines_of(o.out);
+    ASSERT_GE(l.size(), 4u);
+    EXPECT_EQ(l[0].rfind("id name Bexoru", 0), 0u);
+    EXPECT_NE(o.out.find("\nusiok\nreadyok\n"), std::string::npos);
+    EXPECT_NE(o.out.find("\ninfo depth 1 score cp "), std::string::npos);
+    EXPECT_EQ(l.back().rfind("bestmove ", 0), 0u) << o.out;
+    EXPECT_EQ(std::count_if(l.begin(), l.end(), [](const std::string& x) { return x.rfind("bestmove", 0) == 0; }), 1);
+}
+
+TEST(CliUsi, StopEndsAnEndlessSearchAndBadPositionsAreReported) {
+    const Outcome o = run_with_input({"usi"}, "position startpos\ngo infinite\nstop\n");
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(lines_of(o.out).back().rfind("bestmove ", 0), 0u) << o.out;
+    const Outcome bad = run_with_input({"usi"}, "position startpos moves 6i6h 6h6g\ngo depth 1\nquit\n");
+    EXPECT_NE(bad.out.find("info string error: position: line 1, move 2 '6h6g'"), std::string::npos) << bad.out;
+    EXPECT_NE(bad.out.find("bestmove resign"), std::string::npos);
+}
+
+TEST(CliXboard, PlaysAMoveAndRefusesIllegalOnes) {
+    const Outcome o = run_with_input({"xboard"},
+                                     "xboard\nprotover 2\nnew\nvariant chu\nsd 2\nusermove h4h5\n"
+                                     "ping 1\n");
+    ASSERT_EQ(o.status, 0) << o.err;
+    const std::vector<std::string> l = lines_of(o.out);
+    EXPECT_NE(l[0].find("variants=\"chu\""), std::string::npos);
+    EXPECT_NE(l[0].find("done=1"), std::string::npos);
+    EXPECT_NE(o.out.find("pong 1"), std::string::npos);
+    EXPECT_EQ(l.back().rfind("move ", 0), 0u) << o.out;
+
+    const Outcome f = run_with_input({"xboard"},
+                                     "protover 2\nnew\nvariant shogi\nforce\nusermove h4h6\n"
+                                     "setboard 11k/12/12/12/12/12/12/12/12/12/12/K11 w - 0 1\n"
+                                     "usermove a1a2\nundo\nusermove a1b2\nsetboard nonsense\nping 2\n");
+    EXPECT_NE(f.out.find("Error (unsupported variant): shogi"), std::string::npos) << f.out;
+    EXPECT_NE(f.out.find("Illegal move (the rules do not allow this move): h4h6"), std::string::npos);
+    EXPECT_NE(f.out.find("tellusererror Illegal position"), std::string::npos);
+    EXPECT_EQ(f.out.find("\nmove "), std::string::npos);  // force mode: no move of its own
+    EXPECT_EQ(lines_of(f.out).back(), "pong 2");
 }
 
 }  // namespace

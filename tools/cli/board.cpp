@@ -13,6 +13,7 @@ namespace {
 
 constexpr OptionSpec board_options[] = {
     {"strict", ""},
+    {"sfen", "SFEN"},
 };
 
 // What a game could never reach: an army with a second King or a second
@@ -36,7 +37,9 @@ std::vector<std::string> royal_surplus(const 盤面型& board) {
 
 int run_board(const Arguments& args, Io& io) {
     盤面型 board;
-    if (args.positional.empty())
+    if (args.value("sfen"))
+        board = load_position(args, io, "board", 0).board;
+    else if (args.positional.empty())
         初期配置(board);
     else
         board = load_board(args.positional[0], io);
@@ -55,7 +58,7 @@ int run_board(const Arguments& args, Io& io) {
 
 const Command board_command{
     .name = "board",
-    .synopsis = "[FILE] [--strict]",
+    .synopsis = "[FILE | --sfen SFEN] [--strict]",
     .summary = "print the starting position, or a position read from FILE",
     .details =
         "Prints the starting position, or reads the position in FILE and prints it.\n"
@@ -66,7 +69,8 @@ const Command board_command{
         "with a warning on stderr.\n"
         "\n"
         "Options:\n"
-        "  --strict   refuse such a position instead (exit status 2, nothing printed).\n",
+        "  --strict      refuse such a position instead (exit status 2, nothing printed).\n"
+        "  --sfen SFEN   print the position of the SFEN instead (see 'bexoru-cli sfen').\n",
     .options = board_options,
     .min_positional = 0,
     .max_positional = 1,

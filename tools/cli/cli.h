@@ -70,6 +70,22 @@ Arguments parse_arguments(const Command& command, std::span<const std::string_vi
 // Throws Refusal naming the file and the line for anything wrong.
 盤面型 load_board(std::string_view path, Io& io);
 
+// The position of a command that takes a board text FILE as its first
+// argument, or an SFEN given with --sfen SFEN instead of the FILE.
+// `after` is how many arguments the command takes after the FILE; the count
+// is checked here. `side` is the SFEN's side to move (-1 the lower army,
+// +1 the upper), nothing for a board text; `rest` is the first argument
+// after the position.
+struct CommandPosition {
+    盤面型 board{};
+    std::optional<int> side;
+    std::size_t rest = 0;
+};
+CommandPosition load_position(const Arguments& args, Io& io, std::string_view command, std::size_t after);
+
+// The whole of a file, or of standard input for "-", refused past `limit` bytes.
+std::string read_input(std::string_view path, Io& io, std::string_view command, std::size_t limit);
+
 // A word from the command line or a file name as it may stand in a one-line
 // message (see printable_excerpt); an empty word shows as ''.
 std::string printable(std::string_view word);
@@ -102,5 +118,8 @@ extern const Command record_command;
 extern const Command bench_command;
 extern const Command perft_command;
 extern const Command verify_moves_command;
+extern const Command sfen_command;
+extern const Command usi_command;
+extern const Command xboard_command;
 
 }  // namespace bexoru::cli

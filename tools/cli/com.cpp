@@ -105,10 +105,7 @@ std::uint64_t fnv1a(std::string_view text, std::uint64_t hash) {
 namespace {
 
 constexpr OptionSpec com_options[] = {
-    {"level", "N"},
-    {"movetime", "MS"},
-    {"nodes", "N"},
-    {"info", ""},
+    {"level", "N"}, {"movetime", "MS"}, {"nodes", "N"}, {"info", ""}, {"sfen", "SFEN"},
 };
 
 int parse_com_level(std::string_view text) {
@@ -135,7 +132,7 @@ int run_search_com(const 盤面型& board, int level, const Arguments& args, Io&
 }
 
 int run_com(const Arguments& args, Io& io) {
-    const 盤面型 position = load_board(args.positional[0], io);
+    const 盤面型 position = load_position(args, io, "com", 0).board;
     const int level = args.value("level") ? parse_com_level(*args.value("level")) : 3;
     if (level >= first_search_level) return run_search_com(position, level, args, io);
     for (const std::string_view option : {"movetime", "nodes", "info"}) {
@@ -154,7 +151,7 @@ int run_com(const Arguments& args, Io& io) {
 
 const Command com_command{
     .name = "com",
-    .synopsis = "FILE [--level N] [--movetime MS] [--nodes N] [--info]",
+    .synopsis = "FILE [--level N] [--movetime MS] [--nodes N] [--info] (--sfen SFEN for FILE)",
     .summary = "the computer's move in a position, with its score",
     .details =
         "Lets the computer choose its move in the position in FILE, as it would after a\n"
@@ -184,9 +181,11 @@ const Command com_command{
         "                 is then the same on every run.\n"
         "  --info         levels 4 to 6: add the lines 'depth D' (the last depth searched\n"
         "                 in full), 'nodes N', 'nps N' (nodes a second) and 'pv MOVES'\n"
-        "                 (the expected line of play, moves written as by perft).\n",
+        "                 (the expected line of play, moves written as by perft).\n"
+        "  --sfen SFEN    the position given as an SFEN instead of FILE (its side to\n"
+        "                 move is not used: the computer plays the upper army).\n",
     .options = com_options,
-    .min_positional = 1,
+    .min_positional = 0,
     .max_positional = 1,
     .run = run_com,
 };

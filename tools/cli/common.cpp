@@ -5,6 +5,7 @@
 #include <istream>
 
 #include "cli.h"
+#include "exchange/notation.h"
 #include "records/board_text.h"
 
 namespace bexoru::cli {
@@ -104,6 +105,50 @@ Arguments parse_arguments(const Command& command, std::span<const std::string_vi
         throw Refusal(name + ": line " + std::to_string(result.error->line) + ": " + result.error->message);
     }
     return result.board;
+}
+
+CommandPosition load_position(const Arguments& args, Io& io, std::string_view command, std::size_t after) {
+    const std::size_t n = args.positional.size();
+    const std::string name{command};
+    CommandPosition out;
+    if (const auto sfen = args.value("sfen")) {
+        if (n > after) throw Refusal(name + ": give a FILE or --sfen, not both");
+        if (n < after) throw Refusal(name + ": missing arguments after the position");
+        const exchange::DiagramResult r = exchange::parse_sfen(*sfen);
+        if (!r.ok()) throw Refusal(name + ": --sfen: " + r.error->message);
+        out.board = r.diagram.board;
+        out.side = r.diagram.side;
+        out.rest = 0;
+        return out;
+    }
+    if (n != after + 1) throw Refusal(name + ": " + (n < after + 1 ? "missing" : "too many") + " arguments");
+    out.board = load_board(args.positional[0], io);
+    out.rest = 1;
+    return out;
+}
+
+std::string read_input(std::string_view path, Io& io, std::string_view command, std::size_t limit) {
+    const std::string name = path == "-" ? "standard input" : printable(path);
+    std::string bytes;
+    std::istream* in = &io.in;
+    std::ifstream file;
+    if (path != "-") {
+        const std::filesystem::path file_path{std::string(path)};
+        std::error_code ec;
+        if (std::filesystem::is_directory(file_path, ec))
+            throw Refusal(std::string(command) + ": " + name + ": is a directory");
+        file.open(file_path, std::ios::binary);
+        if (!file) throw Refusal(std::string(command) + ": " + name + ": cannot open: " + std::strerror(errno));
+        in = &file;
+    }
+    char chunk[65536];
+    while (in->read(chunk, sizeof chunk) || in->gcount() > 0) {
+        bytes.append(chunk, static_cast<std::size_t>(in->gcount()));
+        if (bytes.size() > limit)
+            throw Refusal(std::string(command) + ": " + name + ": larger than " + std::to_string(limit) + " bytes");
+    }
+    if (in->bad()) throw Refusal(std::string(command) + ": " + name + ": read error");
+    return bytes;
 }
 
 int parse_square_coordinate(std::string_view text, std::string_view what) {

@@ -13,6 +13,10 @@
 namespace bexoru::cli {
 namespace {
 
+constexpr OptionSpec influence_options[] = {
+    {"sfen", "SFEN"},
+};
+
 std::string map_block(std::string_view header, const 勢力表& map) {
     std::string s = "[" + std::string(header) + "]\n";
     s += format_grid([&](int X, int Y) { return map(X, Y); });
@@ -28,7 +32,7 @@ std::string_view on_off(bool flag) {
 }
 
 int run_influence(const Arguments& args, Io& io) {
-    StudyGame game(load_board(args.positional[0], io));
+    StudyGame game(load_position(args, io, "influence", 0).board);
 
     // The surveys write a royal or Lion square only when they meet the piece;
     // fresh maps start from "absent", so a missing piece reads 0 0.
@@ -66,7 +70,7 @@ int run_influence(const Arguments& args, Io& io) {
 
 const Command influence_command{
     .name = "influence",
-    .synopsis = "FILE",
+    .synopsis = "FILE (--sfen SFEN for FILE)",
     .summary = "print both sides' influence maps and the mate tests",
     .details =
         "Surveys the position as the computer player does before it judges a move.\n"
@@ -85,9 +89,12 @@ const Command influence_command{
         "and 'man-lion X Y' (0 0 when absent), and the one-move mate tests of the lower\n"
         "and the upper army's sole royal piece, 'man-mated ON|OFF' and 'com-mated ON|OFF',\n"
         "with 'man-escape-squares N', the free squares next to the lower King that no\n"
-        "upper piece reaches.\n",
-    .options = {},
-    .min_positional = 1,
+        "upper piece reaches.\n"
+        "\n"
+        "Options:\n"
+        "  --sfen SFEN   the position given as an SFEN instead of FILE.\n",
+    .options = influence_options,
+    .min_positional = 0,
     .max_positional = 1,
     .run = run_influence,
 };

@@ -15,6 +15,7 @@ namespace {
 constexpr OptionSpec moves_options[] = {
     {"code", "CODE"},
     {"second-step", ""},
+    {"sfen", "SFEN"},
 };
 
 // "-", "may" or "must" for a move the move check allows.
@@ -25,9 +26,10 @@ std::string_view promotion_word(const 盤面型& board, int X1, int Y1, int X2, 
 }
 
 int run_moves(const Arguments& args, Io& io) {
-    const 盤面型 position = load_board(args.positional[0], io);
-    const int X = parse_square_coordinate(args.positional[1], "column X");
-    const int Y = parse_square_coordinate(args.positional[2], "row Y");
+    const CommandPosition source = load_position(args, io, "moves", 2);
+    const 盤面型& position = source.board;
+    const int X = parse_square_coordinate(args.positional[source.rest], "column X");
+    const int Y = parse_square_coordinate(args.positional[source.rest + 1], "row Y");
 
     駒コード code = position(X, Y);
     if (const auto text = args.value("code")) {
@@ -59,7 +61,7 @@ int run_moves(const Arguments& args, Io& io) {
 
 const Command moves_command{
     .name = "moves",
-    .synopsis = "FILE X Y [--code CODE] [--second-step]",
+    .synopsis = "FILE X Y [--code CODE] [--second-step] (--sfen SFEN for FILE)",
     .summary = "list where the piece on (X, Y) may move, and whether it promotes",
     .details =
         "Lists the squares the piece on (X, Y) may move to under the game's move check.\n"
@@ -75,9 +77,10 @@ const Command moves_command{
         "                  34, -5, or a second-step code 18.1, 18.2, 24.1, 33.1, 34.1\n"
         "                  (negative for the lower army).\n"
         "  --second-step   ask with the second step of a double move pending (a Lion\n"
-        "                  then steps to its eight neighbours only).\n",
+        "                  then steps to its eight neighbours only).\n"
+        "  --sfen SFEN     the position given as an SFEN instead of FILE.\n",
     .options = moves_options,
-    .min_positional = 3,
+    .min_positional = 2,
     .max_positional = 3,
     .run = run_moves,
 };

@@ -13,12 +13,15 @@ namespace {
 constexpr OptionSpec perft_options[] = {
     {"divide", ""},
     {"side", "S"},
+    {"sfen", "SFEN"},
 };
 
 int run_perft(const Arguments& args, Io& io) {
-    const 盤面型 board = load_board(args.positional[0], io);
-    const int depth = static_cast<int>(parse_count(args.positional[1], "perft: DEPTH", 0, 8));
-    search::Position p = search::Position::from_board(board, parse_side(args, "perft"));
+    const CommandPosition source = load_position(args, io, "perft", 1);
+    const int depth = static_cast<int>(parse_count(args.positional[source.rest], "perft: DEPTH", 0, 8));
+    if (source.side && args.value("side")) throw Refusal("perft: the SFEN says which side moves; no --side with it");
+    search::Position p =
+        search::Position::from_board(source.board, source.side ? *source.side : parse_side(args, "perft"));
     require_playable(p, "perft");
 
     std::uint64_t total = 0;
@@ -44,7 +47,7 @@ int run_perft(const Arguments& args, Io& io) {
 
 const Command perft_command{
     .name = "perft",
-    .synopsis = "FILE DEPTH [--divide] [--side upper|lower]",
+    .synopsis = "FILE DEPTH [--divide] [--side upper|lower] (--sfen SFEN for FILE)",
     .summary = "count the move sequences DEPTH moves deep",
     .details =
         "Counts every sequence of DEPTH moves (0 to 8) from the position in FILE, by the\n"
@@ -60,9 +63,10 @@ const Command perft_command{
         "\n"
         "Options:\n"
         "  --divide    one line per move, as above.\n"
-        "  --side S    the army to move: 'upper' (positive codes, the default) or 'lower'.\n",
+        "  --side S    the army to move: 'upper' (positive codes, the default) or 'lower'.\n"
+        "  --sfen SFEN the position given as an SFEN instead of FILE, with its side to move.\n",
     .options = perft_options,
-    .min_positional = 2,
+    .min_positional = 1,
     .max_positional = 2,
     .run = run_perft,
 };

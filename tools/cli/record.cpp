@@ -3,12 +3,16 @@
 
 #include <cstdlib>
 #include <iterator>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <string>
 
 #include "board/starting_position.h"
 #include "cli.h"
+#include "exchange/game.h"
+#include "exchange/pgn.h"
+#include "exchange/usi.h"
 #include "records/board_text.h"
 #include "records/record_check.h"
 #include "records/record_file.h"
@@ -50,28 +54,21 @@ std::string refusal_of(const 棋譜読込結果& r) {
     return "unreadable";
 }
 
+// Games in the exchange formats are read whole; none is this long.
+constexpr std::size_t exchange_input_limit = 4 << 20;
+
+constexpr OptionSpec record_options[] = {
+    {"from", "F"},
+    {"to", "T"},
+};
+
 bool double_mover(駒コード c) {
     const int a = std::abs(c);
     return a == 駒::鷲 || a == 駒::鷹 || a == 駒::獅子_成 || a == 駒::獅子;
 }
 
-int run_record(const Arguments& args, Io& io) {
-    const std::string_view path = args.positional[0];
-    棋譜読込結果 r;
-    if (path == "-") {
-        const std::string bytes{std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>()};
-        if (bytes.size() > 棋譜ファイル上限) {
-            r.不備 = 棋譜不備::大きすぎる;
-        } else {
-            r = 棋譜解析(bytes);
-            棋譜照合(r);
-        }
-    } else {
-        r = 棋譜ファイル読込(std::string(path));
-    }
-    if (r.不備 != 棋譜不備::なし) throw Refusal("record: " + printable(path) + ": " + refusal_of(r));
-
-    // Replayed and counted as 進 steps through it.
+// The record's entries, moves and last position, as 進 steps through it.
+int print_record(const 棋譜読込結果& r, Io& io) {
     盤面型 board;
     初期配置(board);
     const std::size_t n = r.手々.size();
@@ -86,11 +83,76 @@ int run_record(const Arguments& args, Io& io) {
     return exit_ok;
 }
 
+// A game read from USI or PGN, or a record converted; warnings of what a
+// conversion changes go to stderr.
+exchange::Game game_of(const std::string& name, const std::string& from, const std::string& text, Io& io) {
+    const exchange::GameResult r = from == "usi" ? exchange::parse_usi_game(text) : exchange::parse_pgn(text);
+    if (!r.ok()) throw Refusal("record: " + name + ": " + r.error->message);
+    (void)io;
+    return r.game;
+}
+
+int run_record(const Arguments& args, Io& io) {
+    const std::string_view path = args.positional[0];
+    const std::string name = printable(path);
+    const std::string from{args.value("from").value_or("kifu")};
+    const std::string to{args.value("to").value_or("")};
+    if (from != "kifu" && from != "usi" && from != "pgn")
+        throw Refusal("record: --from must be 'kifu', 'usi' or 'pgn', not " + cli::quoted(from));
+    if (!to.empty() && to != "kifu" && to != "usi" && to != "pgn")
+        throw Refusal("record: --to must be 'kifu', 'usi' or 'pgn', not " + cli::quoted(to));
+
+    exchange::Game game;
+    if (from == "kifu") {
+        棋譜読込結果 r;
+        if (path == "-") {
+            const std::string bytes{std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>()};
+            if (bytes.size() > 棋譜ファイル上限) {
+                r.不備 = 棋譜不備::大きすぎる;
+            } else {
+                r = 棋譜解析(bytes);
+                棋譜照合(r);
+            }
+        } else {
+            r = 棋譜ファイル読込(std::string(path));
+        }
+        if (r.不備 != 棋譜不備::なし) throw Refusal("record: " + name + ": " + refusal_of(r));
+        if (to.empty()) return print_record(r, io);
+        const exchange::FromRecord converted = exchange::game_of_record(r.手々);
+        if (!converted.result.ok()) throw Refusal("record: " + name + ": " + converted.result.error->message);
+        if (converted.declined_second_steps > 0)
+            io.err << "bexoru-cli: record: note: " << converted.declined_second_steps
+                   << " declined second step(s) become single moves; a record written back logs each once\n";
+        if (converted.blank_entries > 0)
+            io.err << "bexoru-cli: record: note: " << converted.blank_entries
+                   << " blank line(s) of the record are left out\n";
+        game = converted.result.game;
+    } else {
+        game = game_of(name, from, read_input(path, io, "record", exchange_input_limit), io);
+    }
+
+    if (to == "usi") {
+        io.out << exchange::usi_game_text(game);
+    } else if (to == "pgn") {
+        io.out << exchange::pgn_text(game);
+    } else if (to == "kifu") {
+        const exchange::RecordText rec = exchange::record_of_game(game);
+        if (rec.error) throw Refusal("record: " + name + ": cannot be a game record: " + *rec.error);
+        io.out << rec.text;
+    } else {
+        auto replay = std::make_unique<exchange::Replay>(game.start);
+        for (const exchange::Move& m : game.moves) replay->play(m);
+        io.out << "moves " << game.moves.size() << "\nsfen " << exchange::to_sfen(replay->diagram()) << '\n'
+               << format_board_text(replay->board());
+    }
+    return exit_ok;
+}
+
 }  // namespace
 
 const Command record_command{
     .name = "record",
-    .synopsis = "FILE",
+    .synopsis = "FILE [--from kifu|usi|pgn] [--to kifu|usi|pgn]",
     .summary = "check a game record (.棋譜) and print its last position",
     .details =
         "Reads the game record FILE ('-' for standard input) and checks it as the game\n"
@@ -101,8 +163,20 @@ const Command record_command{
         "  entries N   the entries of the move log, blank lines included\n"
         "  moves M     the moves 進 steps through (a double move's entries are one)\n"
         "and the position after the last entry as board text.\n"
-        "A record the game would refuse is refused with its line.\n",
-    .options = {},
+        "A record the game would refuse is refused with its line.\n"
+        "\n"
+        "Options:\n"
+        "  --from F   read FILE as F: 'kifu' (the game record, the default), 'usi' (an\n"
+        "             SFEN and USI moves: 'sfen SFEN moves 7g7f ...' or 'startpos moves\n"
+        "             ...') or 'pgn' (PGN as XBoard writes it, [Variant \"chu\"]). Every\n"
+        "             move is checked by the game's rules; a move they refuse is named by\n"
+        "             its line and number. Without --to, prints 'moves N', the SFEN of\n"
+        "             the last position and its board text.\n"
+        "  --to T     write the game to standard output as T: 'kifu', 'usi' or 'pgn'.\n"
+        "             A record holds only games from the starting position; what a\n"
+        "             conversion cannot carry (a declined second step, a blank line of a\n"
+        "             record) is said on stderr. See docs/formats.md.\n",
+    .options = record_options,
     .min_positional = 1,
     .max_positional = 1,
     .run = run_record,
