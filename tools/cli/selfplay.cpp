@@ -253,7 +253,9 @@ Game play_game(const 盤面型& position, const GameSetup& setup) {
 
 constexpr OptionSpec selfplay_options[] = {
     {"levels", "A,B"},  {"from", "FILE"}, {"entries", "N"}, {"board", ""},    {"times", ""}, {"nodes", "N"},
-    {"movetime", "MS"}, {"check", ""},    {"games", "N"},   {"opening", "K"}, {"seed", "S"}, {"record", "FILE"},
+    {"movetime", "MS"}, {"check", ""},    {"games", "N"},   {"opening", "K"}, {"seed", "S"},
+    {"record", "FILE"},
+    {"sfen", "SFEN"},
 };
 
 // The nine pairs of levels, each in turn: 1,1 1,2 1,3 2,1 ... 3,3.
@@ -282,8 +284,13 @@ int run_selfplay(const Arguments& args, Io& io) {
         throw Refusal("selfplay: --record needs the starting position; it cannot be used with --from");
     if (record && args.value("games")) throw Refusal("selfplay: --record writes one game; not with --games");
     盤面型 position;
+    if (args.value("sfen") && args.value("from")) throw Refusal("selfplay: give --from or --sfen, not both");
+    if (record && args.value("sfen"))
+        throw Refusal("selfplay: --record needs the starting position; it cannot be used with --sfen");
     if (const auto file = args.value("from"))
         position = load_board(*file, io);
+    else if (args.value("sfen"))
+        position = load_position(args, io, "selfplay", 0).board;
     else
         初期配置(position);
 
@@ -357,7 +364,7 @@ static_assert(記録最大 == 2000, "the help below names the log's size");
 const Command selfplay_command{
     .name = "selfplay",
     .synopsis =
-        "[--levels A,B] [--from FILE] [--entries N] [--board] [--times] [--nodes N] [--movetime MS] "
+        "[--levels A,B] [--from FILE | --sfen SFEN] [--entries N] [--board] [--times] [--nodes N] [--movetime MS] "
         "[--check] [--opening K] [--seed S] [--games N] [--record FILE]",
     .summary = "let the computer play both armies",
     .details =
@@ -381,6 +388,8 @@ const Command selfplay_command{
         "  --levels A,B  the levels of the first and the second mover, 1 to 6 (default\n"
         "                3,3); levels 4 to 6 are the searching engine's.\n"
         "  --from FILE   start from the position in FILE; its upper army moves first.\n"
+        "  --sfen SFEN   start from the position of the SFEN instead (its side to move\n"
+        "                is not used: the upper army moves first).\n"
         "  --entries N   stop when the move log could not take another double move\n"
         "                within N entries, 1..2000 (default 2000, the log's size).\n"
         "  --board       print the final position after the result, as board text.\n"
