@@ -200,8 +200,9 @@ std::optional<SanParts> san_parts(std::string_view s) {
         } else if (s[i] >= '1' && s[i] <= '9' && squares.empty() && !p.rank) {
             std::size_t j = i;
             int r = 0;
-            while (j < s.size() && s[j] >= '0' && s[j] <= '9') r = r * 10 + (s[j++] - '0');
-            if (r < 1 || r > 盤サイズ) return std::nullopt;
+            // Two digits at most: a rank is 1 to 12.
+            while (j < s.size() && s[j] >= '0' && s[j] <= '9' && j - i < 3) r = r * 10 + (s[j++] - '0');
+            if (r < 1 || r > 盤サイズ || (j < s.size() && s[j] >= '0' && s[j] <= '9')) return std::nullopt;
             p.rank = 盤サイズ + 1 - r;
             i = j;
         } else if (s[i] == '+' && i + 1 == s.size()) {

@@ -136,6 +136,8 @@ TEST(Pgn, RefusalsNameTheLineAndTheMove) {
         {"1. h5 h8 2. h5", 3, "no move of the side to move"},
         {"1. h5 {never closed", 1, "never closed"},
         {"1. h4h6", 1, "do not allow"},
+        {"1. 444444444444444444444", 1, "not a move"},  // a rank past any number (found by fuzz_pgn)
+        {"1. Ra444444444444444444444", 1, "not a move"},
         {"[FEN \"11k/12/12/12/12/12/12/12/12/12/12/G1G8K w - 0 1\"]\n1. Gb1", 1, "more than one move fits"},
     };
     for (const auto& c : cases) {
