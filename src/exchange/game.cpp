@@ -5,6 +5,7 @@
 
 #include "board/game_state.h"
 #include "board/starting_position.h"
+#include "rules/lion_capture_rules.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
 #include "rules/move_logging.h"
@@ -57,7 +58,43 @@ std::string_view army_name(int side) {
     return side == lower_army ? "lower" : "upper";
 }
 
+// The board after a double move's first step, and the log as the game keeps
+// it then: only the two entries the look-back reads.
+棋譜記録& after_first_step(const 盤面型& board, const 棋譜記録& log, const Move& m, 盤面型& after) {
+    const 駒コード piece = board(m.from.X, m.from.Y);
+    after = board;
+    after(m.to.X, m.to.Y) = piece;
+    after(m.from.X, m.from.Y) = 空;
+    棋譜記録& step_log = scratch_log();
+    const auto last = static_cast<std::size_t>(std::clamp(log.記録数, 0, 記録最大));
+    step_log.記録_取駒[0] = log.記録_取駒[last];
+    step_log.記録_成駒[0] = log.記録_成駒[last];
+    step_log.記録数 = 0;
+    手順保存(board, step_log, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, piece);
+    return step_log;
+}
+
 }  // namespace
+
+std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記録& log, int side, const Move& m) {
+    if (!盤内(m.from.X, m.from.Y) || !盤内(m.to.X, m.to.Y) || (m.then && !盤内(m.then->X, m.then->Y)))
+        return std::nullopt;
+    const 駒コード piece = board(m.from.X, m.from.Y);
+    if (sign_of(piece) != side) return std::nullopt;
+    対局状態 state;
+    state.MAN側 = 先手;
+    state.COM側 = 後手;
+    state.二手目状態 = 1;
+    規則局面 rules{board, log, state};
+    if (const auto no = 調査_獅子取り(rules, m.from.X, m.from.Y, m.to.X, m.to.Y, piece)) return std::string(no->文);
+    if (!m.then || *m.then == m.from) return std::nullopt;
+    盤面型 after;
+    棋譜記録& step_log = after_first_step(board, log, m, after);
+    state.二手目状態 = 2;
+    規則局面 second{after, step_log, state};
+    if (const auto no = 調査_獅子取り(second, m.to.X, m.to.Y, m.then->X, m.then->Y, piece)) return std::string(no->文);
+    return std::nullopt;
+}
 
 std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log, int side, const Move& m) {
     if (!盤内(m.from.X, m.from.Y) || !盤内(m.to.X, m.to.Y) || (m.then && !盤内(m.then->X, m.then->Y)))
@@ -98,14 +135,7 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
     // The second step, on the board after the first, with the log as the
     // game keeps it then (the look-back reads the last two entries).
     盤面型 after = board;
-    after(m.to.X, m.to.Y) = piece;
-    after(m.from.X, m.from.Y) = 空;
-    棋譜記録& step_log = scratch_log();
-    const auto last = static_cast<std::size_t>(std::clamp(log.記録数, 0, 記録最大));
-    step_log.記録_取駒[0] = log.記録_取駒[last];
-    step_log.記録_成駒[0] = log.記録_成駒[last];
-    step_log.記録数 = 0;
-    手順保存(board, step_log, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, piece);
+    棋譜記録& step_log = after_first_step(board, log, m, after);
     規則局面 second{after, step_log, state};
     const int sx = m.then->X - m.to.X, sy = m.then->Y - m.to.Y;
     if (std::abs(sx) > 1 || std::abs(sy) > 1 ||

@@ -73,6 +73,14 @@ private:
 // promotion rules and double-move rules. Nothing when the move is allowed.
 std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log, int side, const Move& m);
 
+// The Lion-capture rules as the person meets them (rules/lion_capture_rules.h),
+// stricter than the move check: among others, a Lion may not take a defended
+// Lion with a second step after a step onto an empty square, a Pawn or a
+// Go-between. Their explanation when they refuse a move the rules allow;
+// nothing otherwise. The engines keep their own moves within them, as other
+// Chu Shogi programs (XBoard, HaChu) refuse those captures.
+std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記録& log, int side, const Move& m);
+
 // Where a reader stopped: the move (1-based, counted from the first move of
 // the text) and the line of the text.
 struct GameError {

@@ -741,4 +741,26 @@ TEST(CliXboard, PlaysAMoveAndRefusesIllegalOnes) {
     EXPECT_EQ(lines_of(f.out).back(), "pong 2");
 }
 
+// From the first game against HaChu under XBoard: our Lion on h5 took HaChu's
+// Lion on g7, defended by the Dragon Horse on d10, with a second step after a
+// step onto the empty g6. The move check allows it; XBoard and HaChu refuse it
+// and forfeit the engine, as the game refuses it to the person. Both engines
+// keep their own moves within those Lion rules.
+TEST(CliEngines, NeitherEngineTakesADefendedLionWithABridgeOverNothing) {
+    const Outcome x = run_with_input({"xboard"},
+                                     "protover 2\nnew\nvariant chu\nforce\nusermove f3h5\nusermove g10h8\n"
+                                     "usermove f4f5\nusermove e9e8\nusermove d5d6\nusermove d12d11\n"
+                                     "usermove f5f6\nusermove h8g7\nsd 2\ngo\n");
+    ASSERT_EQ(x.status, 0) << x.err;
+    const std::string move = lines_of(x.out).back();
+    EXPECT_EQ(move.rfind("move ", 0), 0u) << x.out;
+    EXPECT_EQ(move.find("g7"), std::string::npos) << move;
+    const Outcome u = run_with_input({"usi"},
+                                     "position startpos moves 7j5h 6c5e 7i7h 8d8e 9h9g 9a9b 7h7g 5e6f\n"
+                                     "go depth 2\n");
+    const std::string best = lines_of(u.out).back();
+    EXPECT_EQ(best.rfind("bestmove ", 0), 0u) << u.out;
+    EXPECT_EQ(best.find("6f", 9), std::string::npos) << best;
+}
+
 }  // namespace

@@ -188,5 +188,24 @@ TEST(RecordConversion, WhatARecordCannotHoldIsSaid) {
     EXPECT_EQ(back.blank_entries, 1);
 }
 
+TEST(LionRules, TheEnginesStricterLionRulesAgainstTheMoveCheck) {
+    // HaChu's Lion on g7 is defended by the Dragon Horse on d10 (over e9 and f8).
+    const GameResult g = parse_usi_game("startpos moves 7j5h 6c5e 7i7h 8d8e 9h9g 9a9b 7h7g 5e6f");
+    ASSERT_TRUE(g.ok()) << g.error->message;
+    Replay r(g.game.start);
+    for (const Move& m : g.game.moves) ASSERT_FALSE(r.play(m));
+    盤面型 board = r.board();
+    const auto usi = [](const char* text) { return *parse_usi_move(text); };
+    // Over the empty g6: the move check allows it, the Lion rules do not.
+    EXPECT_FALSE(rule_check(board, r.log(), r.side(), usi("5h6g6f")));
+    EXPECT_TRUE(lion_rule_refusal(board, r.log(), r.side(), usi("5h6g6f")));
+    // In one jump the move check refuses it already.
+    EXPECT_TRUE(rule_check(board, r.log(), r.side(), usi("5h6f")));
+    // Moves that take no Lion pass both.
+    EXPECT_FALSE(lion_rule_refusal(board, r.log(), r.side(), usi("7g7f")));
+    EXPECT_FALSE(lion_rule_refusal(board, r.log(), r.side(), usi("5h6g5h")));
+    EXPECT_EQ(board, r.board());
+}
+
 }  // namespace
 }  // namespace bexoru::exchange

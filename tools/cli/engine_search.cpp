@@ -1,5 +1,7 @@
 #include "engine_search.h"
 
+#include "search/movegen.h"
+
 namespace bexoru::cli {
 
 exchange::Move exchange_move(const search::Move& m) {
@@ -13,6 +15,18 @@ exchange::Move exchange_move(const search::Move& m) {
 
 search::Position search_position(const exchange::Replay& game) {
     return search::Position::from_game(game.board(), game.log(), game.side());
+}
+
+std::vector<search::Move> outside_lion_rules(const exchange::Replay& game) {
+    const search::Position p = search_position(game);
+    const auto list = std::make_unique<search::MoveList>();
+    search::generate(p, *list, search::Generate::unique);
+    std::vector<search::Move> out;
+    盤面型 board = game.board();
+    for (const search::Move& m : *list)
+        if (exchange::lion_rule_refusal(board, game.log(), game.side(), exchange_move(m))) out.push_back(m);
+    if (static_cast<int>(out.size()) == list->size) out.clear();
+    return out;
 }
 
 BackgroundSearch::BackgroundSearch(int table_megabytes) : engine_(std::make_unique<search::Engine>(table_megabytes)) {}

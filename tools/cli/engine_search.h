@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "board/board.h"
 #include "board/move_log.h"
@@ -24,6 +25,12 @@ exchange::Move exchange_move(const search::Move& m);
 // The position of a game for the search: the board, the army to move and the
 // Lion look-back from the log.
 search::Position search_position(const exchange::Replay& game);
+
+// The moves the search may choose from at the root that the Lion-capture
+// rules as the person meets them refuse (exchange::lion_rule_refusal): the
+// engines leave them out, since XBoard and HaChu refuse them too. Nothing
+// when every move would be left out.
+std::vector<search::Move> outside_lion_rules(const exchange::Replay& game);
 
 class BackgroundSearch {
 public:

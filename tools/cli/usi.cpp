@@ -5,7 +5,7 @@
 // so "stop", "isready" and "quit" are answered while it thinks. Output lines
 // are written whole under one lock, from either thread.
 
-#include <iomanip>
+#include <algorithm>
 #include <istream>
 #include <mutex>
 #include <optional>
@@ -164,7 +164,7 @@ private:
             const auto number = [&]() -> std::int64_t {
                 if (i + 1 >= w.size()) return 0;
                 try {
-                    return std::max<std::int64_t>(0, std::stoll(w[++i]));
+                    return std::clamp<std::int64_t>(std::stoll(w[++i]), 0, 1'000'000'000'000);
                 } catch (const std::exception&) {
                     return 0;
                 }
@@ -201,6 +201,7 @@ private:
         if (!budget) limits.movetime_ms = level_movetime_ms(level_);
 
         const search::Position p = search_position(*game_);
+        limits.excluded = outside_lion_rules(*game_);
         if (p.royals(p.side()) == 0 || p.royals(-p.side()) == 0 || p.pieces(p.side()) == 0) {
             say("bestmove resign");
             return;

@@ -6,6 +6,7 @@
 // from there, under the same lock as the commands, and only if the game has
 // not changed since it started (a generation count tells).
 
+#include <algorithm>
 #include <cmath>
 #include <istream>
 #include <mutex>
@@ -30,11 +31,18 @@ std::vector<std::string> words_of(const std::string& line) {
     return out;
 }
 
+// Seconds as a text, in milliseconds; 0 for anything that is not a number.
+std::int64_t seconds_ms(const std::string& s) {
+    const double v = std::atof(s.c_str());
+    return v > 0 && v < 1e9 ? static_cast<std::int64_t>(v * 1000) : 0;
+}
+
 std::int64_t to_number(const std::string& s, std::int64_t otherwise) {
     try {
         std::size_t used = 0;
         const long long v = std::stoll(s, &used);
-        return used == s.size() ? v : otherwise;
+        // Clocks and counts far past any game are taken as the largest sensible one.
+        return used == s.size() ? std::clamp<long long>(v, 0, 1'000'000'000) : otherwise;
     } catch (const std::exception&) {
         return otherwise;
     }
@@ -135,10 +143,10 @@ private:
             base_ms_ = colon == std::string::npos
                            ? to_number(base, 5) * 60000
                            : to_number(base.substr(0, colon), 5) * 60000 + to_number(base.substr(colon + 1), 0) * 1000;
-            inc_ms_ = static_cast<std::int64_t>(std::atof(w[3].c_str()) * 1000);
+            inc_ms_ = seconds_ms(w[3]);
             fixed_ms_ = 0;
         } else if (c == "st" && w.size() >= 2) {
-            fixed_ms_ = static_cast<std::int64_t>(std::atof(w[1].c_str()) * 1000);
+            fixed_ms_ = seconds_ms(w[1]);
         } else if (c == "sd" && w.size() >= 2) {
             depth_ = static_cast<int>(std::clamp<std::int64_t>(to_number(w[1], 0), 0, 60));
         } else if (c == "time" && w.size() >= 2) {
@@ -199,6 +207,7 @@ private:
             limits.movetime_ms = level_movetime_ms(last_search_level);
         }
         const search::Position p = search_position(*game_);
+        limits.excluded = outside_lion_rules(*game_);
         if (p.pieces(p.side()) == 0) return;
         const int generation = generation_;
         const auto root = std::make_shared<exchange::Replay>(*game_);
