@@ -252,10 +252,9 @@ Game play_game(const 盤面型& position, const GameSetup& setup) {
 }
 
 constexpr OptionSpec selfplay_options[] = {
-    {"levels", "A,B"},  {"from", "FILE"}, {"entries", "N"}, {"board", ""},    {"times", ""}, {"nodes", "N"},
-    {"movetime", "MS"}, {"check", ""},    {"games", "N"},   {"opening", "K"}, {"seed", "S"},
-    {"record", "FILE"},
-    {"sfen", "SFEN"},
+    {"levels", "A,B"}, {"from", "FILE"},   {"entries", "N"}, {"board", ""},  {"times", ""},
+    {"nodes", "N"},    {"movetime", "MS"}, {"check", ""},    {"games", "N"}, {"opening", "K"},
+    {"seed", "S"},     {"record", "FILE"}, {"sfen", "SFEN"},
 };
 
 // The nine pairs of levels, each in turn: 1,1 1,2 1,3 2,1 ... 3,3.
