@@ -34,6 +34,21 @@ std::vector<Token> tokens_of(std::string_view text) {
     return out;
 }
 
+// The pass of the piece on `from`, when it has one: a step onto an empty
+// neighbour and back, over the first neighbour the rules allow (columns, then
+// rows, from the upper left).
+std::optional<Move> pass_from(桝位置 from, Replay& position) {
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            const 桝位置 mid{from.X + dx, from.Y + dy};
+            if ((dx == 0 && dy == 0) || !盤内(mid.X, mid.Y) || position.board().at(mid.X, mid.Y) != 空) continue;
+            const Move pass{from, mid, from, false};
+            if (!position.refusal(pass)) return pass;
+        }
+    }
+    return std::nullopt;
+}
+
 GameResult refused(std::string message, int line, int move) {
     GameResult r;
     r.error = GameError{std::move(message), line, move};
@@ -105,8 +120,14 @@ GameResult parse_usi_game(std::string_view text) {
         const Token& tok = t[i];
         const std::string place =
             "line " + std::to_string(tok.line) + ", move " + std::to_string(k) + " " + excerpt(tok.text) + ": ";
-        const auto m = parse_usi_move(tok.text);
+        auto m = parse_usi_move(tok.text);
         if (!m) return refused(place + "not a USI move (such as 7g7f, 8h2b+ or 7g7f7e)", tok.line, k);
+        // A piece's square twice: the pass, as some programs write it.
+        if (!m->then && m->from == m->to && !m->promote) {
+            const auto pass = pass_from(m->from, *replay);
+            if (!pass) return refused(place + "no piece on that square may pass", tok.line, k);
+            m = pass;
+        }
         if (auto why = replay->play(*m)) return refused(place + *why, tok.line, k);
         r.game.moves.push_back(*m);
     }
@@ -143,16 +164,7 @@ MoveResult parse_xboard_move(std::string_view text, Replay& position) {
     }
     Move m;
     if (!comma && squares.size() == 2 && squares[0] == squares[1]) {
-        // The Lion's pass: the piece steps to an empty neighbour and back.
-        const 桝位置 from = squares[0];
-        for (int dx = -1; dx <= 1 && !r.move; ++dx) {
-            for (int dy = -1; dy <= 1 && !r.move; ++dy) {
-                const 桝位置 mid{from.X + dx, from.Y + dy};
-                if ((dx == 0 && dy == 0) || position.board().at(mid.X, mid.Y) != 空 || !盤内(mid.X, mid.Y)) continue;
-                const Move pass{from, mid, from, false};
-                if (!position.refusal(pass)) r.move = pass;
-            }
-        }
+        r.move = pass_from(squares[0], position);
         if (!r.move) r.refusal = "no piece on that square may pass";
         return r;
     }

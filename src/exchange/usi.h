@@ -7,7 +7,8 @@
 //   sfen <SFEN> moves <move> <move> ...
 // and read from that form, from "startpos moves ...", with or without the
 // word "position" first, or from moves alone (from the starting position);
-// line breaks count as spaces. XBoard's coordinate moves are here too: the
+// line breaks count as spaces. A square named twice ("7g7g") is read as the
+// pass of the piece there, as XBoard's coordinates write it. XBoard's coordinate moves are here too: the
 // squares in XBoard's names, a double move as two legs "f3f4,f4f5", and the
 // Lion's pass as its own square twice ("f3f3").
 

@@ -73,6 +73,11 @@ TEST(UsiGames, MovesArePutToTheRulesAndRefusalsNameTheMove) {
     ASSERT_TRUE(again.ok());
     EXPECT_EQ(again.game.moves, ok.game.moves);
 
+    // The Lion's pass written as its square twice steps over an empty neighbour and back.
+    const GameResult pass = parse_usi_game("startpos moves 6i6h 7d7e 7j7j");
+    ASSERT_TRUE(pass.ok()) << pass.error->message;
+    EXPECT_EQ(to_usi(pass.game.moves[2]), "7j6i7j");
+
     const struct {
         const char* text;
         int move;
@@ -83,6 +88,7 @@ TEST(UsiGames, MovesArePutToTheRulesAndRefusalsNameTheMove) {
         {"startpos moves 5e5f", 1, "no piece stands"},
         {"startpos moves 6i6h\n7d7e 7c7d7e", 3, "line 2, move 3"},  // a Rook's "second step"
         {"startpos moves 6i6h x", 2, "not a USI move"},
+        {"startpos moves 7j7j", 1, "may pass"},  // no empty square next to the Lion
         {"sfen 12/12 b - 1 moves", 0, "SFEN"},
         {"nonsense", 0, "expected 'startpos'"},
     };
