@@ -98,8 +98,11 @@ private:
             abandon();
             return false;
         }
+        // Whatever changes the game or starts a search first ends the search
+        // (its move void), outside the lock: its last report may be waiting for it.
         if (c == "new" || c == "force" || c == "undo" || c == "remove" || c == "setboard" || c == "result" ||
-            c == "variant" || c == "memory" || c == "go" || c == "playother" || c == "usermove")
+            c == "variant" || c == "memory" || c == "go" || c == "playother" || c == "usermove" ||
+            exchange::read_xboard_square(c))
             abandon();
         std::lock_guard lock(m_);
         if (c == "protover") {
