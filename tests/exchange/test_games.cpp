@@ -213,5 +213,25 @@ TEST(LionRules, TheEnginesStricterLionRulesAgainstTheMoveCheck) {
     EXPECT_EQ(board, r.board());
 }
 
+TEST(RecordConversion, ARecordWhoseUpperArmyMovesFirstKeepsItsFirstMover) {
+    // The computer moving first plays the upper army.
+    const std::vector<棋譜手> entries{{6, 4, 6, 5, 1, 1, 0}, {7, 9, 7, 8, -1, -1, 0}};
+    const FromRecord r = game_of_record(entries);
+    ASSERT_TRUE(r.result.ok()) << r.result.error->message;
+    EXPECT_EQ(r.result.game.start.side, upper_army);
+    EXPECT_EQ(usi_game_text(r.result.game).substr(0, 5 + start_sfen.size()),
+              "sfen " + std::string(start_sfen.substr(0, start_sfen.size() - 5)) + "w - 1");
+    const std::string pgn = pgn_text(r.result.game);
+    EXPECT_NE(pgn.find("[FEN \"" + to_xboard_fen({start_diagram().board, upper_army, 1}) + "\"]"), std::string::npos);
+    EXPECT_NE(pgn.find("\n1... f8 2. g5 *\n"), std::string::npos) << pgn;
+    const GameResult back = parse_pgn(pgn);
+    ASSERT_TRUE(back.ok()) << back.error->message;
+    const RecordText rec = record_of_game(back.game);
+    ASSERT_FALSE(rec.error) << *rec.error;
+    棋譜読込結果 read = 棋譜解析(rec.text);
+    棋譜照合(read);
+    EXPECT_EQ(read.手々, entries);
+}
+
 }  // namespace
 }  // namespace bexoru::exchange
