@@ -763,4 +763,22 @@ TEST(CliEngines, NeitherEngineTakesADefendedLionWithABridgeOverNothing) {
     EXPECT_EQ(best.find("6f", 9), std::string::npos) << best;
 }
 
+TEST(CliRecord, ASelfPlayedRecordComesBackByteForByteThroughUsiAndPgn) {
+    // Level 4 plays double moves; the record holds both entries of each.
+    const std::string record = testing::TempDir() + "bexoru_cli_selfplay_" + std::to_string(getpid()) + ".棋譜";
+    const Outcome played =
+        run_cli({"selfplay", "--levels", "4,3", "--nodes", "1500", "--entries", "300", "--record", record});
+    ASSERT_EQ(played.status, 0) << played.err;
+    const std::string original = read_file(record);
+    std::remove(record.c_str());
+    ASSERT_GT(original.size(), 100u);
+    for (const char* via : {"usi", "pgn"}) {
+        const Outcome out = run_with_input({"record", "-", "--to", via}, original);
+        ASSERT_EQ(out.status, 0) << out.err;
+        const Outcome back = run_with_input({"record", "-", "--from", via, "--to", "kifu"}, out.out);
+        ASSERT_EQ(back.status, 0) << back.err;
+        EXPECT_EQ(back.out, original) << via;
+    }
+}
+
 }  // namespace
