@@ -164,9 +164,9 @@ std::string to_xboard_fen(const Diagram& s) {
 
 DiagramResult parse_sfen(std::string_view text) {
     const std::vector<std::string_view> f = fields_of(text);
-    if (f.size() < 3)
-        return refused("an SFEN has a board, the side to move and the hand ('-'), not " + std::to_string(f.size()) +
-                       " field" + (f.size() == 1 ? "" : "s"));
+    if (f.size() < 2)
+        return refused("an SFEN has a board and the side to move (then '-' and the move number), not " +
+                       std::to_string(f.size()) + " field" + (f.size() == 1 ? "" : "s"));
     if (f.size() > 4) return refused("an SFEN has at most 4 fields; the 5th is " + excerpt(f[4]));
     DiagramResult r;
     if (!read_board(f[0], r)) {
@@ -175,7 +175,8 @@ DiagramResult parse_sfen(std::string_view text) {
     }
     if (f[1] != "b" && f[1] != "w") return refused("the side to move is 'b' or 'w', not " + excerpt(f[1]));
     r.diagram.side = f[1] == "b" ? lower_army : upper_army;
-    if (f[2] != "-") return refused("Chu Shogi has no pieces in hand: the hand field is '-', not " + excerpt(f[2]));
+    if (f.size() >= 3 && f[2] != "-")
+        return refused("Chu Shogi has no pieces in hand: the hand field is '-', not " + excerpt(f[2]));
     if (f.size() == 4) {
         const auto n = whole_number(f[3], 1, 1'000'000);
         if (!n) return refused("the move number is a whole number from 1, not " + excerpt(f[3]));

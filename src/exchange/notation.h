@@ -66,7 +66,8 @@ std::string board_field(const 盤面型& board);
 std::string to_sfen(const Diagram& s);
 std::string to_xboard_fen(const Diagram& s);
 
-// A whole SFEN (board, side, hand, and the move number, which may be left off).
+// A whole SFEN: board, side, hand and move number; the hand and the move
+// number may be left off, as some programs write Chu Shogi positions.
 // A Pawn or Lance on its army's last rank is refused, since it must have promoted.
 DiagramResult parse_sfen(std::string_view text);
 // XBoard's FEN: board and side, then optional castling, en passant, half-move

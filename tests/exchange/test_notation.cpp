@@ -56,9 +56,12 @@ TEST(Sfen, PositionsReadBackAndTheMoveNumberMayBeLeftOff) {
     const DiagramResult r = parse_sfen(text);
     ASSERT_TRUE(r.ok()) << r.error->message;
     EXPECT_EQ(r.diagram, s);
-    const DiagramResult short_form = parse_sfen("12/12/12/12/12/12/12/12/12/12/12/12 b -");
-    ASSERT_TRUE(short_form.ok());
-    EXPECT_EQ(short_form.diagram.move_number, 1);
+    for (const char* short_form :
+         {"12/12/12/12/12/12/12/12/12/12/12/12 b -", "12/12/12/12/12/12/12/12/12/12/12/12 b"}) {
+        const DiagramResult r = parse_sfen(short_form);
+        ASSERT_TRUE(r.ok()) << short_form;
+        EXPECT_EQ(r.diagram.move_number, 1);
+    }
 }
 
 TEST(Sfen, MalformedTextsAreRefusedWithThePlace) {
@@ -77,6 +80,7 @@ TEST(Sfen, MalformedTextsAreRefusedWithThePlace) {
         {"12/12/12/12/12/12/12/12/12/12/12/11+ b - 1", "'+' with no piece"},
         {"12/12/12/12/12/12/12/12/12/12/12/12 x - 1", "side to move"},
         {"12/12/12/12/12/12/12/12/12/12/12/12 b P 1", "no pieces in hand"},
+        {"12/12/12/12/12/12/12/12/12/12/12/12", "not 1 field"},
         {"12/12/12/12/12/12/12/12/12/12/12/12 b - 0", "move number"},
         {"P11/12/12/12/12/12/12/12/12/12/12/12 b - 1", "must have promoted"},
         {"12/12/12/12/12/12/12/12/12/12/12/l11 b - 1", "must have promoted"},
