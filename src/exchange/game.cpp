@@ -67,8 +67,8 @@ std::string_view army_name(int side) {
     after(m.from.X, m.from.Y) = 空;
     棋譜記録& step_log = scratch_log();
     const auto last = static_cast<std::size_t>(std::clamp(log.記録数, 0, 記録最大));
-    step_log.記録_取駒[0] = log.記録_取駒[last];
-    step_log.記録_成駒[0] = log.記録_成駒[last];
+    step_log.手[0].取駒 = log.手[last].取駒;
+    step_log.手[0].成駒 = log.手[last].成駒;
     step_log.記録数 = 0;
     手順保存(board, step_log, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, piece);
     return step_log;
@@ -84,13 +84,13 @@ std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記�
     対局状態 state;
     state.MAN側 = 先手;
     state.COM側 = 後手;
-    state.二手目状態 = 1;
+    state.二手目状態 = 二手目状態型::一手目;
     規則局面 rules{board, log, state};
     if (const auto no = 調査_獅子取り(rules, m.from.X, m.from.Y, m.to.X, m.to.Y, piece)) return std::string(no->文);
     if (!m.then || *m.then == m.from) return std::nullopt;
     盤面型 after;
     棋譜記録& step_log = after_first_step(board, log, m, after);
-    state.二手目状態 = 2;
+    state.二手目状態 = 二手目状態型::二手目;
     規則局面 second{after, step_log, state};
     if (const auto no = 調査_獅子取り(second, m.to.X, m.to.Y, m.then->X, m.then->Y, piece)) return std::string(no->文);
     return std::nullopt;
@@ -112,7 +112,7 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
     規則局面 rules{board, log, state};
     const int dx = m.to.X - m.from.X, dy = m.to.Y - m.from.Y;
     if (!m.then) {
-        if (!移動チェック(rules, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, 1))
+        if (!移動チェック(rules, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, 二手目状態型::一手目))
             return "the rules do not allow this move";
         if (m.promote) {
             駒コード promoted = 空;
@@ -126,7 +126,7 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
 
     if (m.promote) return "a double move never promotes";
     if (!double_mover(piece) || !二手目の出る一歩(piece, dx, dy)) return "no second step may follow this first step";
-    if (!移動チェック(rules, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, 1))
+    if (!移動チェック(rules, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, 二手目状態型::一手目))
         return "the rules do not allow the first step";
     const 駒コード first_taken = board(m.to.X, m.to.Y);
     if (royal(first_taken) && royals(board, -side) == 1)
@@ -139,7 +139,7 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
     規則局面 second{after, step_log, state};
     const int sx = m.then->X - m.to.X, sy = m.then->Y - m.to.Y;
     if (std::abs(sx) > 1 || std::abs(sy) > 1 ||
-        !移動チェック(second, m.to.X, m.to.Y, m.then->X, m.then->Y, second_step_code(piece, dx), 2))
+        !移動チェック(second, m.to.X, m.to.Y, m.then->X, m.then->Y, second_step_code(piece, dx), 二手目状態型::二手目))
         return "the rules do not allow the second step";
     return std::nullopt;
 }
@@ -147,7 +147,7 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
 Replay::Replay(const Diagram& start)
     : board_(start.board), log_(std::make_unique<棋譜記録>()), side_(start.side), first_number_(start.move_number) {
     // As after a new game: the entry before the first reads as a harmless Pawn.
-    log_->記録_成駒[0] = +1;
+    log_->手[0].成駒 = +1;
     start_royals_[0] = royals(board_, lower_army);
     start_royals_[1] = royals(board_, upper_army);
 }
@@ -211,14 +211,14 @@ void Replay::make(const Move& m) {
     ++moves_;
 }
 
-FromRecord game_of_record(const std::vector<棋譜手>& entries) {
+FromRecord game_of_record(const std::vector<指し手>& entries) {
     FromRecord out;
     Game& game = out.result.game;
     bool side_known = false;
     const std::size_t n = entries.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const 棋譜手& e = entries[i];
-        if (e == 棋譜手{}) {
+        const 指し手& e = entries[i];
+        if (e == 指し手{}) {
             ++out.blank_entries;
             continue;
         }
@@ -229,7 +229,7 @@ FromRecord game_of_record(const std::vector<棋譜手>& entries) {
         Move m{{e.移動元X, e.移動元Y}, {e.移動先X, e.移動先Y}, std::nullopt, e.成駒 != e.移動駒};
         const int dx = e.移動先X - e.移動元X, dy = e.移動先Y - e.移動元Y;
         if (i + 1 < n && double_mover(e.移動駒) && e.成駒 == e.移動駒 && 二手目の出る一歩(e.移動駒, dx, dy)) {
-            const 棋譜手& f = entries[i + 1];
+            const 指し手& f = entries[i + 1];
             const bool same_piece = f.移動駒 == e.移動駒 && f.成駒 == e.移動駒;
             if (same_piece && f.移動元X == e.移動元X && f.移動元Y == e.移動元Y && f.移動先X == e.移動先X &&
                 f.移動先Y == e.移動先Y && f.取駒 == f.移動駒) {

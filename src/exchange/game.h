@@ -106,7 +106,7 @@ struct FromRecord {
     int blank_entries = 0;
     int declined_second_steps = 0;
 };
-FromRecord game_of_record(const std::vector<棋譜手>& entries);
+FromRecord game_of_record(const std::vector<指し手>& entries);
 
 // The record text (.棋譜) of a game: refused, with the reason, when the game
 // does not start from the starting position (a record holds no other) or

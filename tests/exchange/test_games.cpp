@@ -179,7 +179,7 @@ TEST(RecordConversion, WhatARecordCannotHoldIsSaid) {
     EXPECT_NE(rec.error->find("only games from the starting position"), std::string::npos);
 
     // A declined second step and a blank line: the moves survive, the entries are counted.
-    std::vector<棋譜手> entries{
+    std::vector<指し手> entries{
         {7, 9, 7, 8, -1, -1, 0},  // a Pawn of each army
         {6, 4, 6, 5, 1, 1, 0},
         {6, 10, 7, 9, -34, -34, 0},    // the Lion's one step, second step declined,
@@ -215,7 +215,7 @@ TEST(LionRules, TheEnginesStricterLionRulesAgainstTheMoveCheck) {
 
 TEST(RecordConversion, ARecordWhoseUpperArmyMovesFirstKeepsItsFirstMover) {
     // The computer moving first plays the upper army.
-    const std::vector<棋譜手> entries{{6, 4, 6, 5, 1, 1, 0}, {7, 9, 7, 8, -1, -1, 0}};
+    const std::vector<指し手> entries{{6, 4, 6, 5, 1, 1, 0}, {7, 9, 7, 8, -1, -1, 0}};
     const FromRecord r = game_of_record(entries);
     ASSERT_TRUE(r.result.ok()) << r.result.error->message;
     EXPECT_EQ(r.result.game.start.side, upper_army);
