@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "board/starting_position.h"
 #include "search/engine.h"
@@ -118,12 +120,72 @@ TEST(SearchEngine, StopsAtOnceWhenAskedAndStillAnswersALegalMove) {
     Engine e(1);
     const SearchResult r = e.search(p, l);
     ASSERT_TRUE(r.has_move);
-    EXPECT_LE(r.nodes, 1024);
+    EXPECT_LE(r.nodes, 64);
     MoveList list;
     generate(p, list);
     bool legal = false;
     for (const Move& m : list) legal = legal || m == r.best;
     EXPECT_TRUE(legal);
+}
+
+bool is_legal(const Position& p, const Move& m) {
+    MoveList list;
+    generate(p, list);
+    for (const Move& c : list)
+        if (c == m) return true;
+    return false;
+}
+
+// The window runs the search on a thread of its own and stops it when the
+// player closes the window: a stop set from another thread must end an
+// unbounded search soon, with a legal move from the iterations it finished.
+TEST(SearchEngine, AStopFromAnotherThreadEndsAnUnboundedSearch) {
+    盤面型 b{};
+    初期配置(b);
+    const Position p = Position::from_board(b, kLower);
+    std::atomic<bool> stop{false};
+    std::atomic<int> finished{0};
+    Limits l;
+    l.stop = &stop;
+    l.movetime_ms = 60 * 1000;  // only a backstop, should the stop be missed
+    Engine e(4);
+    SearchResult r;
+    std::thread worker([&] { r = e.search(p, l, [&](const SearchInfo& i) { finished = i.depth; }); });
+    // Let it finish two iterations (generous on a loaded machine), then stop it.
+    for (int i = 0; i < 6000 && finished < 2; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const auto asked = std::chrono::steady_clock::now();
+    stop = true;
+    worker.join();
+    const double waited = std::chrono::duration<double>(std::chrono::steady_clock::now() - asked).count();
+    ASSERT_TRUE(r.has_move);
+    EXPECT_TRUE(is_legal(p, r.best)) << to_text(r.best);
+    EXPECT_GE(r.depth, 2);
+    // A few milliseconds on a quiet machine; the bound only catches a stop that is not heard.
+    EXPECT_LT(waited, 5.0);
+}
+
+// Engines share nothing: two searching at once on two threads give what each
+// gives alone.
+TEST(SearchEngine, EnginesOnTwoThreadsAnswerAsEachDoesAlone) {
+    盤面型 b{};
+    初期配置(b);
+    const Position first = Position::from_board(b, kLower);
+    Position second = first;
+    second.make(move_of(6, 9, 6, 8));  // a lower Pawn forward
+    const Limits l = nodes(20000);
+    const SearchResult alone1 = Engine(2).search(first, l);
+    const SearchResult alone2 = Engine(2).search(second, l);
+    SearchResult r1, r2;
+    std::thread t1([&] { r1 = Engine(2).search(first, l); });
+    std::thread t2([&] { r2 = Engine(2).search(second, l); });
+    t1.join();
+    t2.join();
+    EXPECT_EQ(r1.best, alone1.best);
+    EXPECT_EQ(r1.score, alone1.score);
+    EXPECT_EQ(r1.nodes, alone1.nodes);
+    EXPECT_EQ(r2.best, alone2.best);
+    EXPECT_EQ(r2.score, alone2.score);
+    EXPECT_EQ(r2.nodes, alone2.nodes);
 }
 
 TEST(SearchEngine, NoLegalMoveGivesNoMove) {
