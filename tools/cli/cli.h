@@ -116,6 +116,7 @@ extern const Command com_command;
 extern const Command selfplay_command;
 extern const Command record_command;
 extern const Command bench_command;
+extern const Command bench_search_command;
 extern const Command perft_command;
 extern const Command verify_moves_command;
 extern const Command sfen_command;

@@ -21,9 +21,10 @@
 namespace bexoru::cli {
 namespace {
 
-constexpr std::array commands{&board_command,    &moves_command,  &influence_command, &com_command,
-                              &selfplay_command, &record_command, &sfen_command,      &usi_command,
-                              &xboard_command,   &bench_command,  &perft_command,     &verify_moves_command};
+constexpr std::array commands{&board_command,    &moves_command,  &influence_command,    &com_command,
+                              &selfplay_command, &record_command, &sfen_command,         &usi_command,
+                              &xboard_command,   &bench_command,  &bench_search_command, &perft_command,
+                              &verify_moves_command};
 
 const Command* find_command(std::string_view name) {
     for (const Command* c : commands)
