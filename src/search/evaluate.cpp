@@ -34,13 +34,13 @@ int evaluate(const Position& p, const EvalWeights& w) {
     int lion_sq[2][4] = {};
     int lion_n[2] = {0, 0};
 
-    for (int Y = 1; Y <= 盤サイズ; ++Y) {
-        for (int X = 1; X <= 盤サイズ; ++X) {
-            const int sq = square_of(X, Y);
+    for (std::size_t s = 0; s < 2; ++s) {
+        const int side = s == 0 ? 1 : -1;
+        const std::uint8_t* squares = p.squares(side);
+        for (int i = 0, n = p.pieces(side); i < n; ++i) {
+            const int sq = squares[i];
             const int c = p.at(sq);
-            if (c == 0) continue;
-            const int side = c > 0 ? 1 : -1;
-            const std::size_t s = c > 0 ? 0 : 1;
+            const int Y = row_of(sq);
             const int k = std::abs(c);
             int& sc = score[s];
 

@@ -54,13 +54,8 @@ public:
             second_steps_pending();
             return;
         }
-        for (int Y = 1; Y <= 盤サイズ; ++Y) {
-            for (int X = 1; X <= 盤サイズ; ++X) {
-                const int sq = square_of(X, Y);
-                const int c = p_.at(sq);
-                if (c * side_ > 0) piece(sq, c);
-            }
-        }
+        const std::uint8_t* squares = p_.squares(side_);
+        for (int i = 0, n = p_.pieces(side_); i < n; ++i) piece(squares[i], p_.at(squares[i]));
     }
 
 private:
@@ -235,12 +230,13 @@ bool reaches(const Position& p, int code, int from, int to) {
 
 bool guarded(const Position& p, int side, int target, int lifted) {
     const int tx = column_of(target), ty = row_of(target);
-    for (int Y = 1; Y <= 盤サイズ; ++Y) {
-        for (int X = 1; X <= 盤サイズ; ++X) {
-            const int sq = square_of(X, Y);
+    const std::uint8_t* squares = p.squares(side);
+    for (int i = 0, n = p.pieces(side); i < n; ++i) {
+        {
+            const int sq = squares[i];
             const int c = p.at(sq);
-            if (c * side <= 0 || sq == target || sq == lifted) continue;
-            const int dx = tx - X, dy = ty - Y;
+            if (sq == target || sq == lifted) continue;
+            const int dx = tx - column_of(sq), dy = ty - row_of(sq);
             const auto how = reach_table.how[c > 0 ? 0 : 1][static_cast<std::size_t>(std::abs(c))]
                                             [static_cast<std::size_t>(dy + 12)][static_cast<std::size_t>(dx + 12)];
             if (how == 1) return true;

@@ -96,19 +96,57 @@ void Position::put(int sq, int code) {
     board_[static_cast<std::size_t>(sq)] = static_cast<std::int8_t>(code);
     hash_ ^= piece_key(sq, code);
     const std::size_t i = index(code);
+    slot_[static_cast<std::size_t>(sq)] = static_cast<std::uint8_t>(pieces_[i]);
+    list_[i][static_cast<std::size_t>(pieces_[i])] = static_cast<std::uint8_t>(sq);
     ++pieces_[i];
     material_[i] += 駒価値(code);
     if (royal(code)) ++royals_[i];
 }
 
-void Position::remove(int sq) {
+int Position::remove(int sq) {
     const int code = board_[static_cast<std::size_t>(sq)];
     board_[static_cast<std::size_t>(sq)] = 0;
     hash_ ^= piece_key(sq, code);
     const std::size_t i = index(code);
-    --pieces_[i];
+    // The army's last piece takes the freed place in the list.
+    const int slot = slot_[static_cast<std::size_t>(sq)];
+    const std::uint8_t last = list_[i][static_cast<std::size_t>(--pieces_[i])];
+    list_[i][static_cast<std::size_t>(slot)] = last;
+    slot_[last] = static_cast<std::uint8_t>(slot);
     material_[i] -= 駒価値(code);
     if (royal(code)) --royals_[i];
+    return slot;
+}
+
+void Position::restore(int sq, int code, int slot) {
+    board_[static_cast<std::size_t>(sq)] = static_cast<std::int8_t>(code);
+    hash_ ^= piece_key(sq, code);
+    const std::size_t i = index(code);
+    // The piece that took its place goes back to the end of the list.
+    const std::uint8_t moved = list_[i][static_cast<std::size_t>(slot)];
+    list_[i][static_cast<std::size_t>(pieces_[i])] = moved;
+    slot_[moved] = static_cast<std::uint8_t>(pieces_[i]);
+    list_[i][static_cast<std::size_t>(slot)] = static_cast<std::uint8_t>(sq);
+    slot_[static_cast<std::size_t>(sq)] = static_cast<std::uint8_t>(slot);
+    ++pieces_[i];
+    material_[i] += 駒価値(code);
+    if (royal(code)) ++royals_[i];
+}
+
+void Position::shift(int from, int to, int code) {
+    const int was = board_[static_cast<std::size_t>(from)];
+    board_[static_cast<std::size_t>(from)] = 0;
+    board_[static_cast<std::size_t>(to)] = static_cast<std::int8_t>(code);
+    hash_ ^= piece_key(from, was) ^ piece_key(to, code);
+    const std::size_t i = index(code);
+    const std::uint8_t slot = slot_[static_cast<std::size_t>(from)];
+    list_[i][slot] = static_cast<std::uint8_t>(to);
+    slot_[static_cast<std::size_t>(to)] = slot;
+    if (was != code) {
+        // A promotion (an Elephant becomes a Crown Prince) or its undoing.
+        material_[i] += 駒価値(code) - 駒価値(was);
+        royals_[i] += static_cast<int>(royal(code)) - static_cast<int>(royal(was));
+    }
 }
 
 void Position::set(int sq, int code) {
@@ -167,18 +205,18 @@ Undo Position::make(const Move& m) {
 
     const int piece = at(m.from);
     u.captured1 = at(m.to);
-    remove(m.from);
-    if (u.captured1 != 0) remove(m.to);
+    if (u.captured1 != 0) u.slot1 = static_cast<std::uint8_t>(remove(m.to));
     if (!m.is_double()) {
         const int now = m.promote ? piece + sign(piece) : piece;
-        put(m.to, now);
+        shift(m.from, m.to, now);
         prev_moved_ = last_moved_;
         last_moved_ = static_cast<std::int8_t>(now);
         last_captured_ = u.captured1;
     } else {
-        u.captured2 = at(m.to2);
-        if (u.captured2 != 0) remove(m.to2);
-        put(m.to2, piece);
+        // The second step may end where the piece started (then empty).
+        u.captured2 = m.to2 == m.from ? 0 : at(m.to2);
+        if (u.captured2 != 0) u.slot2 = static_cast<std::uint8_t>(remove(m.to2));
+        if (m.to2 != m.from) shift(m.from, m.to2, piece);
         // Two log entries: the first step, then the second.
         prev_moved_ = static_cast<std::int8_t>(piece);
         last_moved_ = static_cast<std::int8_t>(piece);
@@ -192,12 +230,13 @@ Undo Position::make(const Move& m) {
 
 void Position::unmake(const Move& m, const Undo& u) {
     const int final_sq = m.is_double() ? m.to2 : m.to;
-    const int now = at(final_sq);
-    const int piece = m.promote ? now - sign(now) : now;
-    remove(final_sq);
-    if (m.is_double() && u.captured2 != 0) put(m.to2, u.captured2);
-    if (u.captured1 != 0) put(m.to, u.captured1);
-    put(m.from, piece);
+    if (final_sq != m.from) {
+        const int now = at(final_sq);
+        shift(final_sq, m.from, m.promote ? now - sign(now) : now);
+    }
+    // Captured pieces go back in the opposite order, each to its place in the list.
+    if (u.captured2 != 0) restore(m.to2, u.captured2, u.slot2);
+    if (u.captured1 != 0) restore(m.to, u.captured1, u.slot1);
     side_ = -side_;
     last_captured_ = u.last_captured;
     last_moved_ = u.last_moved;

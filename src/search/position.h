@@ -27,6 +27,7 @@ inline constexpr int kSquares = kWidth * kWidth;
 inline constexpr std::int8_t kOff = 64;  // a border square
 inline constexpr int kUpper = +1;        // the positive army
 inline constexpr int kLower = -1;        // the negative army
+inline constexpr int kMaxArmy = 144;     // the most pieces an army can have
 
 constexpr int square_of(int X, int Y) {
     return (Y + 1) * kWidth + (X + 1);
@@ -76,6 +77,8 @@ struct Undo {
     std::int16_t pending_code = 0;
     std::uint8_t pending_at = 0;
     std::uint8_t pending_from = 0;
+    std::uint8_t slot1 = 0;  // where the captured pieces stood in their army's list
+    std::uint8_t slot2 = 0;
     std::uint64_t hash = 0;
 };
 
@@ -110,6 +113,9 @@ public:
     int royals(int side) const { return royals_[index(side)]; }
     // The sum of the piece values of an army, from the piece table.
     int material(int side) const { return material_[index(side)]; }
+    // The squares of an army's pieces, pieces(side) of them, in no set order
+    // (the order is the same whenever the same moves were made and unmade).
+    const std::uint8_t* squares(int side) const { return list_[index(side)].data(); }
 
     void set(int sq, int code);
     void set_side(int side);
@@ -129,7 +135,12 @@ public:
 private:
     static constexpr std::size_t index(int side) { return side > 0 ? 0 : 1; }
     void put(int sq, int code);
-    void remove(int sq);
+    // Takes the piece off `sq`; returns where it stood in its army's list.
+    int remove(int sq);
+    // Puts a piece taken by remove() back, in the same place in the list.
+    void restore(int sq, int code, int slot);
+    // Moves the piece on `from` onto the empty square `to`, as `code`.
+    void shift(int from, int to, int code);
     std::uint64_t lookback_key() const;
 
     std::array<std::int8_t, kSquares> board_{};
@@ -140,6 +151,8 @@ private:
     std::int16_t pending_code_ = 0;
     std::uint8_t pending_at_ = 0;
     std::uint8_t pending_from_ = 0;
+    std::array<std::array<std::uint8_t, kMaxArmy>, 2> list_{};
+    std::array<std::uint8_t, kSquares> slot_{};
     std::array<int, 2> pieces_{};
     std::array<int, 2> royals_{};
     std::array<int, 2> material_{};

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 #include <set>
 
 #include "board/game_state.h"
@@ -26,6 +28,23 @@ Position start_position() {
     return Position::from_board(b, kLower);
 }
 
+// The squares an army's list holds, in its order.
+std::vector<int> squares_of(const Position& p, int side) {
+    return {p.squares(side), p.squares(side) + p.pieces(side)};
+}
+
+// Every piece of the army in its list once, and nothing else.
+bool lists_match_board(const Position& p) {
+    for (const int side : {kUpper, kLower}) {
+        std::vector<int> listed = squares_of(p, side), on_board;
+        for (int sq = 0; sq < kSquares; ++sq)
+            if (p.at(sq) != kOff && p.at(sq) * side > 0) on_board.push_back(sq);
+        std::sort(listed.begin(), listed.end());
+        if (listed != on_board) return false;
+    }
+    return true;
+}
+
 TEST(SearchPosition, MakeAndUnmakeRestoreEverythingOnRandomGames) {
     Random rng(7);
     for (int game = 0; game < 40; ++game) {
@@ -39,8 +58,12 @@ TEST(SearchPosition, MakeAndUnmakeRestoreEverythingOnRandomGames) {
             for (const Move& m : list) {
                 const Undo u = p.make(m);
                 ASSERT_EQ(p.hash(), p.compute_hash()) << to_text(m);
+                ASSERT_TRUE(lists_match_board(p)) << to_text(m);
                 p.unmake(m, u);
                 ASSERT_EQ(p.hash(), before.hash()) << to_text(m);
+                // The lists come back in the same order, so the moves do too.
+                ASSERT_EQ(squares_of(p, kUpper), squares_of(before, kUpper)) << to_text(m);
+                ASSERT_EQ(squares_of(p, kLower), squares_of(before, kLower)) << to_text(m);
                 ASSERT_EQ(p.to_board(), before.to_board()) << to_text(m);
                 ASSERT_EQ(p.material(kUpper), before.material(kUpper));
                 ASSERT_EQ(p.royals(kLower), before.royals(kLower));
