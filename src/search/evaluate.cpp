@@ -56,12 +56,11 @@ int evaluate(const Position& p, const EvalWeights& w) {
             }
 
             // Mobility: empty or enemy squares along the lines (at most four a line) and jumps.
-            const Kind& kind = kinds[static_cast<std::size_t>(k)];
+            const Steps& moves = steps_of(c);
             int reach = 0;
-            for (int d = 0; d < 8; ++d) {
-                const int range = kind.range[static_cast<std::size_t>(d)];
-                if (range == 0) continue;
-                const int step = delta(dir_dx[d], dir_fwd[d], side);
+            for (int l = 0; l < moves.lines; ++l) {
+                const int range = moves.range[static_cast<std::size_t>(l)];
+                const int step = moves.step[static_cast<std::size_t>(l)];
                 int to = sq + step;
                 for (int n = 1; n <= range && n <= 4; ++n, to += step) {
                     const int t = p.at(to);
@@ -70,9 +69,8 @@ int evaluate(const Position& p, const EvalWeights& w) {
                     if (t != 0) break;
                 }
             }
-            for (int j = 0; j < kind.jumps; ++j) {
-                const auto& jp = kind.jump[static_cast<std::size_t>(j)];
-                const int t = p.at(sq + delta(jp[0], jp[1], side));
+            for (int j = 0; j < moves.jumps; ++j) {
+                const int t = p.at(sq + moves.jump[static_cast<std::size_t>(j)]);
                 if (t != kOff && t * side <= 0) ++reach;
             }
             sc += reach * w.mobility;

@@ -56,4 +56,47 @@ inline constexpr int delta(int dx, int fwd, int side) {
     return dx + side * fwd * kWidth;
 }
 
+// A kind's moves for one army as board displacements, only the lines it
+// moves along: what the generator and the evaluation walk.
+struct Steps {
+    int lines = 0;
+    std::array<std::int16_t, 8> step{};  // board displacement of one square along the line
+    std::array<std::uint8_t, 8> range{};
+    std::array<std::uint8_t, 8> dir{};  // the direction (index into dir_dx, dir_fwd)
+    int jumps = 0;
+    std::array<std::int16_t, 24> jump{};      // board displacement
+    std::array<std::uint8_t, 24> jump_near{};  // 1 for a jump onto a neighbouring square
+};
+
+// By army (0 the upper, 1 the lower) and code 0..39.
+inline constexpr std::array<std::array<Steps, 最大駒コード + 1>, 2> steps = [] {
+    std::array<std::array<Steps, 最大駒コード + 1>, 2> t{};
+    for (int s = 0; s < 2; ++s) {
+        const int side = s == 0 ? 1 : -1;
+        for (int code = 1; code <= 最大駒コード; ++code) {
+            const Kind& k = kinds[static_cast<std::size_t>(code)];
+            Steps& out = t[static_cast<std::size_t>(s)][static_cast<std::size_t>(code)];
+            for (int d = 0; d < 8; ++d) {
+                if (k.range[static_cast<std::size_t>(d)] == 0) continue;
+                const auto i = static_cast<std::size_t>(out.lines++);
+                out.step[i] = static_cast<std::int16_t>(delta(dir_dx[d], dir_fwd[d], side));
+                out.range[i] = k.range[static_cast<std::size_t>(d)];
+                out.dir[i] = static_cast<std::uint8_t>(d);
+            }
+            for (int j = 0; j < k.jumps; ++j) {
+                const auto& jp = k.jump[static_cast<std::size_t>(j)];
+                const auto i = static_cast<std::size_t>(out.jumps++);
+                out.jump[i] = static_cast<std::int16_t>(delta(jp[0], jp[1], side));
+                out.jump_near[i] = jp[0] >= -1 && jp[0] <= 1 && jp[1] >= -1 && jp[1] <= 1;
+            }
+        }
+    }
+    return t;
+}();
+
+// The moves of a piece code (either army).
+inline constexpr const Steps& steps_of(int code) {
+    return steps[code > 0 ? 0 : 1][static_cast<std::size_t>(code > 0 ? code : -code)];
+}
+
 }  // namespace bexoru::search::kinds_detail

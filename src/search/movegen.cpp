@@ -101,34 +101,56 @@ private:
         out_.push({static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(mid), static_cast<std::uint8_t>(to2), 0});
     }
 
+    // The captures of a piece that moves once a turn: along each line only
+    // the first piece met matters (the quiescence search asks this most).
+    void captures_only(int sq, int code, const Steps& k) {
+        for (int l = 0; l < k.lines; ++l) {
+            const int range = k.range[static_cast<std::size_t>(l)];
+            const int step = k.step[static_cast<std::size_t>(l)];
+            int to = sq + step;
+            int target = p_.at(to);
+            for (int n = 1; target == 0 && n < range; ++n) target = p_.at(to += step);
+            if (target == 0 || target == kOff || own(target)) continue;
+            if (lion_rules_allow(code, sq, to, target)) emit_single(code, sq, to, target);
+        }
+        for (int j = 0; j < k.jumps; ++j) {
+            const int to = sq + k.jump[static_cast<std::size_t>(j)];
+            const int target = p_.at(to);
+            if (target == 0 || target == kOff || own(target)) continue;
+            if (lion_rules_allow(code, sq, to, target)) emit_single(code, sq, to, target);
+        }
+    }
+
     void piece(int sq, int code) {
         const int kind = std::abs(code);
-        const Kind& k = kinds[static_cast<std::size_t>(kind)];
-        for (int d = 0; d < 8; ++d) {
-            const int range = k.range[static_cast<std::size_t>(d)];
-            if (range == 0) continue;
-            const int step = delta(dir_dx[d], dir_fwd[d], side_);
+        const Steps& k = steps_of(code);
+        const bool doubles = is_double_mover(kind);
+        if (kind_ == Generate::captures && !doubles) {
+            captures_only(sq, code, k);
+            return;
+        }
+        for (int l = 0; l < k.lines; ++l) {
+            const int range = k.range[static_cast<std::size_t>(l)];
+            const int step = k.step[static_cast<std::size_t>(l)];
             int to = sq + step;
             for (int n = 1; n <= range; ++n, to += step) {
                 const int target = p_.at(to);
                 if (target == kOff || own(target)) break;
                 if (lion_rules_allow(code, sq, to, target)) {
                     emit_single(code, sq, to, target);
-                    if (n == 1 && is_double_mover(kind)) double_move(sq, to, target, kind, d);
+                    if (n == 1 && doubles) double_move(sq, to, target, kind, k.dir[static_cast<std::size_t>(l)]);
                 }
                 if (target != 0) break;
             }
         }
         for (int j = 0; j < k.jumps; ++j) {
-            const auto& jp = k.jump[static_cast<std::size_t>(j)];
-            const int to = sq + delta(jp[0], jp[1], side_);
+            const int to = sq + k.jump[static_cast<std::size_t>(j)];
             const int target = p_.at(to);
             if (target == kOff || own(target)) continue;
             if (!lion_rules_allow(code, sq, to, target)) continue;
             emit_single(code, sq, to, target);
-            if (kind == 駒::獅子 || kind == 駒::獅子_成) {
-                if (std::abs(jp[0]) <= 1 && std::abs(jp[1]) <= 1) double_move(sq, to, target, kind, -1);
-            }
+            if ((kind == 駒::獅子 || kind == 駒::獅子_成) && k.jump_near[static_cast<std::size_t>(j)])
+                double_move(sq, to, target, kind, -1);
         }
     }
 
