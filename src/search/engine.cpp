@@ -45,7 +45,8 @@ double now_seconds() {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-Engine::Engine(int table_megabytes, EvalWeights weights) : weights_(weights) {
+Engine::Engine(int table_megabytes, EvalWeights weights, SearchOptions options)
+    : weights_(weights), options_(options) {
     std::size_t entries = 1;
     const std::size_t want = static_cast<std::size_t>(std::max(1, table_megabytes)) * 1024 * 1024 / sizeof(Entry);
     while (entries * 2 <= want) entries *= 2;
@@ -97,6 +98,17 @@ bool Engine::out_of_budget() {
             stopped_ = true;
     }
     return stopped_;
+}
+
+bool Engine::in_check(const Position& p) const {
+    const int side = p.side();
+    if (p.royals(side) != 1) return false;  // with two, losing one is not the end
+    const std::uint8_t* squares = p.squares(side);
+    for (int i = 0, n = p.pieces(side); i < n; ++i) {
+        const int k = std::abs(p.at(squares[i]));
+        if (k == 駒::王 || k == 駒::太子) return guarded(p, -side, squares[i], 0);
+    }
+    return false;
 }
 
 bool Engine::repeated(int ply) const {
@@ -191,6 +203,10 @@ int Engine::pvs(Position& p, int depth, int alpha, int beta, int ply, bool null_
     if (ply >= kMaxPly - 1) return static_eval(p);
 
     const bool pv_node = beta - alpha > 1;
+    // A lone royal piece under attack: look one ply further, the reply may
+    // lose the game or save it.
+    const bool checked = options_.check_extension && ply > 0 && in_check(p);
+    if (checked && ply < kMaxPly / 2) ++depth;
     std::uint32_t hash_move = 0;
     if (const Entry* e = probe(p.hash())) {
         hash_move = e->move;
@@ -202,7 +218,7 @@ int Engine::pvs(Position& p, int depth, int alpha, int beta, int ply, bool null_
     }
 
     // Null move: when even passing keeps the score above beta, the position is good enough.
-    if (null_allowed && !pv_node && depth >= 3 && p.pieces(p.side()) >= 6 && beta < kMateBound &&
+    if (null_allowed && !pv_node && !checked && depth >= 3 && p.pieces(p.side()) >= 6 && beta < kMateBound &&
         static_eval(p) >= beta) {
         const Undo u = p.make_null();
         const int r = depth >= 6 ? 3 : 2;

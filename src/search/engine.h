@@ -39,6 +39,13 @@ struct Limits {
     std::vector<Move> excluded;               // root moves not to play
 };
 
+// Choices of the search that a match between settings decides.
+struct SearchOptions {
+    // Search a node one ply deeper when the side to move has one royal piece
+    // left and it stands attacked.
+    bool check_extension = false;
+};
+
 struct SearchInfo {
     int depth = 0;
     int score = 0;
@@ -59,7 +66,7 @@ struct SearchResult {
 
 class Engine {
 public:
-    explicit Engine(int table_megabytes = 16, EvalWeights weights = {});
+    explicit Engine(int table_megabytes = 16, EvalWeights weights = {}, SearchOptions options = {});
 
     // Searches the position for the side to move within the limits. Calls
     // `info` after every completed iteration.
@@ -85,8 +92,10 @@ private:
     void store(std::uint64_t key, Move m, int score, int depth, int bound, int ply);
     bool repeated(int ply) const;
     int static_eval(const Position& p);
+    bool in_check(const Position& p) const;
 
     EvalWeights weights_;
+    SearchOptions options_;
     std::vector<Entry> table_;
     std::vector<int> history_;
     // Evaluations by hash: the same positions come back in every iteration.
