@@ -14,9 +14,8 @@
 // replaced by our next choice instead (each one counted and reported): the
 // game then goes on by the stricter of the two rules.
 //
-// Board coordinates: our (X, Y) is the other engine's file chr(96 + X) and
-// rank 13 − Y; its first mover is our lower army. A double move is sent as
-// two legs "a1b2,b2c3"; the Lion's pass as "a1a1". The other engine is told
+// Board coordinates and moves are written as notation.h describes. A
+// dispute prints the position in the other engine's FEN. The other engine is told
 // "memory 64" before anything else, and is always fed the moves from the
 // starting position (never a set-up board).
 
@@ -42,6 +41,7 @@
 #include "search/agreement.h"
 #include "search/engine.h"
 #include "search/movegen.h"
+#include "notation.h"
 
 namespace bexoru {
 namespace {
@@ -118,52 +118,9 @@ private:
     std::string buffer_;
 };
 
-std::string square_name(int sq) {
-    return std::string(1, static_cast<char>('a' + search::column_of(sq) - 1)) + std::to_string(13 - search::row_of(sq));
-}
-
-std::string move_name(const search::Position& p, const Move& m) {
-    if (m.is_double()) {
-        if (m.to2 == m.from && p.at(m.to) == 0) return square_name(m.from) + square_name(m.from);  // the pass
-        return square_name(m.from) + square_name(m.to) + "," + square_name(m.to) + square_name(m.to2);
-    }
-    return square_name(m.from) + square_name(m.to) + (m.promote ? "+" : "");
-}
-
-// Reads "f5" style squares from text, in order.
-std::vector<int> squares_in(const std::string& text) {
-    std::vector<int> out;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] >= 'a' && text[i] <= 'l') {
-            std::size_t j = i + 1;
-            int rank = 0;
-            while (j < text.size() && text[j] >= '0' && text[j] <= '9') rank = rank * 10 + (text[j++] - '0');
-            if (j > i + 1 && rank >= 1 && rank <= 12) out.push_back(search::square_of(text[i] - 'a' + 1, 13 - rank));
-            i = j;
-        } else {
-            ++i;
-        }
-    }
-    return out;
-}
-
-// The legal move the other engine's text names, if our rules have one.
-std::optional<Move> parse_move(const search::Position& p, const std::string& text) {
-    const std::vector<int> sq = squares_in(text);
-    const bool promote = text.find('+') != std::string::npos;
-    search::MoveList list;
-    search::generate(p, list, search::Generate::all);
-    for (const Move& m : list) {
-        if (sq.size() == 2 && sq[0] == sq[1]) {
-            if (m.is_double() && m.from == sq[0] && m.to2 == m.from && p.at(m.to) == 0) return m;  // a pass
-        } else if (sq.size() == 2) {
-            if (!m.is_double() && m.from == sq[0] && m.to == sq[1] && (m.promote != 0) == promote) return m;
-        } else if (sq.size() == 4 && sq[1] == sq[2]) {
-            if (m.is_double() && m.from == sq[0] && m.to == sq[1] && m.to2 == sq[3]) return m;
-        }
-    }
-    return std::nullopt;
-}
+using notation::move_name;
+using notation::parse_move;
+using notation::squares_in;
 
 struct Game {
     盤面型 board{};
@@ -308,7 +265,7 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
                 why = "dispute: the other engine played '" + text + "', which our rules refuse (";
                 for (const int sq : squares_in(text)) why += std::to_string(p.at(sq)) + " ";
                 why += "on its squares, look-back " + std::to_string(p.last_captured()) + "/" +
-                       std::to_string(p.prev_moved()) + ")";
+                       std::to_string(p.prev_moved()) + "; position " + notation::to_fen(p) + ")";
                 return 2;
             }
             m = *parsed;
