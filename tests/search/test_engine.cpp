@@ -199,5 +199,49 @@ TEST(SearchEngine, NoLegalMoveGivesNoMove) {
     EXPECT_FALSE(e.search(p, nodes(1000)).has_move);
 }
 
+// Bad positions the window or the CLI might hand over: the search answers
+// "no move" at once instead of searching on.
+TEST(SearchEngine, AnArmyWithoutPiecesOrWithoutARoyalPieceHasNoMove) {
+    Position no_pieces;
+    no_pieces.set(square_of(3, 3), -駒::王);
+    Engine e(1);
+    SearchResult r = e.search(no_pieces, nodes(1000));
+    EXPECT_FALSE(r.has_move);
+    EXPECT_LE(r.nodes, 1);
+
+    // Only Pawns, no King: it may still move, and says its loss is certain.
+    Position no_king;
+    no_king.set(square_of(3, 3), 駒::歩);
+    no_king.set(square_of(9, 9), -駒::王);
+    r = e.search(no_king, nodes(1000));
+    ASSERT_TRUE(r.has_move);
+    EXPECT_EQ(r.best, move_of(3, 3, 3, 4));
+    EXPECT_LT(r.score, -kMateBound);
+}
+
+// The search reads the look-back from the log's last entries; a log that is
+// full, or whose count says more than it holds, is read no further than its end.
+TEST(SearchEngine, AFullOrOvercountedLogIsReadWithinItsBounds) {
+    盤面型 b{};
+    初期配置(b);
+    棋譜記録 log{};
+    log.記録数 = 記録最大;
+    log.手[記録最大].取駒 = 駒::獅子;  // the last step took an upper Lion
+    log.手[記録最大].成駒 = -駒::歩;
+    log.手[記録最大 - 1].成駒 = -駒::金;
+    const Position full = Position::from_game(b, log, kUpper);
+    EXPECT_EQ(full.last_captured(), 駒::獅子);
+    EXPECT_EQ(full.prev_moved(), -駒::金);
+    Engine e(1);
+    const SearchResult r = e.search(full, nodes(3000));
+    ASSERT_TRUE(r.has_move);
+    EXPECT_TRUE(is_legal(full, r.best));
+
+    log.記録数 = 記録最大 + 7;
+    const Position over = Position::from_game(b, log, kUpper);
+    EXPECT_EQ(over.last_captured(), 0);
+    EXPECT_EQ(over.hash(), Position::from_board(b, kUpper).hash());
+}
+
 }  // namespace
 }  // namespace bexoru::search
