@@ -4,6 +4,7 @@
 //
 //   bexoru-match [--engine PATH] [--games N] [--level L | --movetime MS | --nodes N]
 //                [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves] [--retry]
+//                [--settings name=value,...]
 //
 // The game is kept by our own rules: every move of the other engine must be
 // one our move generator allows, and every move we send must be accepted by
@@ -42,6 +43,7 @@
 #include "search/engine.h"
 #include "search/movegen.h"
 #include "notation.h"
+#include "tune/duel.h"
 
 namespace bexoru {
 namespace {
@@ -154,6 +156,7 @@ struct Options {
     std::uint64_t seed = 1;
     bool print_moves = false;
     bool retry = false;
+    tune::Settings settings;  // our evaluation weights and search options (bexoru-tune's names)
 };
 
 // 1 our win, 0 draw, -1 our loss, 2 dispute; `why` says how it ended.
@@ -185,7 +188,7 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
 
     Game g;
     初期配置(g.board);
-    search::Engine ours(32);
+    search::Engine ours(32, o.settings.weights, o.settings.options);
     plies = 0;
     const int opening = 2;
     for (;; ++plies) {
@@ -317,13 +320,16 @@ int run(int argc, char** argv) {
             o.print_moves = true;
         } else if (a == "--retry") {
             o.retry = true;
+        } else if (a == "--settings") {
+            o.settings = tune::parse_settings(value());
         } else {
             std::cerr << "usage: bexoru-match [--engine PATH] [--games N] [--level 4|5|6 | --movetime MS | --nodes N]\n"
                          "                    [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves]\n"
-                         "                    [--retry]\n";
+                         "                    [--retry] [--settings name=value,...]\n";
             return 2;
         }
     }
+    std::cout << "bexoru settings: " << tune::to_text(o.settings) << std::endl;
     search::Random rng(o.seed);
     int wins = 0, draws = 0, losses = 0, disputes = 0;
     long total_plies = 0;
