@@ -429,6 +429,23 @@ TEST(CliSearchingComputer, InfoAddsDepthNodesSpeedAndLine) {
     EXPECT_NE(o.out.find("\npv 6 5 6 6, "), std::string::npos) << o.out;
 }
 
+// bench-search: the same search every run (the move and the node count),
+// with the speed as median and range; bad positions get the one-line answer.
+TEST(CliSearchingComputer, BenchSearchRepeatsTheSameSearch) {
+    const Outcome o = run_cli({"bench-search", "free_silver.txt", "--nodes", "2000", "--repeat", "3"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("free_silver.txt: 2000 nodes, depth "), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find(", move 6 5 6 6\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\n  cpu  M nodes/s: median "), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("\n  wall M nodes/s: median "), std::string::npos) << o.out;
+    const Outcome stuck = run_cli({"bench-search", "stuck_pawns.txt", "--nodes", "2000"});
+    EXPECT_EQ(stuck.status, 2);
+    EXPECT_NE(stuck.err.find("bench-search: the upper army, which is to move, has no King"), std::string::npos)
+        << stuck.err;
+    EXPECT_EQ(run_cli({"bench-search", "--repeat", "0"}).status, 2);
+    EXPECT_EQ(run_cli({"bench-search", "--nodes", "10"}).status, 2);
+}
+
 // A searching level against level 3: the game is played to its end by the
 // turn of the game itself, and a node budget makes it the same on every run.
 TEST(CliSearchingComputer, SelfplayAgainstLevelThreeIsRepeatable) {
