@@ -14,14 +14,12 @@
 
 namespace bexoru::search::kinds_detail {
 
-inline constexpr int A = 盤サイズ;  // any distance
-
 // The eight directions as (dx, forward): N, NE, E, SE, S, SW, W, NW.
 inline constexpr int dir_dx[8] = {0, 1, 1, 1, 0, -1, -1, -1};
 inline constexpr int dir_fwd[8] = {1, 1, 0, -1, -1, -1, 0, 1};
 
 struct Kind {
-    std::array<std::uint8_t, 8> range{};  // how far along each direction (0 none, 1 a step, A any)
+    std::array<std::uint8_t, 8> range{};  // how far along each direction (0 none, 1 a step, 2 two, 盤サイズ any)
     int jumps = 0;
     std::array<std::array<std::int8_t, 2>, 24> jump{};  // (dx, forward)
 };
