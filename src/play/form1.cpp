@@ -12,7 +12,7 @@ Form1::Form1(WindowPort& port, SoundLibrary& sound, Clock& clock, std::intptr_t 
 void Form1::Form_Load() {
     // Sound first: the device and the four sounds, read from the start folder.
     std::error_code ec;
-    起動フォルダ = std::filesystem::current_path(ec);
+    if (起動フォルダ.empty()) 起動フォルダ = std::filesystem::current_path(ec);
     音.音_初期化(windowHandle_);
     音.全音読込(起動フォルダ);
 

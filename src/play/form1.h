@@ -30,6 +30,7 @@
 #include "play/drawing.h"
 #include "play/recovery.h"
 #include "play/sound_module.h"
+#include "settings/locations.h"
 
 namespace bexoru {
 
@@ -176,7 +177,11 @@ public:
     移動ヘルプ状態 ヘルプ;
     // Presentation: colours and the last-move places.
     表示設定 表示;
+    // The folder of the help page and the sounds; the current folder when
+    // left empty before Form_Load.
     std::filesystem::path 起動フォルダ;
+    // The settings file read and written; empty: Bexoru.ini in 起動フォルダ.
+    環境設定の置き場所 環境設定ファイル;
     // The recovery record, the saved state of the log and the game that ended.
     対局保全 保全;
 

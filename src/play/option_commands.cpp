@@ -1,6 +1,6 @@
 // The two options of the ｵﾌﾟｼｮﾝ menu that survive between runs: move guidance
 // (SIDOU, toggled in src/play/move_guidance.cpp) and the background music,
-// kept in the settings file of the start folder.
+// kept in the settings file (src/settings/locations.h says which).
 
 #include "play/form1.h"
 #include "settings/settings_file.h"
@@ -9,19 +9,31 @@ namespace bexoru {
 
 namespace {
 
-std::filesystem::path 環境設定ファイル(const Form1& form) {
-    return form.起動フォルダ / std::filesystem::path(std::string(環境設定ファイル名));
+環境設定の置き場所 置き場所(const Form1& form) {
+    if (!form.環境設定ファイル.書く.empty()) return form.環境設定ファイル;
+    const std::filesystem::path file = form.起動フォルダ / std::filesystem::path(std::string(環境設定ファイル名));
+    return {file, file};
+}
+
+bool 書く(const std::filesystem::path& file, const 環境設定& 設定) {
+    // The user's configuration folder may not be there yet.
+    std::error_code ec;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    return 環境設定を書く(file, 設定);
 }
 
 }  // namespace
 
-// A missing file is created with the defaults. A file that cannot be read is
-// left alone and the defaults hold for this run; a file with stray lines is
-// read for what it names and is not rewritten until an option is toggled.
+// A missing file is created with the defaults, and a file read from the start
+// folder (while the user has none) is copied to the user's. A file that cannot
+// be read is left alone and the defaults hold for this run; a file with stray
+// lines is read for what it names and is not rewritten until an option is
+// toggled.
 void Form1::読込_環境設定ファイル() {
-    const std::filesystem::path file = 環境設定ファイル(*this);
-    const 環境設定読込結果 結果 = 環境設定を読む(file);
-    if (!結果.存在) 環境設定を書く(file, 結果.設定);  // a read-only folder keeps the defaults for this run
+    const 環境設定の置き場所 files = 置き場所(*this);
+    const 環境設定読込結果 結果 = 環境設定を読む(files.読む);
+    // A read-only folder keeps the settings read for this run.
+    if (!結果.存在 || files.読む != files.書く) 書く(files.書く, 結果.設定);
 
     port.setMenuChecked("SIDOU", 結果.設定.移動指導);
     表示.盤色 = 結果.設定.移動指導 ? 表示.文字色 : 表示.盤色初期値;
@@ -35,7 +47,7 @@ void Form1::書込_環境設定ファイル() {
     環境設定 設定;
     設定.移動指導 = port.isMenuChecked("SIDOU");
     設定.BGM = port.isMenuChecked("BGM");
-    環境設定を書く(環境設定ファイル(*this), 設定);
+    書く(置き場所(*this).書く, 設定);
 }
 
 void Form1::BGM_Click() {

@@ -9,6 +9,9 @@
 #include "play/game.h"
 #include "port/clock.h"
 #include "qt/main_window.h"
+#include "qt/notice.h"
+#include "qt/places.h"
+#include "qt/record_panel.h"
 #include "records/recovery_file.h"
 #include "sound/sound_loader.h"
 
@@ -21,15 +24,23 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Bexoru");
+    const bexoru::qt::ProgramPlaces places = bexoru::qt::findProgramPlaces();
 
     bexoru::qt::MainWindow window;
     bexoru::LoadedSoundLibrary sound;
     bexoru::SteadyClock clock;
     // The game in hand is kept in the user's data folder.
+    // The help page and sounds in the program's data folder, not wherever it was started from.
     const auto form = bexoru::対局を用意する(window, sound, clock, static_cast<std::intptr_t>(window.winId()),
-                                          bexoru::既定の回復フォルダ(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+                                          bexoru::既定の回復フォルダ(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+                                          places.data.フォルダ, places.settings);
+    window.recordPanel()->startIn(QString::fromStdString(places.records.string()));
     window.attach(form.get());
     window.show();
+    if (!places.soundNotice.empty()) {
+        std::fprintf(stderr, "bexoru: %s\n", places.soundNotice.c_str());
+        bexoru::qt::showNotice(&window, QString::fromStdString(places.soundNotice));
+    }
     form->Form_Load();
     return app.exec();
 }

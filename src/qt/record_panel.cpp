@@ -128,6 +128,16 @@ void RecordPanel::clearNameText() {
     name_->clear();
 }
 
+void RecordPanel::startIn(const QString& folder) {
+    if (!QFileInfo(folder).isDir()) return;
+    driveIndex_ = driveOf(drives_, folder);
+    {
+        const QSignalBlocker block(drive_);
+        drive_->setCurrentIndex(driveIndex_);
+    }
+    openFolder(folder);
+}
+
 void RecordPanel::chooseDrive(int index) {
     if (index < 0 || index >= static_cast<int>(drives_.size())) return;
     const QString path = drives_[static_cast<std::size_t>(index)].path;

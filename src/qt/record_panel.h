@@ -48,6 +48,8 @@ public:
 
     // The folder list opens a folder (as a double-click on it does); the file list follows.
     void openFolder(const QString& path);
+    // Where the lists open when first shown: the folder and the drive it lies on.
+    void startIn(const QString& folder);
     // The drive list's choice (as the user makes it): the folder list opens the
     // drive, or, if it cannot be read, onError is told and nothing changes.
     void chooseDrive(int index);

@@ -20,16 +20,16 @@ static_assert(std::is_same_v<decltype(&::dsPlay), std::int32_t (*)(std::int32_t)
 
 namespace {
 
+#ifndef BEXORU_SOUND_LIBRARY_FROM_BIN
+#define BEXORU_SOUND_LIBRARY_FROM_BIN ""
+#endif
+
 std::vector<std::string> candidates(const std::string& explicitPath) {
     if (!explicitPath.empty()) return {explicitPath};
-    std::vector<std::string> result;
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error && exe.has_parent_path()) {
-        result.push_back((exe.parent_path() / LoadedSoundLibrary::kLibraryName).string());
-    }
-    result.emplace_back(LoadedSoundLibrary::kLibraryName);  // no slash: the loader's own search
-    return result;
+    return LoadedSoundLibrary::searchPaths(error ? std::filesystem::path{} : exe.parent_path(),
+                                           BEXORU_SOUND_LIBRARY_FROM_BIN);
 }
 
 template <typename Fn>
@@ -46,6 +46,18 @@ bool resolve(void* handle, const char* name, Fn& out, std::string& error) {
 }
 
 }  // namespace
+
+std::vector<std::string> LoadedSoundLibrary::searchPaths(const std::filesystem::path& programFolder,
+                                                         const std::filesystem::path& installedFromBin) {
+    std::vector<std::string> result;
+    if (!programFolder.empty()) {
+        result.push_back((programFolder / kLibraryName).string());
+        if (!installedFromBin.empty())
+            result.push_back((programFolder / installedFromBin / kLibraryName).lexically_normal().string());
+    }
+    result.emplace_back(kLibraryName);  // no slash: the loader's own search
+    return result;
+}
 
 LoadedSoundLibrary::LoadedSoundLibrary(std::string libraryPath) : path_(std::move(libraryPath)) {}
 

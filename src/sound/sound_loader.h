@@ -5,7 +5,9 @@
 // and every other call gives 0 and does nothing.
 //
 // Where it looks: an explicit path given to the constructor is the only place
-// tried. Otherwise the folder of the running executable comes first, then the
+// tried. Otherwise the folder of the running executable comes first (a built
+// game), then the program's private library folder of an installed game
+// (<prefix>/lib/.../bexoru, reached from the executable's folder), then the
 // dynamic loader's usual search (LD_LIBRARY_PATH, ld.so.cache, ...).
 //
 // The library is never unloaded: SDL keeps threads of its own and unmapping
@@ -13,8 +15,10 @@
 // does close a device this object opened and nobody terminated.
 
 #include <cstdint>
+#include <filesystem>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "port/sound_library.h"
 
@@ -25,6 +29,12 @@ public:
     static constexpr const char* kLibraryName = "libbexoru_sound.so";
 
     explicit LoadedSoundLibrary(std::string libraryPath = {});
+
+    // The places tried without an explicit path, in order: beside the program,
+    // the installed library folder (relative to the program's folder; empty
+    // for none), and the bare name for the dynamic loader.
+    static std::vector<std::string> searchPaths(const std::filesystem::path& programFolder,
+                                                const std::filesystem::path& installedFromBin);
     ~LoadedSoundLibrary() override;
 
     LoadedSoundLibrary(const LoadedSoundLibrary&) = delete;

@@ -399,6 +399,16 @@ TEST(SoundLoader, LibraryWithoutTheFunctionsLeavesTheGameSilent) {
     EXPECT_NE(library.loadError().find("dsInitialize"), std::string::npos) << library.loadError();
 }
 
+TEST(SoundLoader, SearchesBesideTheProgramThenItsInstalledFolderThenByName) {
+    EXPECT_EQ(LoadedSoundLibrary::searchPaths("/usr/bin", "../lib/x86_64-linux-gnu/bexoru"),
+              (std::vector<std::string>{"/usr/bin/libbexoru_sound.so",
+                                        "/usr/lib/x86_64-linux-gnu/bexoru/libbexoru_sound.so", "libbexoru_sound.so"}));
+    EXPECT_EQ(LoadedSoundLibrary::searchPaths("/home/u/build", ""),
+              (std::vector<std::string>{"/home/u/build/libbexoru_sound.so", "libbexoru_sound.so"}));
+    EXPECT_EQ(LoadedSoundLibrary::searchPaths("", "../lib/bexoru"), std::vector<std::string>{"libbexoru_sound.so"})
+        << "without the program's folder only the loader's own search is left";
+}
+
 TEST(SoundLoader, FindsTheLibraryNextToTheExecutable) {
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);

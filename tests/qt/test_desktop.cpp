@@ -1,0 +1,63 @@
+// The game among the desktop's programs, offscreen: the passing notice in
+// the status bar, and where the record panel opens.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "qt/canvas.h"
+#include "qt/notice.h"
+#include "qt/record_panel.h"
+
+namespace bexoru::qt {
+namespace {
+
+TEST(Notice, ShowsInTheStatusBarThenTheBarGoes) {
+    QMainWindow window;
+    window.setCentralWidget(new QWidget);
+    window.show();
+    showNotice(&window, QString::fromUtf8("効果音ファイルが見つかりません: BGM.wav (/d)"), 100);
+    ASSERT_TRUE(window.statusBar()->isVisible());
+    EXPECT_EQ(window.statusBar()->currentMessage(), QString::fromUtf8("効果音ファイルが見つかりません: BGM.wav (/d)"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.statusBar()->isVisible(); }, 2000));
+
+    // A second notice brings the bar back.
+    showNotice(&window, "again", 100);
+    EXPECT_TRUE(window.statusBar()->isVisible());
+    EXPECT_EQ(window.statusBar()->currentMessage(), "again");
+}
+
+TEST(RecordPanelStart, OpensInTheGivenFolderOnTheDriveHoldingIt) {
+    QTemporaryDir home, elsewhere;
+    Canvas canvas;
+    RecordPanel panel(&canvas, {{"/", "/"}, {home.path(), home.path()}}, elsewhere.path());
+    QDir(home.path()).mkdir("kifu");
+    const QString kifu = home.path() + "/kifu";
+    QFile(kifu + QString::fromUtf8("/a.棋譜")).open(QIODevice::WriteOnly);
+
+    panel.startIn(kifu);
+    EXPECT_EQ(panel.driveList()->currentIndex(), 1);
+    EXPECT_EQ(panel.folderListPath(), kifu);
+    EXPECT_EQ(panel.currentFolder(), kifu) << "records are read and written there";
+    EXPECT_EQ(panel.fileList()->count(), 1);
+
+    panel.startIn(home.path() + "/no such folder");
+    EXPECT_EQ(panel.currentFolder(), kifu) << "a folder that is not there changes nothing";
+}
+
+}  // namespace
+}  // namespace bexoru::qt
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
