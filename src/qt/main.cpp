@@ -12,6 +12,7 @@
 #include "qt/notice.h"
 #include "qt/places.h"
 #include "qt/record_panel.h"
+#include "qt/translations.h"
 #include "records/recovery_file.h"
 #include "sound/sound_loader.h"
 
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Bexoru");
+    QGuiApplication::setDesktopFileName("org.bexoru.Bexoru");
+    bexoru::qt::loadQtJapanese(app);
     const bexoru::qt::ProgramPlaces places = bexoru::qt::findProgramPlaces();
 
     bexoru::qt::MainWindow window;

@@ -1,5 +1,6 @@
-// The game among the desktop's programs, offscreen: the passing notice in
-// the status bar, and where the record panel opens.
+// The game among the desktop's programs, offscreen: Qt's Japanese button
+// texts, the passing notice in the status bar, and where the record panel
+// opens.
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,9 +20,21 @@
 #include "qt/canvas.h"
 #include "qt/notice.h"
 #include "qt/record_panel.h"
+#include "qt/translations.h"
 
 namespace bexoru::qt {
 namespace {
+
+TEST(QtTranslations, StandardButtonsReadJapanese) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(folder + "/qtbase_ja.qm")) GTEST_SKIP() << "qtbase_ja.qm is not installed in " << folder.toStdString();
+    ASSERT_TRUE(loadQtJapanese(*QCoreApplication::instance()));
+    QMessageBox box(QMessageBox::Question, "t", "?", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QString::fromUtf8("はい")))
+        << box.button(QMessageBox::Yes)->text().toStdString();
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QString::fromUtf8("いいえ")))
+        << box.button(QMessageBox::No)->text().toStdString();
+}
 
 TEST(Notice, ShowsInTheStatusBarThenTheBarGoes) {
     QMainWindow window;
