@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -15,6 +14,7 @@
 #include "board/presentation.h"
 #include "qt/about_dialog.h"
 #include "qt/canvas.h"
+#include "qt/help_window.h"
 #include "qt/pictures.h"
 #include "qt/record_panel.h"
 #include "qt/scene.h"
@@ -231,7 +231,7 @@ void MainWindow::refreshFileList() {
 }
 
 void MainWindow::openUrl(std::string_view url) {
-    QDesktopServices::openUrl(QUrl(qs(url)));
+    openPage(this, QUrl(qs(url)));
 }
 
 void MainWindow::showAbout() {

@@ -1,6 +1,6 @@
 // The game among the desktop's programs, offscreen: Qt's Japanese button
-// texts, the passing notice in the status bar, and where the record panel
-// opens.
+// texts, the help page in the program's own window when no browser takes it,
+// the passing notice in the status bar, and where the record panel opens.
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,10 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "qt/canvas.h"
+#include "qt/help_window.h"
 #include "qt/notice.h"
 #include "qt/record_panel.h"
 #include "qt/translations.h"
@@ -34,6 +36,60 @@ TEST(QtTranslations, StandardButtonsReadJapanese) {
         << box.button(QMessageBox::Yes)->text().toStdString();
     EXPECT_TRUE(box.button(QMessageBox::No)->text().startsWith(QString::fromUtf8("いいえ")))
         << box.button(QMessageBox::No)->text().toStdString();
+}
+
+class HelpPage : public ::testing::Test {
+protected:
+    QString writePage(const QString& title) {
+        const QString file = dir_.filePath("Bexoru.htm");
+        QFile f(file);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(("<html><head><title>" + title + "</title></head><body><h1>遊び方</h1></body></html>").toUtf8());
+        return file;
+    }
+    QTemporaryDir dir_;
+    QWidget parent_;
+    int asked_ = 0;
+    std::function<bool(const QUrl&)> browser(bool answers) {
+        return [this, answers](const QUrl&) {
+            ++asked_;
+            return answers;
+        };
+    }
+};
+
+TEST_F(HelpPage, ABrowserThatAnswersIsLeftToShowIt) {
+    const QUrl page = QUrl::fromLocalFile(writePage("解説"));
+    EXPECT_EQ(openPage(&parent_, page, browser(true)), nullptr);
+    EXPECT_EQ(asked_, 1);
+    EXPECT_EQ(parent_.findChild<HelpWindow*>(), nullptr);
+}
+
+TEST_F(HelpPage, WithoutABrowserTheOwnWindowShowsThePageAndIsReused) {
+    const QUrl page = QUrl::fromLocalFile(writePage(QString::fromUtf8("中将棋の遊び方")));
+    HelpWindow* window = openPage(&parent_, page, browser(false));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow()) << "a window of its own, not a widget inside the board";
+    EXPECT_EQ(window->browser()->source(), page);
+    EXPECT_TRUE(window->browser()->toPlainText().contains(QString::fromUtf8("遊び方")));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("中将棋の遊び方"));
+
+    window->close();
+    EXPECT_EQ(openPage(&parent_, page, browser(false)), window) << "opened again, not a second window";
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(parent_.findChildren<HelpWindow*>().size(), 1);
+}
+
+TEST_F(HelpPage, AMissingPageIsSaidSoAndAWebAddressIsNotTakenIn) {
+    HelpWindow* window = openPage(&parent_, QUrl::fromLocalFile(dir_.filePath("Bexoru.htm")), browser(false));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->browser()->toPlainText().contains(QString::fromUtf8("見つかりません")));
+    EXPECT_TRUE(window->browser()->toPlainText().contains(dir_.filePath("Bexoru.htm")));
+
+    QWidget other;
+    EXPECT_EQ(openPage(&other, QUrl("https://example.org/"), browser(false)), nullptr);
+    EXPECT_EQ(other.findChild<HelpWindow*>(), nullptr);
 }
 
 TEST(Notice, ShowsInTheStatusBarThenTheBarGoes) {
