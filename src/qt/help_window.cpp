@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -33,13 +35,48 @@ void HelpWindow::showPage(const QUrl& url) {
     activateWindow();
 }
 
-HelpWindow* openPage(QWidget* parent, const QUrl& url, const std::function<bool(const QUrl&)>& browser) {
-    const bool opened = browser ? browser(url) : QDesktopServices::openUrl(url);
-    if (opened || !url.isLocalFile()) return nullptr;
+namespace {
+
+HelpWindow* showInHelpWindow(QWidget* parent, const QUrl& url) {
     auto* window = parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) window = new HelpWindow(parent);
     window->showPage(url);
     return window;
+}
+
+}  // namespace
+
+HelpWindow* openPage(QWidget* parent, const QUrl& url, const std::function<bool(const QUrl&)>& browser) {
+    if (!browser && url.isLocalFile()) {
+        // Qt only starts xdg-open and takes that for success, even when it then
+        // finds no browser; its exit status tells.
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (!opener.isEmpty()) {
+            openPageWith(parent, url, opener);
+            return nullptr;
+        }
+    }
+    const bool opened = browser ? browser(url) : QDesktopServices::openUrl(url);
+    if (opened || !url.isLocalFile()) return nullptr;
+    return showInHelpWindow(parent, url);
+}
+
+void openPageWith(QWidget* parent, const QUrl& url, const QString& opener) {
+    // The process belongs to the window: a browser that xdg-open waits for
+    // is left running when the game ends.
+    auto* process = new QProcess(parent);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(process, &QProcess::finished, parent,
+                     [parent, process, url](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0) showInHelpWindow(parent, url);
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, parent, [parent, process, url](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart) return;
+        showInHelpWindow(parent, url);
+        process->deleteLater();
+    });
+    process->start(opener, {url.toString()});
 }
 
 }  // namespace bexoru::qt

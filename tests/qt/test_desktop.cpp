@@ -92,6 +92,31 @@ TEST_F(HelpPage, AMissingPageIsSaidSoAndAWebAddressIsNotTakenIn) {
     EXPECT_EQ(other.findChild<HelpWindow*>(), nullptr);
 }
 
+TEST_F(HelpPage, AnOpenerThatFailsOrIsMissingBringsTheOwnWindow) {
+    const QUrl page = QUrl::fromLocalFile(writePage("x"));
+    auto helpShown = [this] {
+        return QTest::qWaitFor(
+            [this] {
+                auto* w = parent_.findChild<HelpWindow*>();
+                return w != nullptr && w->isVisible();
+            },
+            5000);
+    };
+    // "true" takes the page: no window of our own.
+    openPageWith(&parent_, page, "true");
+    QTest::qWait(300);
+    EXPECT_EQ(parent_.findChild<HelpWindow*>(), nullptr);
+
+    // xdg-open without a browser ends in failure, like "false".
+    openPageWith(&parent_, page, "false");
+    EXPECT_TRUE(helpShown());
+    parent_.findChild<HelpWindow*>()->close();
+
+    openPageWith(&parent_, page, dir_.filePath("no-such-opener"));
+    EXPECT_TRUE(helpShown());
+    EXPECT_EQ(parent_.findChild<HelpWindow*>()->browser()->source(), page);
+}
+
 TEST(Notice, ShowsInTheStatusBarThenTheBarGoes) {
     QMainWindow window;
     window.setCentralWidget(new QWidget);
