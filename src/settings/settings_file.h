@@ -1,6 +1,7 @@
 #pragma once
 // The settings file "Bexoru.ini": move guidance and background music, one
-// "key=value" line each, kept in the folder the program was started in.
+// "key=value" line each, kept in the user's configuration folder
+// (settings/locations.h says which file is read and which written).
 //
 // Reading is forgiving: lines without "=", empty lines and unknown keys are
 // passed over, and a key standing twice takes its later value. An option is on
