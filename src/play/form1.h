@@ -92,7 +92,7 @@ public:
     void 初期設定();
     // Frees the sounds and shuts the sound library down; then the program may end.
     void 終了処理();
-    // Reads the settings file of the start folder (move guidance, music).
+    // Reads the settings file 環境設定ファイル (move guidance, music).
     void 読込_環境設定ファイル();
     // Writes the two options to the settings file.
     void 書込_環境設定ファイル();

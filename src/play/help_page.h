@@ -1,6 +1,6 @@
 #pragma once
 // Where the help page is: "Bexoru.htm" in the start folder, opened in the
-// user's browser by its file URL.
+// user's browser (or the window's own help window) by its file URL.
 
 #include <filesystem>
 #include <string>
