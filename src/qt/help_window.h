@@ -28,8 +28,7 @@ private:
 // Returns the help window when it was used, nullptr otherwise. Without a
 // browser given, a local page goes to the desktop's opener xdg-open when
 // there is one (see openPageWith), else to QDesktopServices.
-HelpWindow* openPage(QWidget* parent, const QUrl& url,
-                     const std::function<bool(const QUrl&)>& browser = {});
+HelpWindow* openPage(QWidget* parent, const QUrl& url, const std::function<bool(const QUrl&)>& browser = {});
 
 // Runs the opener program on the page without waiting for it. When it cannot
 // be started or ends in failure (xdg-open finding no browser ends with 3), the

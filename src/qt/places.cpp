@@ -33,9 +33,8 @@ ProgramPlaces findProgramPlaces() {
     ProgramPlaces places;
     const fs::path programFolder = path(QCoreApplication::applicationDirPath());
     places.data = データフォルダを選ぶ(データフォルダ候補(programFolder, BEXORU_BIN_TO_DATA, BEXORU_DATADIR), exists);
-    places.settings =
-        環境設定ファイルを選ぶ(利用者設定フォルダ(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
-                               places.data.フォルダ, exists);
+    places.settings = 環境設定ファイルを選ぶ(利用者設定フォルダ(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
+                                             places.data.フォルダ, exists);
     places.records =
         棋譜フォルダを選ぶ(places.data, path(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
                            path(QStandardPaths::writableLocation(QStandardPaths::HomeLocation)), writableFolder);

@@ -9,7 +9,7 @@ namespace bexoru {
 namespace fs = std::filesystem;
 
 std::vector<fs::path> データフォルダ候補(const fs::path& プログラムのフォルダ, const fs::path& binからdataへ,
-                                      const fs::path& 導入先データフォルダ) {
+                                         const fs::path& 導入先データフォルダ) {
     std::vector<fs::path> 候補;
     auto 加える = [&](const fs::path& p) {
         if (p.empty()) return;
@@ -57,7 +57,7 @@ fs::path 利用者設定フォルダ(const char* xdg_config_home, const char* ho
 }
 
 環境設定の置き場所 環境設定ファイルを選ぶ(const fs::path& 利用者設定フォルダ, const fs::path& 起動フォルダ,
-                                        const パス判定& 有る) {
+                                          const パス判定& 有る) {
     const fs::path 名(std::string{環境設定ファイル名});
     const fs::path 起動側 = 起動フォルダ / 名;
     if (利用者設定フォルダ.empty()) return {起動側, 起動側};

@@ -39,8 +39,8 @@ inline constexpr std::string_view ヘルプファイル名 = "Bexoru.htm";
 // game, wherever its prefix was moved), and the data folder it was built to
 // be installed in. Empty entries are left out, duplicates kept once.
 std::vector<std::filesystem::path> データフォルダ候補(const std::filesystem::path& プログラムのフォルダ,
-                                                     const std::filesystem::path& binからdataへ,
-                                                     const std::filesystem::path& 導入先データフォルダ);
+                                                      const std::filesystem::path& binからdataへ,
+                                                      const std::filesystem::path& 導入先データフォルダ);
 
 struct データの置き場所 {
     std::filesystem::path フォルダ;

@@ -29,7 +29,8 @@ namespace {
 
 TEST(QtTranslations, StandardButtonsReadJapanese) {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!QFile::exists(folder + "/qtbase_ja.qm")) GTEST_SKIP() << "qtbase_ja.qm is not installed in " << folder.toStdString();
+    if (!QFile::exists(folder + "/qtbase_ja.qm"))
+        GTEST_SKIP() << "qtbase_ja.qm is not installed in " << folder.toStdString();
     ASSERT_TRUE(loadQtJapanese(*QCoreApplication::instance()));
     QMessageBox box(QMessageBox::Question, "t", "?", QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(box.button(QMessageBox::Yes)->text().startsWith(QString::fromUtf8("はい")))
