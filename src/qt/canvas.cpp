@@ -64,6 +64,7 @@ void Canvas::ensureImage() {
 }
 
 const QImage& Canvas::image() {
+    flushShadow();
     ensureImage();
     return image_;
 }
@@ -74,6 +75,7 @@ double Canvas::imageScale() {
 }
 
 void Canvas::clear(int colour) {
+    shadow_.reset();
     scene_.clear(colour);
     ensureImage();
     image_.fill(paletteColour(colour));
@@ -81,6 +83,25 @@ void Canvas::clear(int colour) {
 }
 
 void Canvas::draw(SceneOp op) {
+    if (shadow_) {
+        fitShadow(*shadow_, op);
+        flushShadow();
+    }
+    if (op.kind == SceneOp::Text && op.colour == 0) {
+        shadow_ = std::move(op);
+        return;
+    }
+    paintAndKeep(std::move(op));
+}
+
+void Canvas::flushShadow() {
+    if (!shadow_) return;
+    SceneOp op = std::move(*shadow_);
+    shadow_.reset();
+    paintAndKeep(std::move(op));
+}
+
+void Canvas::paintAndKeep(SceneOp op) {
     ensureImage();
     {
         QPainter painter(&image_);
@@ -109,6 +130,7 @@ QPointF Canvas::fromTwips(QPointF t) const {
 }
 
 void Canvas::paintEvent(QPaintEvent*) {
+    flushShadow();
     ensureImage();
     QPainter painter(this);
     const QRectF target = targetRect();

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "qt/scene.h"
 
@@ -64,8 +65,16 @@ private:
     Geometry wanted() const;
     // Makes the image match the widget, painting it afresh when it did not.
     void ensureImage();
+    // Paints the op into the image and keeps it in the scene.
+    void paintAndKeep(SceneOp op);
+    // Paints a black copy held back to see whether it is a drop shadow.
+    void flushShadow();
 
     Scene scene_;
+    // A black text waits here until the next primitive shows whether it is
+    // the shadow of a caption (the same text in another colour just above
+    // and left of it).
+    std::optional<SceneOp> shadow_;
     QImage image_;
     Geometry geometry_;
     double zoom_ = 1.5;

@@ -48,6 +48,11 @@ bool isOpaquePicture(const std::string& name) {
     return opaque;
 }
 
+// How far a caption's shadow stands right of and below it, in twips.
+double shadowOffset(int fontSize) {
+    return fontSize * 20.0 / 10.0;
+}
+
 }  // namespace
 
 QRect Scene::pixelRect(const QRectF& twips, double scale) {
@@ -70,7 +75,24 @@ void measureText(SceneOp& op) {
     const QFontMetricsF metrics(font);
     const QRectF ink = metrics.tightBoundingRect(op.text);
     const double margin = kTwipsPerPixel + 0.04 * op.fontSize * 20.0;
-    op.rect = ink.translated(op.x, op.y + metrics.ascent()).adjusted(-margin, -margin, margin, margin);
+    const double shadow = op.shadow ? shadowOffset(op.fontSize) + kTwipsPerPixel : 0.0;
+    op.rect = ink.translated(op.x, op.y + metrics.ascent()).adjusted(-margin, -margin, margin + shadow, margin + shadow);
+}
+
+bool fitShadow(SceneOp& shadow, const SceneOp& text) {
+    if (shadow.kind != SceneOp::Text || text.kind != SceneOp::Text) return false;
+    if (shadow.colour != 0 || text.colour == 0) return false;
+    if (shadow.text != text.text || shadow.fontSize != text.fontSize) return false;
+    auto near = [](double a, double b) { return std::abs(a - b) < 1.0; };
+    bool apart = false;
+    for (double tenths : {0.1, 0.2})
+        apart = apart || (near(shadow.x - text.x, tenths * 桝幅) && near(shadow.y - text.y, tenths * 桝高));
+    if (!apart) return false;
+    shadow.x = text.x;
+    shadow.y = text.y;
+    shadow.shadow = true;
+    measureText(shadow);
+    return true;
 }
 
 void Scene::clear(int colour) {
@@ -139,9 +161,15 @@ void Scene::paint(QPainter& painter, double scale, const SceneOp& op) {
             const QFont font = fontOfPixels(op.fontSize * 20.0 * scale);
             painter.setFont(font);
             painter.setPen(paletteColour(op.colour));
-            // The text's top-left corner is at (x, y), as printing at CurrentX/CurrentY does.
+            // The text's top-left corner is at (x, y), as printing at
+            // CurrentX/CurrentY does; a shadow stands whole pixels off its caption.
             const QFontMetricsF metrics(font);
-            painter.drawText(QPointF(op.x * scale, op.y * scale + metrics.ascent()), op.text);
+            QPointF at(op.x * scale, op.y * scale);
+            if (op.shadow) {
+                const double off = std::max(2.0, std::round(shadowOffset(op.fontSize) * scale));
+                at = QPointF(std::round(at.x()) + off, std::round(at.y() + metrics.ascent()) - metrics.ascent() + off);
+            }
+            painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), op.text);
             break;
         }
         case SceneOp::Snapshot:

@@ -32,6 +32,7 @@ struct SceneOp {
     QString text;
     double x = 0, y = 0;  // text: top-left corner
     int fontSize = 0;     // text: points
+    bool shadow = false;  // text: the drop shadow of a caption at (x, y), painted just below and right of it
     QImage snapshot;      // the whole window, when the list was folded into one image
 };
 
@@ -71,5 +72,14 @@ private:
 
 // Fills the text op's ink box (twips) from the board font's metrics.
 void measureText(SceneOp& op);
+
+// The captions around the board are printed twice: a black copy a tenth of a
+// square right and down (two tenths for the thinking notice), then the
+// caption in its own colour. At that distance the copy reads as a second,
+// misplaced character, and the next square or box cuts it. When `text` is
+// the caption of the black copy `shadow`, this moves the copy to sit just
+// behind the caption, a tenth of the font size right and down (so it grows
+// with the board, and never less than two pixels), and returns true.
+bool fitShadow(SceneOp& shadow, const SceneOp& text);
 
 }  // namespace bexoru::qt

@@ -571,3 +571,66 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+namespace bexoru::qt {
+namespace {
+
+// A caption's black copy, printed a tenth of a square right of and below it,
+// is painted as a thin shadow hugging the caption; any other black text
+// stays where it was printed.
+TEST(CaptionShadow, HugsItsCaptionAtEveryZoomAndOtherBlackTextStays) {
+    for (int width : {500, 930, 1860}) {
+        SCOPED_TRACE(width);
+        Canvas canvas;
+        canvas.resize(width, width * 850 / 930);
+        canvas.clear(2);
+        auto text = [&](double x, double y, const char* s, int colour) {
+            SceneOp op;
+            op.kind = SceneOp::Text;
+            op.text = QString::fromUtf8(s);
+            op.x = x;
+            op.y = y;
+            op.fontSize = 12;
+            op.colour = colour;
+            measureText(op);
+            canvas.draw(std::move(op));
+        };
+        const double x = 座標X(3), y = 座標Y(3);
+        text(x + 0.1 * 桝幅, y + 0.1 * 桝高, "十二", 0);
+        text(x, y, "十二", 15);
+        text(x, 座標Y(6), "一", 0);  // a black text of its own
+        const QImage& image = canvas.image();
+        const double s = canvas.imageScale();
+
+        // The ink's right and bottom edges in a box, for dark or white pixels.
+        auto edge = [&](QRectF twips, bool dark) {
+            const QRect r = Scene::pixelRect(twips, s).intersected(image.rect());
+            QPoint far(-1, -1);
+            for (int py = r.top(); py <= r.bottom(); ++py)
+                for (int px = r.left(); px <= r.right(); ++px) {
+                    const QColor c(image.pixel(px, py));
+                    const bool hit = dark ? c.red() < 40 && c.green() < 40 && c.blue() < 40
+                                          : c.red() > 120 && c.blue() > 120;
+                    if (hit) far = {std::max(far.x(), px), std::max(far.y(), py)};
+                }
+            return far;
+        };
+        const QRectF around(x - 200, y - 200, 1500, 900);
+        const QPoint white = edge(around, false), black = edge(around, true);
+        ASSERT_GE(white.x(), 0);
+        ASSERT_GE(black.x(), 0) << "the shadow shows";
+        const int most = std::max(2, static_cast<int>(std::lround(12 * 20.0 / 10 * s))) + 1;
+        EXPECT_GT(black.x(), white.x()) << "right of the caption";
+        EXPECT_LE(black.x(), white.x() + most);
+        EXPECT_GT(black.y(), white.y()) << "below it";
+        EXPECT_LE(black.y(), white.y() + most);
+
+        const QPoint alone = edge(QRectF(x - 200, 座標Y(6) - 100, 800, 500), true);
+        EXPECT_GE(alone.x(), 0) << "a lone black text is painted too";
+        const std::vector<SceneOp>& ops = canvas.scene().ops();
+        EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const SceneOp& op) { return op.shadow; }), 1);
+    }
+}
+
+}  // namespace
+}  // namespace bexoru::qt
