@@ -3,6 +3,7 @@
 #include "board/reversal.h"
 #include "play/form1.h"
 #include "play/handicap_commands.h"
+#include "play/side_labels.h"
 
 namespace bexoru {
 
@@ -21,6 +22,8 @@ void Form1::REVERSE_Click() {
 
     盤面反転(盤面);
     描画.画面_再描画();
+    // The redraw cleared the side panel with the captions of the game.
+    描画_対局の見出し(描画, 表示, 状態);
     描画.描画_手数(状態.手数, 表示.文字色);
     if (状態.ハンデ済) {
         // The grade keeps naming the same army, which now carries the other sign.

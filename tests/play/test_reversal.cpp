@@ -110,5 +110,29 @@ TEST_F(Reversal, AHandicapGradeFollowsItsArmy) {
     EXPECT_EQ(form.盤面(7, 11), 空);
 }
 
+TEST_F(Reversal, TheCaptionsOfTheGameStayAfterTheRedraw) {
+    // The redraw clears the side panel; the captions of the running game
+    // come back, each over its shadow, and a board with no game gets none.
+    form.SENTE_Click();
+    見た();
+    form.REVERSE_Click();
+    EXPECT_TRUE(port.printedAt("LEVEL", 座標X(レベル表示X - 1.5), 座標Y(レベル表示Y + 0.1)));
+    EXPECT_TRUE(port.printedAt("COM:", 座標X(14), 座標Y(5.05)));
+    EXPECT_TRUE(port.printedAt("MAN:", 座標X(14.1), 座標Y(6.15)));
+
+    form.CANCEL_Click();
+    form.START_Click();
+    見た();
+    form.REVERSE_Click();
+    EXPECT_TRUE(port.printedAt("後手:", 座標X(14), 座標Y(5.08)));
+    EXPECT_TRUE(port.printedAt("先手:", 座標X(14), 座標Y(6.08)));
+
+    form.初期設定();
+    見た();
+    form.REVERSE_Click();
+    EXPECT_FALSE(port.printedAt("後手:", 座標X(14), 座標Y(5.08)));
+    EXPECT_FALSE(port.printedAt("LEVEL", 座標X(レベル表示X - 1.5), 座標Y(レベル表示Y + 0.1)));
+}
+
 }  // namespace
 }  // namespace bexoru
