@@ -125,22 +125,22 @@ void Form1::CANCEL_Click() {
 
 void Form1::OWARI_Click() {
     if (!終了してよいか()) return;
-    終了処理();
     port.quit();
+    終了処理();
 }
 
 bool Form1::Form_Unload() {
     if (!終了してよいか()) return false;
-    終了処理();
     port.quit();
+    終了処理();
     return true;
 }
 
 void Form1::Form_KeyPress(int KeyAscii) {
     if (KeyAscii != キー_Escape) return;
     if (!終了してよいか()) return;
-    終了処理();
     port.quit();
+    終了処理();
 }
 
 }  // namespace bexoru

@@ -19,8 +19,8 @@ void Form1::終了(std::string_view 結果) {
 
     port.messageBox("終了", 結果の文(結果));
     if (!port.askYesNo("再ゲーム", "続けますか？") && 終了してよいか()) {
-        終了処理();
         port.quit();
+        終了処理();
         return;
     }
     // A new game, or the player kept the unsaved game: a fresh board.
