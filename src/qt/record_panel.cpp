@@ -41,6 +41,11 @@ QRectF RecordPanel::placeOf(PanelControl control) {
     return {};
 }
 
+QRectF RecordPanel::cancelPlace() {
+    // Under RETURN, right of the file list.
+    return {3240, 2610, 855, 375};
+}
+
 RecordPanel::RecordPanel(Canvas* canvas, std::vector<Drive> drives, const QString& startFolder)
     : QObject(canvas), canvas_(canvas), drives_(std::move(drives)) {
     // Created in this order so the name box lies over its caption's end.
@@ -50,6 +55,8 @@ RecordPanel::RecordPanel(Canvas* canvas, std::vector<Drive> drives, const QStrin
     label_ = new QLabel(QString::fromUtf8("ﾌｧｲﾙ名 ："), canvas);
     name_ = new QLineEdit(canvas);
     return_ = new QPushButton(QStringLiteral("RETURN"), canvas);
+    cancel_ = new QPushButton(QString::fromUtf8("取消"), canvas);
+    cancel_->setObjectName("Cancel");
 
     drive_->setObjectName("Drive1");
     folders_->setObjectName("Dir1");
@@ -75,6 +82,8 @@ RecordPanel::RecordPanel(Canvas* canvas, std::vector<Drive> drives, const QStrin
     connect(return_, &QPushButton::clicked, this, [this] {
         if (onReturn) onReturn();
     });
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancel(); });
+    cancel_->hide();
 
     for (PanelControl c : {PanelControl::Drive1, PanelControl::Dir1, PanelControl::File1, PanelControl::Label1,
                            PanelControl::Text1, PanelControl::Command1})
@@ -99,8 +108,31 @@ QWidget* RecordPanel::widget(PanelControl control) const {
     return nullptr;
 }
 
+bool RecordPanel::anyShown() const {
+    for (PanelControl c : {PanelControl::Drive1, PanelControl::Dir1, PanelControl::File1, PanelControl::Text1})
+        if (!widget(c)->isHidden()) return true;
+    return false;
+}
+
 void RecordPanel::setVisible(PanelControl control, bool visible) {
-    if (QWidget* w = widget(control)) w->setVisible(visible);
+    QWidget* w = widget(control);
+    if (!w) return;
+    // Opening the panel reads the folder again: records may have been
+    // added or removed outside the game since it was last open.
+    if (visible && !anyShown() && control != PanelControl::Label1 && control != PanelControl::Command1) {
+        fillFolderList();
+        refreshFileList();
+    }
+    w->setVisible(visible);
+    cancel_->setVisible(anyShown());
+}
+
+void RecordPanel::cancel() {
+    for (PanelControl c : {PanelControl::Drive1, PanelControl::Dir1, PanelControl::File1, PanelControl::Label1,
+                           PanelControl::Text1, PanelControl::Command1})
+        widget(c)->hide();
+    cancel_->hide();
+    name_->clear();
 }
 
 void RecordPanel::place() {
@@ -118,6 +150,11 @@ void RecordPanel::place() {
         w->setFont(font);
         w->setGeometry(QRect(a, QSize(b.x() - a.x(), b.y() - a.y())));
     }
+    const QRectF twips = cancelPlace();
+    const QPoint a = canvas_->fromTwips(twips.topLeft()).toPoint();
+    const QPoint b = canvas_->fromTwips(twips.bottomRight()).toPoint();
+    cancel_->setFont(font);
+    cancel_->setGeometry(QRect(a, QSize(b.x() - a.x(), b.y() - a.y())));
 }
 
 QString RecordPanel::nameText() const {

@@ -7,7 +7,12 @@
 // The lists are chained: choosing a drive opens its folder in the folder
 // list, opening a folder there (double-click or Enter) makes the file list
 // show it. The file list's folder is the one records are read from and
-// written to, also while the file list is hidden.
+// written to, also while the file list is hidden. Both lists are read again
+// each time the panel opens, so files added meanwhile show.
+//
+// A "取消" button, shown with the panel, and the Escape key inside it close
+// the panel without anything else happening (a click on the board would
+// also count as a move).
 
 #include <QObject>
 #include <QString>
@@ -36,6 +41,10 @@ public:
 
     QWidget* widget(PanelControl control) const;
     void setVisible(PanelControl control, bool visible);
+    // Hides every control and empties the name box, as closing the panel does.
+    void cancel();
+    QPushButton* cancelButton() const { return cancel_; }
+    static QRectF cancelPlace();
     // Lays the controls out over the canvas's board area.
     void place();
 
@@ -69,6 +78,7 @@ public:
 
 private:
     void fillFolderList();
+    bool anyShown() const;
 
     Canvas* canvas_;
     std::vector<Drive> drives_;
@@ -78,6 +88,7 @@ private:
     QLabel* label_;
     QLineEdit* name_;
     QPushButton* return_;
+    QPushButton* cancel_;
     int driveIndex_ = 0;
     QString folderPath_;  // what the folder list shows
     QString filePath_;    // what the file list shows

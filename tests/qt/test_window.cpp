@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -419,6 +420,19 @@ TEST_F(Window, EscapeEndsTheProgramButNotWhileTypingAName) {
     EXPECT_EQ(sound_.calls.back(), "dsTerminate(1)");
 }
 
+TEST_F(Window, EscapeInTheRecordPanelClosesIt) {
+    load();
+    form_.KIFU_WRITE_Click();
+    RecordPanel* panel = window_.recordPanel();
+    ASSERT_FALSE(panel->nameBox()->isHidden());
+    panel->nameBox()->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(panel->nameBox(), Qt::Key_Escape);
+    EXPECT_TRUE(panel->nameBox()->isHidden());
+    EXPECT_TRUE(panel->widget(PanelControl::Dir1)->isHidden());
+    EXPECT_TRUE(window_.isVisible()) << "the program goes on";
+}
+
 TEST_F(Window, ClosingTheWindowFreesTheSoundsOnce) {
     load();
     window_.close();
@@ -630,6 +644,45 @@ TEST(CaptionShadow, HugsItsCaptionAtEveryZoomAndOtherBlackTextStays) {
         const std::vector<SceneOp>& ops = canvas.scene().ops();
         EXPECT_EQ(std::count_if(ops.begin(), ops.end(), [](const SceneOp& op) { return op.shadow; }), 1);
     }
+}
+
+}  // namespace
+}  // namespace bexoru::qt
+
+namespace bexoru::qt {
+namespace {
+
+// The record panel reads its folder again whenever it opens, and closes
+// with its 取消 button or Escape without anything else happening.
+TEST(RecordPanelOpening, ShowsFilesAddedMeanwhileAndCancelsWithoutAClick) {
+    QTemporaryDir root;
+    const fs::path top = root.path().toStdString();
+    std::ofstream(top / fs::u8path("a.棋譜")) << "x";
+    Canvas canvas;
+    canvas.resize(930, 850);
+    RecordPanel panel(&canvas, {{root.path(), root.path()}}, root.path());
+    panel.setVisible(PanelControl::File1, true);
+    EXPECT_EQ(panel.fileList()->count(), 1);
+    EXPECT_TRUE(panel.cancelButton()->isVisibleTo(&canvas)) << "shown with the panel";
+
+    // A record copied in while the panel is closed shows when it opens again.
+    panel.cancel();
+    std::ofstream(top / fs::u8path("b.棋譜")) << "x";
+    panel.setVisible(PanelControl::Drive1, true);
+    panel.setVisible(PanelControl::Dir1, true);
+    panel.setVisible(PanelControl::File1, true);
+    EXPECT_EQ(panel.fileList()->count(), 2);
+
+    // Cancelling hides every control and forgets the typed name.
+    panel.setVisible(PanelControl::Text1, true);
+    panel.setVisible(PanelControl::Command1, true);
+    panel.nameBox()->setText("x");
+    QTest::mouseClick(panel.cancelButton(), Qt::LeftButton);
+    for (PanelControl c : {PanelControl::Drive1, PanelControl::Dir1, PanelControl::File1, PanelControl::Label1,
+                           PanelControl::Text1, PanelControl::Command1})
+        EXPECT_TRUE(panel.widget(c)->isHidden());
+    EXPECT_TRUE(panel.cancelButton()->isHidden());
+    EXPECT_TRUE(panel.nameText().isEmpty());
 }
 
 }  // namespace
