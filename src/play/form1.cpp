@@ -52,6 +52,7 @@ void Form1::初期設定() {
 
 void Form1::拒否(std::string_view 題, std::string_view 文) {
     音.鳴らす(音.音_禁止);
+    状態行 = 文;
     port.messageBox(題, 文);
 }
 

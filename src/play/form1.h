@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "board/board.h"
@@ -90,7 +91,9 @@ public:
 
     // Starting position and per-game state, then a full redraw.
     void 初期設定();
-    // Frees the sounds and shuts the sound library down; then the program may end.
+    // Frees the sounds and shuts the sound library down. Called after the
+    // window was told to quit, so it has gone by then: some sound servers
+    // take a couple of seconds to let the device go.
     void 終了処理();
     // Reads the settings file 環境設定ファイル (move guidance, music).
     void 読込_環境設定ファイル();
@@ -157,8 +160,15 @@ public:
     // the thinking notice, com探索 and this.
     void com_ban着手(const 探索結果& r);
 
-    // Refuses what the player asked: the refusal sound, then the message.
+    // Refuses what the player asked: the refusal sound, then the message,
+    // which stays on the status line.
     void 拒否(std::string_view 題, std::string_view 文);
+
+    // The player's aids (aids.cpp): worked out from the state and handed to
+    // the window. 状態行 is what the last refused click left for the status
+    // line; empty, the line says whose turn it is.
+    void 補助表示を更新() override;
+    std::string 状態行;
 
     // --- State --------------------------------------------------------------
 

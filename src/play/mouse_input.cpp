@@ -30,6 +30,7 @@ bool 今動かせる(const 対局状態& 状態, 駒コード c) {
 void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     // Only the left and the right button take part in the game.
     if (Button != 左ボタン && Button != 右ボタン) return;
+    状態行.clear();
     描画.描画_可視(false, false, false);
     描画.描画_棋譜_IO(棋譜IO::非表示);
 
@@ -100,6 +101,7 @@ void Form1::駒の選択(int X, int Y) {
         描画.描画_桝輪郭(表示.選択色, X, Y);
     } else {
         描画.描画_桝輪郭(表示.盤色, X, Y);
+        状態行 = "相手の駒です";
     }
 }
 
@@ -144,11 +146,15 @@ void Form1::行き先の指定(int Button, int X, int Y) {
         描画_移動可能桝色(局面, 描画, 表示, X, Y, 表示.盤色, 先の駒);
         描画.描画_桝輪郭(表示.盤色, X, Y);
         状態.クリック段階 = クリック段階型::駒選択;
+        状態行 = "相手の駒です";
         return;
     }
 
     // Anywhere else the piece cannot go, the click is ignored.
-    if (!移動チェック(局面, 元X, 元Y, X, Y, 入力.移動駒)) return;
+    if (!移動チェック(局面, 元X, 元Y, X, Y, 入力.移動駒)) {
+        状態行 = "そこへは動けません";
+        return;
+    }
     if ((入力.移動駒 < 0 && 状態.手番 == 状態.COM側) || (入力.移動駒 > 0 && 状態.手番 == 状態.MAN側)) return;
 
     // A 歩 or 香 on its last row must promote: the right button does it.

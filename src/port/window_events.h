@@ -49,6 +49,10 @@ public:
     // The record-file panel: a file clicked in the list, the RETURN button.
     virtual void File1_Click() = 0;
     virtual void Command1_Click() = 0;
+
+    // After each event the window passes on: hand the player's aids over
+    // (WindowPort::showAids).
+    virtual void 補助表示を更新() {}
 };
 
 }  // namespace bexoru

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "port/aids.h"
+
 namespace bexoru {
 
 // The character code the window passes to Form_KeyPress for the Escape key.
@@ -61,6 +63,9 @@ public:
     // The about box "バージョン情報", modal: returns when it is closed. A window
     // without one shows nothing.
     virtual void showAbout() {}
+    // The player's aids around the board (port/aids.h); a window without
+    // them shows nothing.
+    virtual void showAids(const 補助表示& /*aids*/) {}
     virtual void quit() = 0;
 };
 

@@ -2,11 +2,13 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
 #include "board/presentation.h"
+#include "qt/fonts.h"
 #include "qt/palette.h"
 
 namespace bexoru::qt {
@@ -146,6 +148,64 @@ void Canvas::paintEvent(QPaintEvent*) {
     }
     // One image pixel per device pixel.
     painter.drawImage(target, image_);
+    paintAids(painter);
+}
+
+void Canvas::setAids(const 補助表示& aids) {
+    if (aids == aids_) return;
+    aids_ = aids;
+    update();
+}
+
+void Canvas::paintAids(QPainter& painter) const {
+    const QRectF target = targetRect();
+    const double s = target.width() / 窓幅;
+    auto box = [&](double x, double y, double w, double h) {
+        return QRectF(target.left() + x * s, target.top() + y * s, w * s, h * s);
+    };
+    auto square = [&](int X, int Y) { return box(座標X(X), 座標Y(Y), 桝幅, 桝高); };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // The last move: its squares tinted, the pieces still readable.
+    for (const auto& [X, Y] : aids_.最終手) painter.fillRect(square(X, Y), QColor(255, 200, 0, 70));
+
+    // The picked piece: a frame a tenth of a square thick.
+    if (aids_.選択X != 0) {
+        const double w = std::max(2.0, 0.08 * 桝幅 * s);
+        QPen pen(paletteColour(12), w);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(square(aids_.選択X, aids_.選択Y).adjusted(w / 2, w / 2, -w / 2, -w / 2));
+    }
+
+    // The army to move: a frame round its label in the side panel (row 5
+    // for the upper army, row 6 for the lower).
+    if (aids_.手番軍 != 0) {
+        const double row = aids_.手番軍 > 0 ? 5 : 6;
+        painter.setPen(QPen(paletteColour(14), std::max(2.0, 30 * s)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(box(座標X(14) - 60, 座標Y(row) - 10, 660, 400), 40 * s, 40 * s);
+    }
+
+    // Texts in the board font with a thin shadow.
+    auto text = [&](double x, double y, const std::string& t, int points) {
+        if (t.empty()) return;
+        QFont font = painter.font();
+        font.setPixelSize(std::max(6, static_cast<int>(std::lround(points * 20.0 * s))));
+        painter.setFont(font);
+        const QPointF at = box(x, y, 0, 0).topLeft() + QPointF(0, QFontMetricsF(font).ascent());
+        const double off = std::max(1.0, std::round(points * 2.0 * s));
+        painter.setPen(paletteColour(0));
+        painter.drawText(at + QPointF(off, off), QString::fromStdString(t));
+        painter.setPen(paletteColour(15));
+        painter.drawText(at, QString::fromStdString(t));
+    };
+    text(座標X(15.3), 座標Y(5) + 330, aids_.上の二手, 8);
+    text(座標X(15.3), 座標Y(6) + 330, aids_.下の二手, 8);
+    text(座標X(1), 座標Y(13) + 80, aids_.状態行, 11);
+    painter.restore();
 }
 
 void Canvas::resizeEvent(QResizeEvent* event) {

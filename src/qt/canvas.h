@@ -7,10 +7,12 @@
 // painted afresh from the scene at the new resolution.
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
+#include "port/aids.h"
 #include "qt/scene.h"
 
 namespace bexoru::qt {
@@ -29,6 +31,12 @@ public:
     void clear(int colour);
     void draw(SceneOp op);
     const Scene& scene() const { return scene_; }
+    // The player's aids, painted over the image (never into it): a tint on
+    // the last move's squares, a thick frame round the picked piece, a frame
+    // round the label of the army to move, the status line below the board
+    // and both squares of a double move under the last-move texts.
+    void setAids(const 補助表示& aids);
+    const 補助表示& aids() const { return aids_; }
 
     // The image as it is now, at the current size (painted afresh if needed).
     const QImage& image();
@@ -70,7 +78,10 @@ private:
     // Paints a black copy held back to see whether it is a drop shadow.
     void flushShadow();
 
+    void paintAids(QPainter& painter) const;
+
     Scene scene_;
+    補助表示 aids_;
     // A black text waits here until the next primitive shows whether it is
     // the shadow of a caption (the same text in another colour just above
     // and left of it).

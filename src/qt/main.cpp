@@ -45,5 +45,6 @@ int main(int argc, char** argv) {
         bexoru::qt::showNotice(&window, QString::fromStdString(places.soundNotice));
     }
     form->Form_Load();
+    window.updateAids();
     return app.exec();
 }

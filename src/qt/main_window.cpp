@@ -49,14 +49,17 @@ MainWindow::MainWindow() : canvas_(new Canvas(this)) {
     panel_ = new RecordPanel(canvas_, listDrives(), QDir::currentPath());
     panel_->onFileClicked = [this] {
         if (form_) form_->File1_Click();
+        updateAids();
     };
     panel_->onReturn = [this] {
         if (form_) form_->Command1_Click();
+        updateAids();
     };
     panel_->onError = [this](const QString& title, const QString& text) { messageBox(utf8(title), utf8(text), false); };
     canvas_->onLayoutChanged = [this] { panel_->place(); };
     canvas_->onMousePress = [this](int button, QPointF twips) {
         if (form_) form_->Form_MouseDown(button, 0, twips.x(), twips.y());
+        updateAids();
     };
     // The full opening size: left to itself a new window takes at most two
     // thirds of the screen, too little for the board at its zoom.
@@ -67,6 +70,14 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::attach(WindowEvents* form) {
     form_ = form;
+}
+
+void MainWindow::updateAids() {
+    if (form_ && !quitting_) form_->補助表示を更新();
+}
+
+void MainWindow::showAids(const 補助表示& aids) {
+    canvas_->setAids(aids);
 }
 
 void MainWindow::buildMenus() {
@@ -127,6 +138,7 @@ void MainWindow::buildMenus() {
             if (handler)
                 connect(menu, &QMenu::aboutToShow, this, [this, handler] {
                     if (form_) (form_->*handler)();
+                    updateAids();
                 });
             continue;
         }
@@ -139,6 +151,7 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, [this, action, handler, checkable = item.checkable] {
             if (checkable) action->setChecked(!action->isChecked());
             if (form_ && handler) (form_->*handler)();
+            updateAids();
         });
     }
 }
@@ -242,6 +255,10 @@ void MainWindow::showAbout() {
 void MainWindow::quit() {
     quitting_ = true;
     close();
+    // Gone from the screen at once: the sounds are released after this, and
+    // letting the sound device go can take a couple of seconds.
+    hide();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QApplication::quit();
 }
 
@@ -269,14 +286,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Keys typed into the record panel belong to its controls: an Escape
-    // there must not end the program.
+    // there must not end the program: it closes the panel.
     if (QWidget* focus = focusWidget(); focus && focus->isVisible() && canvas_->isAncestorOf(focus)) {
+        if (event->key() == Qt::Key_Escape) {
+            panel_->cancel();
+            canvas_->setFocus();
+            return;
+        }
         QMainWindow::keyPressEvent(event);
         return;
     }
     const QString text = event->text();
     int key = event->key() == Qt::Key_Escape ? キー_Escape : (text.size() == 1 ? text.at(0).unicode() : 0);
     if (form_ && key != 0) form_->Form_KeyPress(key);
+    updateAids();
     QMainWindow::keyPressEvent(event);
 }
 

@@ -53,6 +53,9 @@ public:
     void refreshFileList() override;
     void openUrl(std::string_view url) override;
     void showAbout() override;
+    void showAids(const 補助表示& aids) override;
+    // Asks the application object for the player's aids after an event.
+    void updateAids();
     void quit() override;
 
 protected:

@@ -68,6 +68,9 @@ public:
     void openUrl(std::string_view url) override;
     void showAbout() override;
     void quit() override;
+    // The aids are kept apart from the calls: the last state handed over.
+    void showAids(const 補助表示& a) override { aids = a; }
+    補助表示 aids;
 
     // Scripts the answer to the next Yes/No question, which must have this text.
     void answerNext(std::string text, bool yes);
