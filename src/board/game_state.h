@@ -12,6 +12,10 @@ inline constexpr int 未対局 = 0;
 inline constexpr int 先手 = +1;
 inline constexpr int 後手 = -1;
 
+// The rule set a game is played by: the game's own rules, or the standard
+// rules of today's Chu Shogi players (docs/rules.md). Fixed once a game starts.
+enum class ルール { 本来, 標準 };
+
 // Who plays: two people at one board, or a person against the computer.
 enum class 対局モード型 { 対局_MAN対MAN, 対局_COM };
 using enum 対局モード型;
@@ -47,6 +51,7 @@ struct 対局状態 {
     bool ハンデ済 = false;   // a handicap grade was applied since the last new game
     bool 反転済 = false;     // the board was reversed since the last new game
     駒コード 成駒結果 = 空;  // the code a promoting piece becomes
+    ルール 規則 = ルール::本来;  // the rule set the move check, promotion and game end follow
 };
 
 // What the mouse handler remembers between the clicks of one move.

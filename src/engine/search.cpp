@@ -104,8 +104,8 @@ std::optional<二手目手> 二手目を探す(規則局面& 局面, 評価局�
                 // Asked before the trial piece stands there: a capture inside
                 // the zone is read from the destination.
                 駒コード 成駒 = 空;
-                const bool 成れる = 調査_駒成(盤面, X, Y, TX, TY, 駒, 成駒);
-                const bool 成らずに置ける = !成れる || 移動後チェック(TY, 駒);
+                const bool 成れる = 調査_駒成(盤面, X, Y, TX, TY, 駒, 成駒, 局面.状態.規則);
+                const bool 成らずに置ける = !成れる || 移動後チェック(TY, 駒, 局面.状態.規則);
 
                 評価値 s = 探索初期評価値;
                 駒コード 選んだ駒 = 駒;

@@ -158,7 +158,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
     if ((入力.移動駒 < 0 && 状態.手番 == 状態.COM側) || (入力.移動駒 > 0 && 状態.手番 == 状態.MAN側)) return;
 
     // A 歩 or 香 on its last row must promote: the right button does it.
-    if (!移動後チェック(Y, 入力.移動駒) && Button == 左ボタン) {
+    if (!移動後チェック(Y, 入力.移動駒, 状態.規則) && Button == 左ボタン) {
         port.messageBox("成り", "マウスの右をクリックして下さい");
         return;
     }
@@ -174,7 +174,7 @@ void Form1::行き先の指定(int Button, int X, int Y) {
 
     // The right button promotes where promotion is allowed; the left never does.
     const 駒コード 移動元駒 = 入力.移動駒;
-    if (Button == 右ボタン && 調査_駒成(盤面, 元X, 元Y, X, Y, 入力.移動駒, 状態.成駒結果)) {
+    if (Button == 右ボタン && 調査_駒成(盤面, 元X, 元Y, X, Y, 入力.移動駒, 状態.成駒結果, 状態.規則)) {
         入力.移動駒 = 状態.成駒結果;
     }
 

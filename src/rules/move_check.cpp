@@ -24,6 +24,17 @@ bool 獅子取り返し禁止(const 棋譜記録& 記録, 駒コード 先の駒
     return 記録.手[i].取駒 == -先の駒 && 先の駒 != 記録.手[i - 1].成駒;
 }
 
+// The standard rules' counter-strike: right after a piece other than a Lion
+// took one of the mover's Lions, the mover may take no Lion with a piece other
+// than a Lion. A Kirin that promotes as it takes the Lion is not a Lion yet.
+bool 獅子返し討ち禁止(const 棋譜記録& 記録, 駒コード 先の駒, 駒コード 移動駒) {
+    if (!獅子か(先の駒) || 獅子か(whole_kind(移動駒))) return false;
+    const int n = 記録.記録数;
+    if (n < 1 || n > 記録最大) return false;
+    const 指し手& 最後 = 記録.手[static_cast<std::size_t>(n)];
+    return 獅子か(最後.取駒) && (最後.取駒 > 0) != (先の駒 > 0) && !獅子か(whole_kind(最後.移動駒));
+}
+
 }  // namespace
 
 bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒) {
@@ -37,7 +48,8 @@ bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, �
     const 駒コード 先の駒 = 局面.盤面(X2, Y2);
     if ((移動駒 >= 1 && 先の駒 >= 1) || (移動駒 <= -1 && 先の駒 <= -1)) return false;
     if (X1 == X2 && Y1 == Y2) return false;
-    if (獅子取り返し禁止(局面.記録, 先の駒)) return false;
+    const bool 標準 = 局面.状態.規則 == ルール::標準;
+    if (標準 ? 獅子返し討ち禁止(局面.記録, 先の駒, 移動駒) : 獅子取り返し禁止(局面.記録, 先の駒)) return false;
 
     // The pattern of the moving code.
     const int 番号 = 動き番号(移動駒, 二手目状態);
@@ -46,19 +58,23 @@ bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, �
     const int dy = Y2 - Y1;
     if (dx < -最大変位 || dx > 最大変位 || dy < -最大変位 || dy > 最大変位) return false;
     const int 前進 = 移動駒 > 0 ? dy : -dy;
+    // The standard Falcon jumps to the second square ahead over whatever stands between.
+    const bool 鷹の跳び = 標準 && 番号 == 駒::鷹 && dx == 0 && 前進 == 2;
     switch (移動型の(番号, dx, 前進)) {
         case 移動型::不可:
             return false;
         case 移動型::走り:
-            if (!線上空き(局面.盤面, X1, Y1, X2, Y2)) return false;
+            if (!鷹の跳び && !線上空き(局面.盤面, X1, Y1, X2, Y2)) return false;
             break;
         case 移動型::跳び:
             break;
     }
 
-    // A Lion may not take a defended Lion in one move; its second step is
-    // judged by the mouse handler's own rules.
-    if ((番号 == 駒::獅子 || 番号 == 駒::獅子_成) && 獅子か(先の駒)) {
+    // A Lion may not take a defended Lion in one move (under the standard
+    // rules only one two squares away); its second step is judged by the
+    // mouse handler's own rules.
+    const bool 隣 = dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
+    if ((番号 == 駒::獅子 || 番号 == 駒::獅子_成) && 獅子か(先の駒) && !(標準 && 隣)) {
         const int 守る側 = 先の駒 > 0 ? 局面.状態.COM側 : 局面.状態.MAN側;
         if (調査_獅守(局面, 守る側, X1, Y1, X2, Y2)) return false;
     }

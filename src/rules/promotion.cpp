@@ -23,8 +23,19 @@ constexpr bool 下軍の成り陣(int Y) {
 
 }  // namespace
 
-bool 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, 駒コード 移動駒, 駒コード& 成駒結果) {
+bool 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, 駒コード 移動駒, 駒コード& 成駒結果,
+              ルール 規則) {
     if (is_pseudo(移動駒) || !成れる種類(std::abs(移動駒))) return false;
+    if (規則 == ルール::標準) {
+        const bool 上 = 移動駒 > 0;
+        const bool 元が陣 = 上 ? 上軍の成り陣(Y1) : 下軍の成り陣(Y1);
+        const bool 先が陣 = 上 ? 上軍の成り陣(Y2) : 下軍の成り陣(Y2);
+        const 駒コード 先の駒 = 盤面.at(X2, Y2);
+        const bool 取る = 上 ? 先の駒 <= -1 : 先の駒 >= 1;
+        if (!(先が陣 && !元が陣) && !(取る && (元が陣 || 先が陣))) return false;
+        成駒結果 = 移動駒 + sign_of(移動駒);
+        return true;
+    }
     const bool 歩香 = std::abs(移動駒) == 駒::歩 || std::abs(移動駒) == 駒::香;
     const 駒コード 先の駒 = 盤面.at(X2, Y2);
     bool 成れる = false;
@@ -40,7 +51,8 @@ bool 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, 
     return true;
 }
 
-bool 移動後チェック(int Y2, 駒コード 移動駒) {
+bool 移動後チェック(int Y2, 駒コード 移動駒, ルール 規則) {
+    if (規則 == ルール::標準) return true;
     const bool 上の歩香 = 移動駒 == 駒::歩 || 移動駒 == 駒::香;
     const bool 下の歩香 = 移動駒 == -駒::歩 || 移動駒 == -駒::香;
     if ((上の歩香 && Y2 == 上軍の最終段) || (下の歩香 && Y2 == 下軍の最終段)) return false;

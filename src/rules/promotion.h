@@ -6,10 +6,15 @@
 // when it enters the zone or reaches the last row, but not by capturing inside
 // the zone short of the last row, and it must promote on the last row. The
 // zone is rows 9..12 for the upper army and rows 1..4 for the lower one.
+//
+// Under the standard rules (docs/rules.md) every promotable piece, 歩 and 香
+// alike, may promote when it enters the zone, or when it captures with a move
+// that begins or ends in the zone; no piece is ever made to promote.
 
 #include <cstdint>
 
 #include "board/board.h"
+#include "board/game_state.h"
 
 namespace bexoru {
 
@@ -30,11 +35,12 @@ constexpr bool 成れる種類(int kind) {
 // then receives the promoted code and is left alone otherwise. Call it before
 // the move is made: a capture is read from the destination. The source column
 // is not used.
-bool 調査_駒成(const 盤面型& 盤面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, 駒コード& 成駒結果);
+bool 調査_駒成(const 盤面型& 盤面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, 駒コード& 成駒結果,
+              ルール 規則 = ルール::本来);
 
 // False when an unpromoted 歩 or 香 would stand on its army's last row (row
 // 12 for the upper army, row 1 for the lower), that is when the move must
 // promote; true otherwise.
-bool 移動後チェック(int Y2, 駒コード 移動駒);
+bool 移動後チェック(int Y2, 駒コード 移動駒, ルール 規則 = ルール::本来);
 
 }  // namespace bexoru

@@ -1,0 +1,40 @@
+#pragma once
+// Game end under the standard rules: the same position for the fourth time
+// (sennichite), and an army left with nothing but royal pieces (a bare King).
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "board/board.h"
+
+namespace bexoru {
+
+// A key of the position: every square of the board and the side to move
+// (the turn token 先手 or 後手). Different positions may share a key only by
+// a 64-bit hash collision.
+std::uint64_t 局面キー(const 盤面型& 盤面, int 手番);
+
+// The keys of the positions of one game, in order, each with how often it
+// has occurred so far.
+class 千日手履歴 {
+public:
+    // Adds a position; answers how often it has now occurred.
+    int 記録する(std::uint64_t キー);
+    // Takes the last position back (a move taken back in a replay).
+    void 戻す();
+    void 消す();
+    // Whether the last position occurred for the fourth time.
+    bool 千日手() const { return 最後の回数_ >= 4; }
+
+private:
+    std::vector<std::uint64_t> 順_;
+    std::unordered_map<std::uint64_t, int> 回数_;
+    int 最後の回数_ = 0;
+};
+
+// The army (+1 upper, −1 lower) left with only royal pieces (王, 太子) while the
+// other army still has a piece besides its royal ones; 0 when there is none.
+int 裸王の軍(const 盤面型& 盤面);
+
+}  // namespace bexoru
