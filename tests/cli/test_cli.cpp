@@ -176,7 +176,16 @@ INSTANTIATE_TEST_SUITE_P(
                "5 7 -\n7 5 -\n"},
         Answer{
             "LowerEagleSecondStepNotOntoItsOwnGold", {"moves", "second_step.txt", "6", "6", "--code=-18.1"}, "7 7 -\n"},
-        Answer{"FalconSecondStep", {"moves", "second_step.txt", "6", "6", "--code", "24.1"}, "6 5 -\n6 7 -\n"}),
+        Answer{"FalconSecondStep", {"moves", "second_step.txt", "6", "6", "--code", "24.1"}, "6 5 -\n6 7 -\n"},
+        // Under the standard rules a non-capture promotes only on entering the
+        // zone, and no piece is made to promote.
+        Answer{"StandardPawnOnTheLastRowNeitherMayNorMust",
+               {"moves", "promotion.txt", "5", "2", "--rules", "standard"},
+               "5 1 -\n"},
+        Answer{"StandardLowerLanceMayButNeedNot",
+               {"moves", "promotion.txt", "3", "6", "--rules=standard"},
+               "3 1 may\n3 2 may\n3 3 may\n3 4 may\n3 5 -\n"},
+        Answer{"SpecRulesByName", {"moves", "promotion.txt", "5", "2", "--rules", "spec"}, "5 1 must\n"}),
     name_of);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -512,6 +521,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"MissingValue", {"moves", "promotion.txt", "5", "2", "--code"}, "--code needs a value"},
         Refusal{"OptionTwice", {"moves", "promotion.txt", "5", "2", "--second-step", "--second-step"}, "twice"},
         Refusal{"FlagWithAValue", {"moves", "promotion.txt", "5", "2", "--second-step=1"}, "takes no value"},
+        Refusal{"UnknownRuleSet", {"moves", "promotion.txt", "5", "2", "--rules", "hachu"}, "neither 'spec' nor"},
         Refusal{"MissingArguments", {"moves", "promotion.txt", "5"}, "missing arguments"},
         Refusal{"TooManyArguments", {"board", "start.out", "start.out"}, "too many arguments"},
         Refusal{

@@ -92,6 +92,12 @@ std::string printable(std::string_view word);
 // The same in single quotes: 'word'.
 std::string quoted(std::string_view word);
 
+// --rules spec|standard: the rule set a command judges and plays moves by;
+// the game's own rules when the option is not given. Throws Refusal naming
+// the command for any other value.
+inline constexpr OptionSpec rules_option{"rules", "SET"};
+ルール parse_rules(const Arguments& args, std::string_view command);
+
 // A column or row number 1..12; `what` names it in the refusal ("column X").
 int parse_square_coordinate(std::string_view text, std::string_view what);
 

@@ -169,4 +169,11 @@ StudyGame::StudyGame(const 盤面型& position, bool second_step_pending) : boar
     log.手[0].成駒 = +1;
 }
 
+ルール parse_rules(const Arguments& args, std::string_view command) {
+    const auto text = args.value("rules");
+    if (!text || *text == "spec") return ルール::本来;
+    if (*text == "standard") return ルール::標準;
+    throw Refusal(std::string(command) + ": --rules " + quoted(*text) + " is neither 'spec' nor 'standard'");
+}
+
 }  // namespace bexoru::cli

@@ -16,13 +16,14 @@ constexpr OptionSpec moves_options[] = {
     {"code", "CODE"},
     {"second-step", ""},
     {"sfen", "SFEN"},
+    rules_option,
 };
 
 // "-", "may" or "must" for a move the move check allows.
-std::string_view promotion_word(const 盤面型& board, int X1, int Y1, int X2, int Y2, 駒コード code) {
+std::string_view promotion_word(const 盤面型& board, int X1, int Y1, int X2, int Y2, 駒コード code, ルール rules) {
     駒コード promoted = 空;
-    if (!調査_駒成(board, X1, Y1, X2, Y2, code, promoted)) return "-";
-    return 移動後チェック(Y2, code) ? "may" : "must";
+    if (!調査_駒成(board, X1, Y1, X2, Y2, code, promoted, rules)) return "-";
+    return 移動後チェック(Y2, code, rules) ? "may" : "must";
 }
 
 int run_moves(const Arguments& args, Io& io) {
@@ -43,13 +44,15 @@ int run_moves(const Arguments& args, Io& io) {
                       " is empty; give --code to ask about a piece");
     }
 
+    const ルール rules = parse_rules(args, "moves");
     StudyGame game(position, args.flag("second-step"));
+    game.state.規則 = rules;
     std::string out;
     for (int X2 = 1; X2 <= 盤サイズ; ++X2) {
         for (int Y2 = 1; Y2 <= 盤サイズ; ++Y2) {
             if (!移動チェック(game.context, X, Y, X2, Y2, code)) continue;
             out += std::to_string(X2) + ' ' + std::to_string(Y2) + ' ';
-            out += promotion_word(game.board, X, Y, X2, Y2, code);
+            out += promotion_word(game.board, X, Y, X2, Y2, code, rules);
             out += '\n';
         }
     }
@@ -61,7 +64,7 @@ int run_moves(const Arguments& args, Io& io) {
 
 const Command moves_command{
     .name = "moves",
-    .synopsis = "FILE X Y [--code CODE] [--second-step] (--sfen SFEN for FILE)",
+    .synopsis = "FILE X Y [--code CODE] [--second-step] [--rules spec|standard] (--sfen SFEN for FILE)",
     .summary = "list where the piece on (X, Y) may move, and whether it promotes",
     .details =
         "Lists the squares the piece on (X, Y) may move to under the game's move check.\n"
@@ -78,6 +81,8 @@ const Command moves_command{
         "                  (negative for the lower army).\n"
         "  --second-step   ask with the second step of a double move pending (a Lion\n"
         "                  then steps to its eight neighbours only).\n"
+        "  --rules SET     'spec' (the game's own rules, the default) or 'standard' (the\n"
+        "                  rules of today's online sites and HaChu, docs/rules.md).\n"
         "  --sfen SFEN     the position given as an SFEN instead of FILE.\n",
     .options = moves_options,
     .min_positional = 2,
