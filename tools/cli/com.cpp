@@ -105,7 +105,7 @@ std::uint64_t fnv1a(std::string_view text, std::uint64_t hash) {
 namespace {
 
 constexpr OptionSpec com_options[] = {
-    {"level", "N"}, {"movetime", "MS"}, {"nodes", "N"}, {"info", ""}, {"sfen", "SFEN"},
+    {"level", "N"}, {"movetime", "MS"}, {"nodes", "N"}, {"info", ""}, {"sfen", "SFEN"}, rules_option,
 };
 
 int parse_com_level(std::string_view text) {
@@ -134,6 +134,10 @@ int run_search_com(const 盤面型& board, int level, const Arguments& args, Io&
 int run_com(const Arguments& args, Io& io) {
     const 盤面型 position = load_position(args, io, "com", 0).board;
     const int level = args.value("level") ? parse_com_level(*args.value("level")) : 3;
+    const ルール rules = parse_rules(args, "com");
+    if (level >= first_search_level && rules != ルール::本来) {
+        throw Refusal("com: --rules standard is for levels 1 to 3; the searching engine knows only the game's rules");
+    }
     if (level >= first_search_level) return run_search_com(position, level, args, io);
     for (const std::string_view option : {"movetime", "nodes", "info"}) {
         if (args.value(option)) {
@@ -142,6 +146,7 @@ int run_com(const Arguments& args, Io& io) {
         }
     }
     ComTurn turn(position, level);
+    turn.state.規則 = rules;
     const 探索結果 r = com探索(turn.board, turn.log, turn.state, turn.com, turn.man);
     io.out << format_search_result(r);
     return exit_ok;
@@ -151,7 +156,7 @@ int run_com(const Arguments& args, Io& io) {
 
 const Command com_command{
     .name = "com",
-    .synopsis = "FILE [--level N] [--movetime MS] [--nodes N] [--info] (--sfen SFEN for FILE)",
+    .synopsis = "FILE [--level N] [--movetime MS] [--nodes N] [--info] [--rules spec|standard] (--sfen SFEN for FILE)",
     .summary = "the computer's move in a position, with its score",
     .details =
         "Lets the computer choose its move in the position in FILE, as it would after a\n"
@@ -183,7 +188,9 @@ const Command com_command{
         "                 in full), 'nodes N', 'nps N' (nodes a second) and 'pv MOVES'\n"
         "                 (the expected line of play, moves written as by perft).\n"
         "  --sfen SFEN    the position given as an SFEN instead of FILE (its side to\n"
-        "                 move is not used: the computer plays the upper army).\n",
+        "                 move is not used: the computer plays the upper army).\n"
+        "  --rules SET    'spec' (the game's own rules, the default) or 'standard'\n"
+        "                 (docs/rules.md); levels 1 to 3 only.\n",
     .options = com_options,
     .min_positional = 0,
     .max_positional = 1,
