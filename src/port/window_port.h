@@ -4,6 +4,7 @@
 // unit) with 16-colour palette indices; the Qt window and the recording fake
 // of the tests implement it. Nothing here knows about Qt.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,12 @@ enum class PanelControl {
     Text1,     // the name box
     Label1,    // its caption "ﾌｧｲﾙ名 ："
     Command1,  // the "RETURN" button
+};
+
+// What a file dialog is asked for.
+enum class FileDialog {
+    Open,  // an existing file to read
+    Save,  // a file to write; the caller asks before replacing one
 };
 
 class WindowPort {
@@ -60,6 +67,15 @@ public:
 
     // Platform.
     virtual void openUrl(std::string_view url) = 0;
+    // Puts the text on the clipboard. A window without one drops it.
+    virtual void copyText(std::string_view /*text*/) {}
+    // A modal file dialog opened in the record panel's folder: the path chosen
+    // (UTF-8), or nothing when cancelled. The filter is as the user sees it,
+    // e.g. "PGN (*.pgn)". A window without one chooses nothing.
+    virtual std::optional<std::string> chooseFile(FileDialog /*mode*/, std::string_view /*title*/,
+                                                  std::string_view /*filter*/) {
+        return std::nullopt;
+    }
     // The about box "バージョン情報", modal: returns when it is closed. A window
     // without one shows nothing.
     virtual void showAbout() {}

@@ -98,6 +98,25 @@ void RecordingPort::quit() {
     calls.push_back({.kind = Call::Quit});
 }
 
+void RecordingPort::copyText(std::string_view text) {
+    clipboard = std::string(text);
+    calls.push_back({.kind = Call::Copy, .name = clipboard});
+}
+
+std::optional<std::string> RecordingPort::chooseFile(FileDialog mode, std::string_view title, std::string_view filter) {
+    calls.push_back({.kind = Call::FileChoice,
+                     .name = std::string(filter),
+                     .title = std::string(title),
+                     .flag = mode == FileDialog::Save});
+    if (files_.empty()) {
+        ADD_FAILURE() << "unexpected file dialog \"" << title << "\"";
+        return std::nullopt;
+    }
+    std::optional<std::string> path = std::move(files_.front());
+    files_.pop_front();
+    return path;
+}
+
 void RecordingPort::answerNext(std::string text, bool yes) {
     script_.push_back({std::move(text), yes});
 }
@@ -105,6 +124,8 @@ void RecordingPort::answerNext(std::string text, bool yes) {
 void RecordingPort::expectAllAnswered() {
     for (const Scripted& s : script_) ADD_FAILURE() << "the question \"" << s.text << "\" was never asked";
     script_.clear();
+    if (!files_.empty()) ADD_FAILURE() << files_.size() << " scripted file dialog(s) never opened";
+    files_.clear();
 }
 
 std::vector<Call> RecordingPort::of(Call::Kind kind) const {

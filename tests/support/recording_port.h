@@ -33,7 +33,9 @@ struct Call {
         Url,
         Quit,
         RefreshFiles,
-        About
+        About,
+        Copy,       // name: the text put on the clipboard
+        FileChoice  // title, name: the filter, flag: a save dialog
     };
     Kind kind;
     std::string name{};   // picture, text, message text, menu control, url
@@ -71,6 +73,14 @@ public:
     // The aids are kept apart from the calls: the last state handed over.
     void showAids(const 補助表示& a) override { aids = a; }
     補助表示 aids;
+    void copyText(std::string_view text) override;
+    std::optional<std::string> chooseFile(FileDialog mode, std::string_view title, std::string_view filter) override;
+
+    // Scripts the path the next file dialog answers (nothing: cancelled); a
+    // dialog the script did not expect fails the test.
+    void chooseNext(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    // What was last put on the clipboard.
+    std::string clipboard;
 
     // Scripts the answer to the next Yes/No question, which must have this text.
     void answerNext(std::string text, bool yes);
@@ -108,6 +118,7 @@ private:
         bool yes;
     };
     std::deque<Scripted> script_;
+    std::deque<std::optional<std::string>> files_;
 };
 
 class FakeSound final : public SoundLibrary {
