@@ -31,6 +31,7 @@
 #include "play/drawing.h"
 #include "play/recovery.h"
 #include "play/sound_module.h"
+#include "records/record_file.h"
 #include "settings/locations.h"
 
 namespace bexoru {
@@ -76,6 +77,11 @@ public:
     void LEBEL_DOWN_Click() override;
     void KIFU_READ_Click() override;
     void KIFU_WRITE_Click() override;
+    void SFEN_COPY_Click() override;
+    void USI_READ_Click() override;
+    void USI_WRITE_Click() override;
+    void PGN_READ_Click() override;
+    void PGN_WRITE_Click() override;
     void OPTION_Click() override;
     void SIDOU_Click() override;
     void BGM_Click() override;
@@ -230,6 +236,12 @@ private:
     // the piece blinking first on its origin when asked.
     void 思考中表示();
     void COM一歩(const 指し手& 手, bool 点滅);
+
+    // Loading a record read and checked whole: 読込 and the USI and PGN
+    // readers (record_commands.cpp, exchange_commands.cpp).
+    void 棋譜を載せる(const 棋譜読込結果& 結果);
+    void 交換書出(bool PGN);
+    void 交換読込(bool PGN);
 
     // The three level commands (levels.cpp).
     void レベル選択(int レベル);

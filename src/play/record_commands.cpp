@@ -150,6 +150,10 @@ void Form1::File1_Click() {
         return;
     }
     if (!破棄の確認(破棄対象::すべて)) return;
+    棋譜を載せる(結果);
+}
+
+void Form1::棋譜を載せる(const 棋譜読込結果& 結果) {
     保全.終局控え.reset();
 
     起動時初期化();

@@ -39,6 +39,13 @@ public:
     virtual void LEBEL_DOWN_Click() = 0;
     virtual void KIFU_READ_Click() = 0;
     virtual void KIFU_WRITE_Click() = 0;
+    // The 棋譜 menu's exchange items: the position as SFEN to the clipboard,
+    // and the game read from or written to a USI or PGN file.
+    virtual void SFEN_COPY_Click() = 0;
+    virtual void USI_READ_Click() = 0;
+    virtual void USI_WRITE_Click() = 0;
+    virtual void PGN_READ_Click() = 0;
+    virtual void PGN_WRITE_Click() = 0;
     virtual void OPTION_Click() = 0;
     virtual void SIDOU_Click() = 0;
     virtual void BGM_Click() = 0;

@@ -2,8 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -110,6 +113,11 @@ void MainWindow::buildMenus() {
         {"KIFU", "棋譜", nullptr, false, nullptr},
         {"KIFU_READ", "読込", "KIFU", false, &WindowEvents::KIFU_READ_Click},
         {"KIFU_WRITE", "書込", "KIFU", false, &WindowEvents::KIFU_WRITE_Click},
+        {"SFEN_COPY", "SFENｺﾋﾟｰ", "KIFU", false, &WindowEvents::SFEN_COPY_Click},
+        {"USI_READ", "USI読込", "KIFU", false, &WindowEvents::USI_READ_Click},
+        {"USI_WRITE", "USI書出", "KIFU", false, &WindowEvents::USI_WRITE_Click},
+        {"PGN_READ", "PGN読込", "KIFU", false, &WindowEvents::PGN_READ_Click},
+        {"PGN_WRITE", "PGN書出", "KIFU", false, &WindowEvents::PGN_WRITE_Click},
         {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false, &WindowEvents::OPTION_Click},
         {"SIDOU", "移動指導", "OPTION", true, &WindowEvents::SIDOU_Click},
         {"BGM", "BGM", "OPTION", true, &WindowEvents::BGM_Click},
@@ -245,6 +253,21 @@ void MainWindow::refreshFileList() {
 
 void MainWindow::openUrl(std::string_view url) {
     openPage(this, QUrl(qs(url)));
+}
+
+void MainWindow::copyText(std::string_view text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(qs(text));
+}
+
+std::optional<std::string> MainWindow::chooseFile(FileDialog mode, std::string_view title, std::string_view filter) {
+    // The controller asks before it replaces a file, as for a record.
+    const QString path =
+        mode == FileDialog::Save
+            ? QFileDialog::getSaveFileName(this, qs(title), panel_->currentFolder(), qs(filter), nullptr,
+                                           QFileDialog::DontConfirmOverwrite)
+            : QFileDialog::getOpenFileName(this, qs(title), panel_->currentFolder(), qs(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return utf8(path);
 }
 
 void MainWindow::showAbout() {

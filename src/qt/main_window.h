@@ -52,6 +52,8 @@ public:
     std::string clickedFile() const override;
     void refreshFileList() override;
     void openUrl(std::string_view url) override;
+    void copyText(std::string_view text) override;
+    std::optional<std::string> chooseFile(FileDialog mode, std::string_view title, std::string_view filter) override;
     void showAbout() override;
     void showAids(const 補助表示& aids) override;
     // Asks the application object for the player's aids after an event.
