@@ -10,6 +10,7 @@
 #include "engine/piece_count.h"
 #include "play/form1.h"
 #include "play/move_drawing.h"
+#include "play/search_levels.h"
 #include "rules/move_logging.h"
 
 namespace bexoru {
@@ -19,6 +20,8 @@ std::string 結果の文(std::string_view 結果) {
 }
 
 void Form1::com_ban() {
+    // The turn being thought about already is not started twice.
+    if (思考中()) return;
     ++COM手番.回数;
     const int 前の手数 = 状態.手数;
     if (COM手番.代役) {
@@ -32,6 +35,11 @@ void Form1::com_ban() {
         return;
     }
     思考中表示();
+    if (探索レベルか(状態.レベル)) {
+        // The answer is played when it comes back (com_search.cpp).
+        探索を始める();
+        return;
+    }
     com_ban着手(com探索(盤面, 記録, 状態, com図, man図));
     if (状態.手数 != 前の手数) 回復記録更新();
 }

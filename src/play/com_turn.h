@@ -33,6 +33,14 @@ inline constexpr std::string_view 王手太子_文 = "   ** 王手(太子) **";
 inline constexpr std::string_view 指し手なし_題 = "終局";
 inline constexpr std::string_view 指し手なし_文 = "ｺﾝﾋﾟｭｰﾀには指せる手がありません";
 
+// Levels 4 to 6 think off the window thread. A command that would change the
+// game while the computer thinks is refused with this message; Escape stops
+// the thinking and says so.
+inline constexpr std::string_view 思考中_題 = "思考中";
+inline constexpr std::string_view 思考中拒否_文 = "ｺﾝﾋﾟｭｰﾀが考えています。Escで止められます";
+inline constexpr std::string_view 中断_題 = "中断";
+inline constexpr std::string_view 中断_文 = "ｺﾝﾋﾟｭｰﾀの思考を止めました。盤をクリックすると考え直します";
+
 // The results passed to 終了.
 inline constexpr std::string_view 結果_COM勝ち = "ｺﾝﾋﾟｭｰﾀ";
 inline constexpr std::string_view 結果_MAN勝ち = "あなた";

@@ -21,12 +21,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::起動時初期化() {
-    // Guidance off, level 3.
+    // Guidance off, level 3 (until the settings file says otherwise).
     port.setMenuChecked("SIDOU", false);
-    port.setMenuChecked("LEVEL1", false);
-    port.setMenuChecked("LEVEL2", false);
-    port.setMenuChecked("LEVEL3", true);
-    状態.レベル = 3;
+    レベルの印(3);
 
     表示 = 表示設定{};
     表示.背景色 = 表示.盤色初期値;

@@ -7,11 +7,14 @@
 // The play-control procedures are members defined in src/play/, one file per
 // idea: mouse_input.cpp (a person's moves), double_moves.cpp, game_commands.cpp
 // (the start commands and the end of the program), game_end.cpp,
-// move_help.cpp, move_guidance.cpp, levels.cpp and com_turn.cpp.
+// move_help.cpp, move_guidance.cpp, levels.cpp, com_turn.cpp and
+// com_search.cpp.
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +37,10 @@
 #include "records/record_file.h"
 #include "settings/locations.h"
 
+namespace bexoru::search {
+class Engine;
+}
+
 namespace bexoru {
 
 class Form1 final : public WindowEvents {
@@ -41,6 +48,8 @@ public:
     Form1(WindowPort& port, SoundLibrary& sound, Clock& clock, std::intptr_t windowHandle = 0);
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
+    // Stops a search still running; its result is never played.
+    ~Form1() override;
 
     // --- Window events ------------------------------------------------------
 
@@ -67,6 +76,9 @@ public:
     void LEVEL1_Click() override;
     void LEVEL2_Click() override;
     void LEVEL3_Click() override;
+    void LEVEL4_Click() override;
+    void LEVEL5_Click() override;
+    void LEVEL6_Click() override;
     void OWARI_Click() override;
     void STOP_Click() override;
     void CANCEL_Click() override;
@@ -101,9 +113,10 @@ public:
     // window was told to quit, so it has gone by then: some sound servers
     // take a couple of seconds to let the device go.
     void 終了処理();
-    // Reads the settings file 環境設定ファイル (move guidance, music).
+    // Reads the settings file 環境設定ファイル (move guidance, music, the
+    // computer's level).
     void 読込_環境設定ファイル();
-    // Writes the two options to the settings file.
+    // Writes the two options and the level to the settings file.
     void 書込_環境設定ファイル();
 
     // --- Double moves of the person's Lion, Falcon and Eagle (double_moves.cpp)
@@ -163,8 +176,20 @@ public:
     void com_ban();
     // The turn after the search: plays r (or ends the game when it holds no
     // move), announces, and hands the turn back. com_ban is the room check,
-    // the thinking notice, com探索 and this.
+    // the thinking notice, com探索 and this. At levels 4 to 6 the search runs
+    // off the window thread and this follows when its answer comes back.
     void com_ban着手(const 探索結果& r);
+
+    // --- The searching levels' turn off the window thread (com_search.cpp) --
+
+    // Whether the computer is thinking: a search of level 4 to 6 runs and its
+    // move is not played yet. Meanwhile every command that would change the
+    // game is refused.
+    bool 思考中() const { return 思考_ != nullptr; }
+    // Stops the search at once: its answer is dropped when it comes, the
+    // thinking notice is cleared, and the turn stays with the computer (a
+    // click on the board lets it think again).
+    void 思考を中断();
 
     // Refuses what the player asked: the refusal sound, then the message,
     // which stays on the status line.
@@ -207,6 +232,11 @@ public:
     struct COM手番記録 {
         int 回数 = 0;
         std::function<void()> 代役;
+        // Levels 4 to 6 stop after this many nodes instead of the level's
+        // time when it is above 0, so that tests see the same moves every run.
+        std::int64_t 探索節点数 = 0;
+        // The stop flag of the search last started, for tests to look at.
+        std::shared_ptr<const std::atomic<bool>> 最後の停止;
     } COM手番;
 
     WindowPort& port;
@@ -244,7 +274,24 @@ private:
     void 交換読込(bool PGN);
 
     // The three level commands (levels.cpp).
+    // The level commands (levels.cpp): check the item, set the level and
+    // show it; a level chosen from the menu is also written to the settings.
     void レベル選択(int レベル);
+    void レベルの印(int レベル);
+
+    // The searching levels' turn (com_search.cpp): the search handed to a
+    // worker with copies of what it reads, its answer played when it comes
+    // back, and the refusal of commands meanwhile.
+    struct 探索の仕事;
+    void 探索を始める();
+    // By value: it lets 思考_ go while it still plays the answer.
+    void 探索を終える(std::shared_ptr<探索の仕事> 仕事);
+    // While the computer thinks: refuses the command (true) with the
+    // refusal sound and a message; false when it may go on.
+    bool 思考中は拒否();
+    // Runs a modal box while the computer thinks: an answer that comes back
+    // meanwhile waits until the box is closed.
+    void モーダルで(const std::function<void()>& 箱);
 
     // Parts of the recovery (recovery.cpp).
     回復対局 今の対局() const;
@@ -257,6 +304,16 @@ private:
     bool 終局控えを手放す();
 
     std::intptr_t windowHandle_;
+
+    // The search running now (none when the computer is not thinking), the
+    // engine kept from move to move, and the answer held back while a modal
+    // box is open.
+    std::shared_ptr<探索の仕事> 思考_;
+    std::shared_ptr<search::Engine> 探索機_;
+    int モーダル_ = 0;
+    bool 答え保留_ = false;
+    // Answers coming back after this Form1 is gone find it expired.
+    std::shared_ptr<int> 生存_ = std::make_shared<int>(0);
 };
 
 }  // namespace bexoru

@@ -5,6 +5,7 @@
 // always belongs to the person, or to the first player of two, and moves
 // when 手番 = MAN側; the upper army moves when 手番 = COM側.
 
+#include "play/com_turn.h"
 #include "play/form1.h"
 #include "play/side_labels.h"
 
@@ -28,6 +29,7 @@ void Form1::OPTION_Click() {
 void Form1::MATCH_MAN_Click() {}
 
 void Form1::START_Click() {
+    if (思考中は拒否()) return;
     if (!終局控えを手放す()) return;
     描画.描画_将棋盤桝();
     描画.描画_桝_数値();
@@ -54,12 +56,14 @@ void Form1::START_Click() {
 }
 
 void Form1::SENTE_Click() {
+    if (思考中は拒否()) return;
     if (!終局控えを手放す()) return;
     対COM開始(false);
     回復記録更新();
 }
 
 void Form1::GOTE_Click() {
+    if (思考中は拒否()) return;
     if (!終局控えを手放す()) return;
     対COM開始(true);
     回復記録更新();
@@ -117,6 +121,7 @@ void Form1::対COM開始(bool 後手番) {
 }
 
 void Form1::CANCEL_Click() {
+    if (思考中は拒否()) return;
     if (!破棄の確認(破棄対象::対局)) return;
     初期設定();
     音.鳴らす(音.音_駒打);
@@ -124,12 +129,14 @@ void Form1::CANCEL_Click() {
 }
 
 void Form1::OWARI_Click() {
+    思考を中断();
     if (!終了してよいか()) return;
     port.quit();
     終了処理();
 }
 
 bool Form1::Form_Unload() {
+    思考を中断();
     if (!終了してよいか()) return false;
     port.quit();
     終了処理();
@@ -138,6 +145,12 @@ bool Form1::Form_Unload() {
 
 void Form1::Form_KeyPress(int KeyAscii) {
     if (KeyAscii != キー_Escape) return;
+    // While the computer thinks, Escape stops the thinking only.
+    if (思考中()) {
+        思考を中断();
+        port.messageBox(中断_題, 中断_文);
+        return;
+    }
     if (!終了してよいか()) return;
     port.quit();
     終了処理();

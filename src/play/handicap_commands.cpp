@@ -51,10 +51,12 @@ void ハンデ設定(Form1& form, int 向き) {
 }  // namespace
 
 void Form1::LBEL_UP_Click() {
+    if (思考中は拒否()) return;
     ハンデ設定(*this, +1);
 }
 
 void Form1::LEBEL_DOWN_Click() {
+    if (思考中は拒否()) return;
     ハンデ設定(*this, -1);
 }
 

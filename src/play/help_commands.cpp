@@ -1,4 +1,5 @@
-// The その他 menu: the help page and the about box. Neither touches the game.
+// The その他 menu: the help page and the about box. Neither touches the game,
+// so both stay free while the computer thinks.
 
 #include <system_error>
 
@@ -38,7 +39,7 @@ void Form1::VER_Click() {
     描画.描画_可視(false, false, false);
     描画.描画_棋譜_IO(棋譜IO::非表示);
     音.鳴らす(音.音_その他);
-    port.showAbout();
+    モーダルで([this] { port.showAbout(); });
 }
 
 }  // namespace bexoru

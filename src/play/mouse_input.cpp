@@ -31,6 +31,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     // Only the left and the right button take part in the game.
     if (Button != 左ボタン && Button != 右ボタン) return;
     状態行.clear();
+    if (思考中は拒否()) return;
     描画.描画_可視(false, false, false);
     描画.描画_棋譜_IO(棋譜IO::非表示);
 
@@ -54,8 +55,9 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     }
 
     手番の告知();
-    // The computer's move just made may have ended the game.
-    if (状態.手番 == 未対局) return;
+    // The computer's move just made may have ended the game; at levels 4 to
+    // 6 it is still thinking, and this click was only the go-ahead.
+    if (状態.手番 == 未対局 || 思考中()) return;
     if (!盤内(桝.X, 桝.Y)) return;
 
     if (状態.クリック段階 == クリック段階型::駒選択) {

@@ -53,6 +53,7 @@ std::optional<int> HLP駒Y座標(駒コード code) {
 }
 
 void Form1::IDOU_HLP_Click() {
+    if (思考中は拒否()) return;
     if (状態.移動ヘルプ == 移動ヘルプ型::切) {
         ヘルプ.移動ヘルプ盤面控 = 盤面;
     } else {

@@ -1,6 +1,7 @@
 // The two options of the ｵﾌﾟｼｮﾝ menu that survive between runs: move guidance
 // (SIDOU, toggled in src/play/move_guidance.cpp) and the background music,
-// kept in the settings file (src/settings/locations.h says which).
+// kept in the settings file (src/settings/locations.h says which) with the
+// computer's level (chosen in src/play/levels.cpp).
 
 #include "play/form1.h"
 #include "settings/settings_file.h"
@@ -39,6 +40,8 @@ void Form1::読込_環境設定ファイル() {
     表示.盤色 = 結果.設定.移動指導 ? 表示.文字色 : 表示.盤色初期値;
     port.setMenuChecked("BGM", 結果.設定.BGM);
     if (結果.設定.BGM) 音.lib.dsPlayLooping(音.音_BGM);
+    // The level is shown when a game against the computer starts.
+    レベルの印(結果.設定.COMレベル);
 }
 
 // A failed write leaves the old file and the options as the player set them
@@ -47,6 +50,7 @@ void Form1::書込_環境設定ファイル() {
     環境設定 設定;
     設定.移動指導 = port.isMenuChecked("SIDOU");
     設定.BGM = port.isMenuChecked("BGM");
+    設定.COMレベル = 状態.レベル;
     書く(置き場所(*this).書く, 設定);
 }
 

@@ -55,6 +55,7 @@ std::string 読めない理由(const 棋譜読込結果& 結果) {
 }  // namespace
 
 void Form1::KIFU_WRITE_Click() {
+    if (思考中は拒否()) return;
     if (状態.反転済) {
         拒否("棋譜書込", "反転後は書き込みできません");
         return;
@@ -68,11 +69,13 @@ void Form1::KIFU_WRITE_Click() {
 }
 
 void Form1::KIFU_READ_Click() {
+    if (思考中は拒否()) return;
     描画.描画_可視(true, true, true);
     描画.描画_棋譜_IO(棋譜IO::非表示);
 }
 
 void Form1::Command1_Click() {
+    if (思考中は拒否()) return;
     const std::string 名 = port.nameText();
     if (名.empty()) {
         port.messageBox("  ", "ﾌｧｲﾙ名が入力されていません");
@@ -133,6 +136,7 @@ void Form1::Command1_Click() {
 }
 
 void Form1::File1_Click() {
+    if (思考中は拒否()) return;
     描画.描画_可視(false, false, false);
     const std::string 名 = port.clickedFile();
     if (名.empty()) return;

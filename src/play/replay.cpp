@@ -24,6 +24,7 @@ std::size_t 添字(int n) {
 }  // namespace
 
 void Form1::REPLAY_Click() {
+    if (思考中は拒否()) return;
     状態.再開確認 = true;
     描画.描画_可視(false, false, false);
     描画.描画_棋譜_IO(棋譜IO::非表示);
@@ -80,6 +81,7 @@ void Form1::REPLAY_Click() {
 }
 
 void Form1::AFTER_Click() {
+    if (思考中は拒否()) return;
     状態.再開確認 = true;
     描画.描画_可視(false, false, false);
     描画.描画_棋譜_IO(棋譜IO::非表示);

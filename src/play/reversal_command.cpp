@@ -8,6 +8,7 @@
 namespace bexoru {
 
 void Form1::REVERSE_Click() {
+    if (思考中は拒否()) return;
     移動ヘルプ_解除();
     if (状態.再生中) {
         拒否("反転", "棋譜ﾓｰﾄﾞではできません");

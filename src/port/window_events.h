@@ -29,6 +29,9 @@ public:
     virtual void LEVEL1_Click() = 0;
     virtual void LEVEL2_Click() = 0;
     virtual void LEVEL3_Click() = 0;
+    virtual void LEVEL4_Click() = 0;
+    virtual void LEVEL5_Click() = 0;
+    virtual void LEVEL6_Click() = 0;
     virtual void OWARI_Click() = 0;
     virtual void STOP_Click() = 0;
     virtual void CANCEL_Click() = 0;

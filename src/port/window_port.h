@@ -4,6 +4,7 @@
 // unit) with 16-colour palette indices; the Qt window and the recording fake
 // of the tests implement it. Nothing here knows about Qt.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -83,6 +84,19 @@ public:
     // them shows nothing.
     virtual void showAids(const 補助表示& /*aids*/) {}
     virtual void quit() = 0;
+
+    // Work off the window thread: runs `work` on a thread of its own, then
+    // `done` on the window thread from the window's event loop, after `work`
+    // has returned. Meanwhile the window keeps painting and sends its events
+    // as usual. `work` must read nothing the window thread may change (it is
+    // given copies) and `done` must find out for itself whether its result is
+    // still wanted. The Qt window never calls `done` inside this call; a
+    // window without an event loop of its own (the default) runs both here
+    // and now, so a caller must be ready for either.
+    virtual void runInBackground(std::function<void()> work, std::function<void()> done) {
+        work();
+        done();
+    }
 };
 
 }  // namespace bexoru

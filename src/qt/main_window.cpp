@@ -69,7 +69,11 @@ MainWindow::MainWindow() : canvas_(new Canvas(this)) {
     resize(sizeHint());
 }
 
-MainWindow::~MainWindow() = default;
+// A worker still running (the controller has set its stop flag by now) is
+// waited for; the answers it posted are dropped with the window.
+MainWindow::~MainWindow() {
+    for (auto& [id, worker] : workers_) worker.join();
+}
 
 void MainWindow::attach(WindowEvents* form) {
     form_ = form;
@@ -102,6 +106,9 @@ void MainWindow::buildMenus() {
         {"LEVEL1", "LEVEL1", "LEVEL", true, &WindowEvents::LEVEL1_Click},
         {"LEVEL2", "LEVEL2", "LEVEL", true, &WindowEvents::LEVEL2_Click},
         {"LEVEL3", "LEVEL3", "LEVEL", true, &WindowEvents::LEVEL3_Click},
+        {"LEVEL4", "LEVEL4", "LEVEL", true, &WindowEvents::LEVEL4_Click},
+        {"LEVEL5", "LEVEL5", "LEVEL", true, &WindowEvents::LEVEL5_Click},
+        {"LEVEL6", "LEVEL6", "LEVEL", true, &WindowEvents::LEVEL6_Click},
         {"OWARI", "終わり", "TAIKYOKU", false, &WindowEvents::OWARI_Click},
         {"STOP", "局面", nullptr, false, &WindowEvents::STOP_Click},
         {"CANCEL", "最初", "STOP", false, &WindowEvents::CANCEL_Click},
@@ -273,6 +280,24 @@ std::optional<std::string> MainWindow::chooseFile(FileDialog mode, std::string_v
 void MainWindow::showAbout() {
     AboutDialog dialog(this);
     dialog.exec();
+}
+
+void MainWindow::runInBackground(std::function<void()> work, std::function<void()> done) {
+    const std::uint64_t id = nextWorker_++;
+    workers_.emplace(id, std::thread([this, id, work = std::move(work), done = std::move(done)]() mutable {
+        work();
+        // Back on the window thread, from its event loop.
+        QMetaObject::invokeMethod(
+            this,
+            [this, id, done = std::move(done)] {
+                if (const auto it = workers_.find(id); it != workers_.end()) {
+                    it->second.join();
+                    workers_.erase(it);
+                }
+                done();
+            },
+            Qt::QueuedConnection);
+    }));
 }
 
 void MainWindow::quit() {

@@ -6,6 +6,10 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <thread>
 
 #include "port/window_events.h"
 #include "port/window_port.h"
@@ -59,6 +63,8 @@ public:
     // Asks the application object for the player's aids after an event.
     void updateAids();
     void quit() override;
+    // A thread for each piece of work; `done` comes back through the event queue.
+    void runInBackground(std::function<void()> work, std::function<void()> done) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +79,9 @@ private:
     bool quitting_ = false;
     bool closing_ = false;  // Form_Unload is asking whether the window may close
     QHash<QString, QAction*> actions_;
+    // Workers not yet joined, by number; each is joined when its answer is delivered.
+    std::map<std::uint64_t, std::thread> workers_;
+    std::uint64_t nextWorker_ = 0;
 };
 
 }  // namespace bexoru::qt

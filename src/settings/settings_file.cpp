@@ -16,13 +16,20 @@ constexpr std::string_view キー_移動指導 = "移動指導";
 // The same key as the Windows program wrote it, in Shift-JIS.
 constexpr std::string_view キー_移動指導_SJIS = "\x88\xda\x93\xae\x8e\x77\x93\xb1";
 constexpr std::string_view キー_BGM = "BGM";
+constexpr std::string_view キー_COMレベル = "COMレベル";
 constexpr std::string_view 値_ON = "ON";
-// A settings file is two short lines; anything past this is not read.
+// A settings file is three short lines; anything past this is not read.
 constexpr std::size_t 読込上限 = 64 * 1024;
 
 std::string_view 行末を除く(std::string_view 行) {
     while (!行.empty() && (行.back() == '\r' || 行.back() == '\n')) 行.remove_suffix(1);
     return 行;
+}
+
+// A level is one digit from 最低レベル to 最高設定レベル, nothing around it.
+int レベルの値(std::string_view 値) {
+    if (値.size() == 1 && 値[0] >= '0' + 最低レベル && 値[0] <= '0' + 最高設定レベル) return 値[0] - '0';
+    return 既定レベル;
 }
 
 }  // namespace
@@ -63,6 +70,8 @@ std::string_view 行末を除く(std::string_view 行) {
             設定.移動指導 = 値 == 値_ON;
         else if (キー == キー_BGM)
             設定.BGM = 値 == 値_ON;
+        else if (キー == キー_COMレベル)
+            設定.COMレベル = レベルの値(値);
     }
     return 設定;
 }
@@ -71,6 +80,7 @@ std::string 環境設定の文(const 環境設定& 設定) {
     std::string 文;
     文 += 設定.移動指導 ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
     文 += 設定.BGM ? "BGM=ON\r\n" : "BGM=OFF\r\n";
+    文 += std::string(キー_COMレベル) + "=" + std::to_string(設定.COMレベル) + "\r\n";
     return 文;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
-// The settings file "Bexoru.ini": move guidance and background music, one
-// "key=value" line each, kept in the user's configuration folder
-// (settings/locations.h says which file is read and which written).
+// The settings file "Bexoru.ini": move guidance, background music and the
+// computer's level, one "key=value" line each, kept in the user's
+// configuration folder (settings/locations.h says which file is read and
+// which written).
 //
 // Reading is forgiving: lines without "=", empty lines and unknown keys are
 // passed over, and a key standing twice takes its later value. An option is on
 // only when the file says "ON" for it: a file without a "BGM" line leaves the
-// music off. Only a missing or unreadable file gives the defaults. The key
+// music off. The level ("COMレベル", 1 to 6) is 3 when the file does not name
+// it or names anything else. Only a missing or unreadable file gives the
+// defaults. The key
 // "移動指導" is recognised in UTF-8 and in Shift-JIS (files written by the
 // Windows program). Writing replaces the file in one step: the text goes to a
 // temporary file of an unforeseeable name created in the same folder (never
@@ -21,9 +24,15 @@ namespace bexoru {
 
 inline constexpr std::string_view 環境設定ファイル名 = "Bexoru.ini";
 
+// The levels the file may name; any other value reads as 既定レベル.
+inline constexpr int 最低レベル = 1;
+inline constexpr int 最高設定レベル = 6;
+inline constexpr int 既定レベル = 3;
+
 struct 環境設定 {
     bool 移動指導 = false;
     bool BGM = true;
+    int COMレベル = 既定レベル;
     friend bool operator==(const 環境設定&, const 環境設定&) = default;
 };
 
@@ -40,7 +49,8 @@ struct 環境設定読込結果 {
 // first 64 KiB of the file), a UTF-8 byte-order mark allowed.
 環境設定 環境設定を解釈(std::string_view 全文);
 
-// The file's text for these settings: "移動指導=ON|OFF" and "BGM=ON|OFF", each ending CR LF.
+// The file's text for these settings: "移動指導=ON|OFF", "BGM=ON|OFF" and
+// "COMレベル=N", each ending CR LF.
 std::string 環境設定の文(const 環境設定& 設定);
 
 // Writes the settings through a temporary file renamed over the old one.

@@ -82,6 +82,9 @@ TEST_F(Window, MenuBarFollowsTheTableWithItsCaptionsAndPlaces) {
         {"LEVEL1", "LEVEL1", "LEVEL", true},
         {"LEVEL2", "LEVEL2", "LEVEL", true},
         {"LEVEL3", "LEVEL3", "LEVEL", true},
+        {"LEVEL4", "LEVEL4", "LEVEL", true},
+        {"LEVEL5", "LEVEL5", "LEVEL", true},
+        {"LEVEL6", "LEVEL6", "LEVEL", true},
         {"OWARI", "終わり", "TAIKYOKU", false},
         {"STOP", "局面", nullptr, false},
         {"CANCEL", "最初", "STOP", false},
@@ -129,6 +132,7 @@ TEST_F(Window, LevelThreeIsCheckedAndGuidanceOffAtStart) {
     EXPECT_TRUE(window_.isMenuChecked("LEVEL3"));
     EXPECT_FALSE(window_.isMenuChecked("LEVEL1"));
     EXPECT_FALSE(window_.isMenuChecked("LEVEL2"));
+    for (const char* level : {"LEVEL4", "LEVEL5", "LEVEL6"}) EXPECT_FALSE(window_.isMenuChecked(level)) << level;
     EXPECT_FALSE(window_.isMenuChecked("SIDOU"));
     EXPECT_TRUE(window_.isMenuChecked("BGM")) << "no settings file: the default turns the music on";
 }
@@ -478,6 +482,9 @@ public:
     void refreshFileList() override { w_.refreshFileList(); }
     void openUrl(std::string_view url) override { w_.openUrl(url); }
     void quit() override { w_.quit(); }
+    void runInBackground(std::function<void()> work, std::function<void()> done) override {
+        w_.runInBackground(std::move(work), std::move(done));
+    }
 
     std::vector<std::string> boxes;
     bool yes = false;  // the answer to every question
@@ -511,6 +518,63 @@ TEST_F(Window, ClosingTheWindowAsksBeforeAnUnsavedGameIsLost) {
     EXPECT_FALSE(window_.isVisible());
     EXPECT_EQ(terminated(), 1);
     window_.attach(&form_);
+}
+
+// Levels 4 to 6 think on a worker: the command that hands the computer the
+// turn returns at once, and the answer comes back through the event loop.
+TEST_F(Window, TheSearchingLevelsThinkWhileTheWindowGoesOn) {
+    AnsweringPort port(window_);
+    Form1 game(port, sound_, clock_);
+    window_.attach(&game);
+    window_.show();
+    game.Form_Load();
+    game.COM手番.探索節点数 = 20000;
+    window_.menuAction("LEVEL4")->trigger();
+    EXPECT_TRUE(window_.isMenuChecked("LEVEL4"));
+    EXPECT_FALSE(window_.isMenuChecked("LEVEL3"));
+
+    game.GOTE_Click();  // the computer moves first
+    EXPECT_TRUE(game.思考中()) << "the answer never comes inside the command";
+    EXPECT_EQ(game.記録.記録数, 0);
+    while (game.思考中()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_EQ(game.記録.記録数, 1);
+    EXPECT_GT(game.記録.手[1].移動駒, 0);
+    EXPECT_EQ(game.状態.手番, game.状態.MAN側);
+
+    // The person answers, and the computer thinks again.
+    game.Form_MouseDown(左ボタン, 0, 座標X(6.5), 座標Y(9.5));
+    game.Form_MouseDown(左ボタン, 0, 座標X(6.5), 座標Y(8.5));
+    EXPECT_TRUE(game.思考中());
+    EXPECT_EQ(game.記録.記録数, 2);
+    while (game.思考中()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_EQ(game.記録.記録数, 3);
+    EXPECT_EQ(game.状態.手数, 3);
+    EXPECT_TRUE(port.boxes.empty());
+    window_.attach(&form_);
+}
+
+TEST_F(Window, ClosingTheWindowStopsTheSearchAtOnce) {
+    AnsweringPort port(window_);
+    Form1 game(port, sound_, clock_);
+    window_.attach(&game);
+    window_.show();
+    game.Form_Load();
+    game.COM手番.探索節点数 = 1'000'000'000'000;  // hours of thinking
+    game.LEVEL6_Click();
+    game.GOTE_Click();
+    ASSERT_TRUE(game.思考中());
+    bool 思考中に動いた = false;
+    QTimer::singleShot(0, &window_, [&] {
+        思考中に動いた = game.思考中();
+        window_.close();
+    });
+    while (window_.isVisible()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_TRUE(思考中に動いた) << "the event loop ran while the computer thought";
+    EXPECT_TRUE(game.COM手番.最後の停止->load());
+    EXPECT_FALSE(game.思考中());
+    EXPECT_EQ(game.記録.記録数, 0) << "the stopped search played nothing";
+    window_.attach(&form_);
+    // The window joins the stopped worker when it goes.
 }
 
 TEST_F(Window, TwoPeoplePlayAFewMovesWithTheMouse) {

@@ -193,6 +193,21 @@ TEST_F(RecoveryFile, DamagedOrForeignFilesAreNotTaken) {
     EXPECT_FALSE(回復記録読込(fs::path())) << "no folder";
 }
 
+TEST_F(RecoveryFile, EveryLevelOfTheComputerIsKeptAndNoOther) {
+    for (int level = 1; level <= 6; ++level) {
+        回復対局 g = 対局例();
+        g.レベル = level;
+        const auto back = 回復状態解析(回復状態テキスト(g));
+        ASSERT_TRUE(back) << level;
+        EXPECT_EQ(back->レベル, level);
+    }
+    回復対局 g = 対局例();
+    for (const int level : {0, 7}) {
+        g.レベル = level;
+        EXPECT_FALSE(回復状態解析(回復状態テキスト(g))) << level;
+    }
+}
+
 TEST_F(RecoveryFile, AFolderThatCannotBeMadeIsReported) {
     fs::create_directories(dir_);
     std::ofstream(dir_ / "data") << "a file where the folder should be";

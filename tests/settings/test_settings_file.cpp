@@ -1,6 +1,6 @@
 // The settings file Bexoru.ini: what a start makes of each kind of file, what
-// the two toggles write, and that no bad file or failed write costs the
-// player's settings.
+// the two toggles and the level commands write, and that no bad file or
+// failed write costs the player's settings.
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(SettingsFile, StartReadsWhatTheFileSays) {
-    const std::string 既定 = "移動指導=OFF\r\nBGM=ON\r\n";
+    const std::string 既定 = "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n";
     struct Case {
         const char* name;
         const char* content;  // nullptr: no file
@@ -111,10 +111,10 @@ TEST_F(SettingsFile, TogglesWriteAtOnceAndTheNextStartFollows) {
         form.BGM_Click();
         EXPECT_FALSE(port.isMenuChecked("BGM"));
         EXPECT_EQ(sound.calls, std::vector<std::string>{"dsStop(" + std::to_string(form.音.音_BGM) + ")"});
-        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\n");
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=3\r\n");
 
         form.SIDOU_Click();
-        EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\n");
+        EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\nCOMレベル=3\r\n");
         EXPECT_EQ(files(), std::vector<std::string>{"Bexoru.ini"}) << "no temporary file left behind";
     }
     RecordingPort port;
@@ -129,7 +129,7 @@ TEST_F(SettingsFile, TogglesWriteAtOnceAndTheNextStartFollows) {
     form.BGM_Click();
     EXPECT_TRUE(port.isMenuChecked("BGM"));
     EXPECT_TRUE(looping(sound, form));
-    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=ON\r\n");
+    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=ON\r\nCOMレベル=3\r\n");
 }
 
 TEST_F(SettingsFile, AFileThatCannotBeReadOrWrittenCostsNothing) {
@@ -166,7 +166,7 @@ TEST_F(SettingsFile, TheTemporaryFileIsNewAndFollowsNoPlantedLink) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
     EXPECT_TRUE(fs::is_symlink(planted)) << "the planted link is left alone";
     EXPECT_FALSE(fs::is_symlink(dir_ / "Bexoru.ini"));
-    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\n");
+    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\nCOMレベル=3\r\n");
     EXPECT_EQ(files(), (std::vector<std::string>{"Bexoru.ini", planted.filename().string(), "victim.txt"}))
         << "no temporary file left behind";
 }
@@ -191,6 +191,84 @@ TEST_F(SettingsFile, WriteAndReadRoundTrip) {
         EXPECT_EQ(結果.設定, 設定);
     }
     EXPECT_FALSE(環境設定を書く(dir_ / "no such folder" / "Bexoru.ini", 環境設定{}));
+}
+
+TEST_F(SettingsFile, TheLevelIsReadAndAnythingButOneToSixMeansLevelThree) {
+    struct Case {
+        const char* content;
+        int level;
+    };
+    const Case cases[] = {
+        {"移動指導=OFF\r\nBGM=ON\r\n", 3},  // written before the searching levels
+        {"移動指導=OFF\r\nBGM=ON\r\nCOMレベル=5\r\n", 5},
+        {"COMレベル=1\r\n", 1},
+        {"COMレベル=6", 6},
+        {"COMレベル=4\r\nCOMレベル=2\r\n", 2},
+        {"COMレベル=7\r\n", 3},
+        {"COMレベル=0\r\n", 3},
+        {"COMレベル=\r\n", 3},
+        {"COMレベル=05\r\n", 3},
+        {"COMレベル= 4\r\n", 3},
+        {"COMレベル=4 \r\n", 3},
+        {"COMレベル=-4\r\n", 3},
+        {"COMレベル=LEVEL4\r\n", 3},
+        {"comレベル=4\r\n", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        write(c.content);
+        EXPECT_EQ(環境設定を解釈(c.content).COMレベル, c.level);
+        RecordingPort port;
+        FakeSound sound;
+        FakeClock clock;
+        Form1 form(port, sound, clock);
+        form.Form_Load();
+        EXPECT_EQ(form.状態.レベル, c.level);
+        for (int i = 1; i <= 6; ++i) EXPECT_EQ(port.isMenuChecked("LEVEL" + std::to_string(i)), i == c.level) << i;
+        const auto texts = port.texts();
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), "LEVEL"), 0)
+            << "the level is shown when a game against the computer starts, not at start";
+        EXPECT_EQ(read(), c.content) << "reading never rewrites the file";
+    }
+}
+
+TEST_F(SettingsFile, AChosenLevelIsWrittenAtOnceAndTheNextStartFollows) {
+    {
+        RecordingPort port;
+        FakeSound sound;
+        FakeClock clock;
+        Form1 form(port, sound, clock);
+        form.Form_Load();
+        form.LEVEL5_Click();
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=5\r\n");
+        form.BGM_Click();
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=5\r\n") << "the options keep the level";
+        form.LEVEL2_Click();
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=2\r\n");
+        // The level already checked: nothing happens, nothing is written.
+        write("移動指導=OFF\r\nBGM=OFF\r\n");
+        form.LEVEL2_Click();
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\n");
+        form.LEVEL6_Click();
+    }
+    RecordingPort port;
+    FakeSound sound;
+    FakeClock clock;
+    Form1 form(port, sound, clock);
+    form.Form_Load();
+    EXPECT_EQ(form.状態.レベル, 6);
+    EXPECT_TRUE(port.isMenuChecked("LEVEL6"));
+    EXPECT_FALSE(port.isMenuChecked("LEVEL3"));
+}
+
+TEST_F(SettingsFile, EveryLevelRoundTrips) {
+    for (int level = 1; level <= 6; ++level) {
+        const 環境設定 設定{.移動指導 = level % 2 == 0, .BGM = level > 3, .COMレベル = level};
+        EXPECT_EQ(環境設定の文(設定), std::string("移動指導=") + (level % 2 == 0 ? "ON" : "OFF") + "\r\nBGM=" +
+                                         (level > 3 ? "ON" : "OFF") + "\r\nCOMレベル=" + std::to_string(level) + "\r\n");
+        ASSERT_TRUE(環境設定を書く(dir_ / "Bexoru.ini", 設定));
+        EXPECT_EQ(環境設定を読む(dir_ / "Bexoru.ini").設定, 設定) << level;
+    }
 }
 
 }  // namespace

@@ -39,6 +39,8 @@ void RecordingPort::refresh() {
 void RecordingPort::messageBox(std::string_view title, std::string_view text, bool exclamation) {
     calls.push_back(
         {.kind = Call::Message, .name = std::string(text), .title = std::string(title), .flag = exclamation});
+    // A copy: the hook may let itself go.
+    if (const auto hook = whileMessageShown) hook();
 }
 
 bool RecordingPort::askYesNo(std::string_view title, std::string_view text) {
@@ -115,6 +117,23 @@ std::optional<std::string> RecordingPort::chooseFile(FileDialog mode, std::strin
     std::optional<std::string> path = std::move(files_.front());
     files_.pop_front();
     return path;
+}
+
+void RecordingPort::runInBackground(std::function<void()> work, std::function<void()> done) {
+    calls.push_back({.kind = Call::Background});
+    background_.push_back({std::move(work), std::move(done)});
+}
+
+int RecordingPort::runBackground() {
+    int ran = 0;
+    while (!background_.empty()) {
+        const Work next = std::move(background_.front());
+        background_.pop_front();
+        next.work();
+        next.done();
+        ++ran;
+    }
+    return ran;
 }
 
 void RecordingPort::answerNext(std::string text, bool yes) {

@@ -2,10 +2,13 @@
 // Test doubles for the window port, the sound library and the clock. The
 // recording port keeps every call in order so a test can assert what was
 // drawn where and which message appeared; Yes/No questions are answered from
-// a script, and a question the script did not expect fails the test.
+// a script, and a question the script did not expect fails the test. Work
+// handed to a worker waits until the test runs it, as if the window's event
+// loop had not come round to it yet.
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -34,8 +37,9 @@ struct Call {
         Quit,
         RefreshFiles,
         About,
-        Copy,       // name: the text put on the clipboard
-        FileChoice  // title, name: the filter, flag: a save dialog
+        Copy,        // name: the text put on the clipboard
+        FileChoice,  // title, name: the filter, flag: a save dialog
+        Background
     };
     Kind kind;
     std::string name{};   // picture, text, message text, menu control, url
@@ -81,6 +85,16 @@ public:
     void chooseNext(std::optional<std::string> path) { files_.push_back(std::move(path)); }
     // What was last put on the clipboard.
     std::string clipboard;
+    void runInBackground(std::function<void()> work, std::function<void()> done) override;
+
+    // Runs the work waiting for a worker, in the order it was handed over,
+    // each piece's work and then its done (and any handed over meanwhile), as
+    // the worker and the window's event loop would. Returns how many ran.
+    int runBackground();
+    std::size_t backgroundWaiting() const { return background_.size(); }
+    // Called inside each OK box once it is recorded, as the event loop a
+    // modal box runs: a test may deliver waiting work there.
+    std::function<void()> whileMessageShown;
 
     // Scripts the answer to the next Yes/No question, which must have this text.
     void answerNext(std::string text, bool yes);
@@ -119,6 +133,10 @@ private:
     };
     std::deque<Scripted> script_;
     std::deque<std::optional<std::string>> files_;
+    struct Work {
+        std::function<void()> work, done;
+    };
+    std::deque<Work> background_;
 };
 
 class FakeSound final : public SoundLibrary {
