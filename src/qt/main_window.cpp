@@ -295,6 +295,8 @@ void MainWindow::runInBackground(std::function<void()> work, std::function<void(
                     workers_.erase(it);
                 }
                 done();
+                // The answer is an event like a click: the aids follow it.
+                updateAids();
             },
             Qt::QueuedConnection);
     }));

@@ -485,8 +485,13 @@ public:
     void runInBackground(std::function<void()> work, std::function<void()> done) override {
         w_.runInBackground(std::move(work), std::move(done));
     }
+    void showAids(const 補助表示& a) override {
+        aids = a;
+        w_.showAids(a);
+    }
 
     std::vector<std::string> boxes;
+    補助表示 aids;
     bool yes = false;  // the answer to every question
 
 private:
@@ -540,6 +545,8 @@ TEST_F(Window, TheSearchingLevelsThinkWhileTheWindowGoesOn) {
     EXPECT_EQ(game.記録.記録数, 1);
     EXPECT_GT(game.記録.手[1].移動駒, 0);
     EXPECT_EQ(game.状態.手番, game.状態.MAN側);
+    EXPECT_EQ(port.aids.手番軍, -1) << "the aids show the person to move, not the thinking";
+    EXPECT_FALSE(port.aids.最終手.empty());
 
     // The person answers, and the computer thinks again.
     game.Form_MouseDown(左ボタン, 0, 座標X(6.5), 座標Y(9.5));
