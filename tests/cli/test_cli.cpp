@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         Answer{"StandardLowerLanceMayButNeedNot",
                {"moves", "promotion.txt", "3", "6", "--rules=standard"},
                "3 1 may\n3 2 may\n3 3 may\n3 4 may\n3 5 -\n"},
-        Answer{"SpecRulesByName", {"moves", "promotion.txt", "5", "2", "--rules", "spec"}, "5 1 must\n"}),
+        Answer{"OriginalRulesByName", {"moves", "promotion.txt", "5", "2", "--rules", "original"}, "5 1 must\n"}),
     name_of);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -524,7 +524,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"MissingValue", {"moves", "promotion.txt", "5", "2", "--code"}, "--code needs a value"},
         Refusal{"OptionTwice", {"moves", "promotion.txt", "5", "2", "--second-step", "--second-step"}, "twice"},
         Refusal{"FlagWithAValue", {"moves", "promotion.txt", "5", "2", "--second-step=1"}, "takes no value"},
-        Refusal{"UnknownRuleSet", {"moves", "promotion.txt", "5", "2", "--rules", "hachu"}, "neither 'spec' nor"},
+        Refusal{"UnknownRuleSet", {"moves", "promotion.txt", "5", "2", "--rules", "hachu"}, "neither 'original' nor"},
         Refusal{"MissingArguments", {"moves", "promotion.txt", "5"}, "missing arguments"},
         Refusal{"TooManyArguments", {"board", "start.out", "start.out"}, "too many arguments"},
         Refusal{

@@ -92,7 +92,7 @@ std::string printable(std::string_view word);
 // The same in single quotes: 'word'.
 std::string quoted(std::string_view word);
 
-// --rules spec|standard: the rule set a command judges and plays moves by;
+// --rules original|standard: the rule set a command judges and plays moves by;
 // the game's own rules when the option is not given. Throws Refusal naming
 // the command for any other value.
 inline constexpr OptionSpec rules_option{"rules", "SET"};

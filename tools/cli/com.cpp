@@ -156,7 +156,7 @@ int run_com(const Arguments& args, Io& io) {
 
 const Command com_command{
     .name = "com",
-    .synopsis = "FILE [--level N] [--movetime MS] [--nodes N] [--info] [--rules spec|standard] (--sfen SFEN for FILE)",
+    .synopsis = "FILE [--level N] [--movetime MS] [--nodes N] [--info] [--rules original|standard] (--sfen SFEN for FILE)",
     .summary = "the computer's move in a position, with its score",
     .details =
         "Lets the computer choose its move in the position in FILE, as it would after a\n"
@@ -189,7 +189,7 @@ const Command com_command{
         "                 (the expected line of play, moves written as by perft).\n"
         "  --sfen SFEN    the position given as an SFEN instead of FILE (its side to\n"
         "                 move is not used: the computer plays the upper army).\n"
-        "  --rules SET    'spec' (the game's own rules, the default) or 'standard'\n"
+        "  --rules SET    'original' (the game's own rules, the default) or 'standard'\n"
         "                 (docs/rules.md); levels 1 to 3 only.\n",
     .options = com_options,
     .min_positional = 0,

@@ -64,7 +64,7 @@ int run_moves(const Arguments& args, Io& io) {
 
 const Command moves_command{
     .name = "moves",
-    .synopsis = "FILE X Y [--code CODE] [--second-step] [--rules spec|standard] (--sfen SFEN for FILE)",
+    .synopsis = "FILE X Y [--code CODE] [--second-step] [--rules original|standard] (--sfen SFEN for FILE)",
     .summary = "list where the piece on (X, Y) may move, and whether it promotes",
     .details =
         "Lists the squares the piece on (X, Y) may move to under the game's move check.\n"
@@ -81,7 +81,7 @@ const Command moves_command{
         "                  (negative for the lower army).\n"
         "  --second-step   ask with the second step of a double move pending (a Lion\n"
         "                  then steps to its eight neighbours only).\n"
-        "  --rules SET     'spec' (the game's own rules, the default) or 'standard' (the\n"
+        "  --rules SET     'original' (the game's own rules, the default) or 'standard' (the\n"
         "                  rules of today's online sites and HaChu, docs/rules.md).\n"
         "  --sfen SFEN     the position given as an SFEN instead of FILE.\n",
     .options = moves_options,
