@@ -17,7 +17,10 @@ constexpr std::string_view キー_移動指導 = "移動指導";
 constexpr std::string_view キー_移動指導_SJIS = "\x88\xda\x93\xae\x8e\x77\x93\xb1";
 constexpr std::string_view キー_BGM = "BGM";
 constexpr std::string_view キー_COMレベル = "COMレベル";
+constexpr std::string_view キー_棋譜一覧 = "棋譜一覧";
+constexpr std::string_view キー_補助表示 = "補助表示";
 constexpr std::string_view 値_ON = "ON";
+constexpr std::string_view 値_OFF = "OFF";
 // A settings file is three short lines; anything past this is not read.
 constexpr std::size_t 読込上限 = 64 * 1024;
 
@@ -72,6 +75,10 @@ int レベルの値(std::string_view 値) {
             設定.BGM = 値 == 値_ON;
         else if (キー == キー_COMレベル)
             設定.COMレベル = レベルの値(値);
+        else if (キー == キー_棋譜一覧)
+            設定.棋譜一覧 = 値 != 値_OFF;
+        else if (キー == キー_補助表示)
+            設定.補助表示 = 値 != 値_OFF;
     }
     return 設定;
 }
@@ -81,6 +88,8 @@ std::string 環境設定の文(const 環境設定& 設定) {
     文 += 設定.移動指導 ? "移動指導=ON\r\n" : "移動指導=OFF\r\n";
     文 += 設定.BGM ? "BGM=ON\r\n" : "BGM=OFF\r\n";
     文 += std::string(キー_COMレベル) + "=" + std::to_string(設定.COMレベル) + "\r\n";
+    文 += std::string(キー_棋譜一覧) + (設定.棋譜一覧 ? "=ON\r\n" : "=OFF\r\n");
+    文 += std::string(キー_補助表示) + (設定.補助表示 ? "=ON\r\n" : "=OFF\r\n");
     return 文;
 }
 

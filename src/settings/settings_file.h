@@ -1,6 +1,7 @@
 #pragma once
-// The settings file "Bexoru.ini": move guidance, background music and the
-// computer's level, one "key=value" line each, kept in the user's
+// The settings file "Bexoru.ini": move guidance, background music, the
+// computer's level, the move list and the player's aids, one "key=value"
+// line each, kept in the user's
 // configuration folder (settings/locations.h says which file is read and
 // which written).
 //
@@ -8,7 +9,8 @@
 // passed over, and a key standing twice takes its later value. An option is on
 // only when the file says "ON" for it: a file without a "BGM" line leaves the
 // music off. The level ("COMレベル", 1 to 6) is 3 when the file does not name
-// it or names anything else. Only a missing or unreadable file gives the
+// it or names anything else. The move list ("棋譜一覧") and the player's aids
+// ("補助表示") are on unless the file says "OFF" for them. Only a missing or unreadable file gives the
 // defaults. The key
 // "移動指導" is recognised in UTF-8 and in Shift-JIS (files written by the
 // Windows program). Writing replaces the file in one step: the text goes to a
@@ -33,6 +35,8 @@ struct 環境設定 {
     bool 移動指導 = false;
     bool BGM = true;
     int COMレベル = 既定レベル;
+    bool 棋譜一覧 = true;
+    bool 補助表示 = true;
     friend bool operator==(const 環境設定&, const 環境設定&) = default;
 };
 
@@ -49,8 +53,8 @@ struct 環境設定読込結果 {
 // first 64 KiB of the file), a UTF-8 byte-order mark allowed.
 環境設定 環境設定を解釈(std::string_view 全文);
 
-// The file's text for these settings: "移動指導=ON|OFF", "BGM=ON|OFF" and
-// "COMレベル=N", each ending CR LF.
+// The file's text for these settings: "移動指導=ON|OFF", "BGM=ON|OFF",
+// "COMレベル=N", "棋譜一覧=ON|OFF" and "補助表示=ON|OFF", each ending CR LF.
 std::string 環境設定の文(const 環境設定& 設定);
 
 // Writes the settings through a temporary file renamed over the old one.

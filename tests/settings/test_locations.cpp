@@ -186,16 +186,16 @@ TEST_F(UserSettings, TheStartFoldersFileIsReadAndCopiedToTheUsersNeverWritten) {
     EXPECT_TRUE(port.isMenuChecked("SIDOU"));
     EXPECT_FALSE(port.isMenuChecked("BGM"));
     const fs::path user = root_ / "config" / "bexoru" / "Bexoru.ini";
-    EXPECT_EQ(read(user), shipped + "COMレベル=3\r\n") << "the user's file is made, folder and all";
+    EXPECT_EQ(read(user), shipped + "COMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n") << "the user's file is made, folder and all";
 
     form.BGM_Click();
-    EXPECT_EQ(read(user), "移動指導=ON\r\nBGM=ON\r\nCOMレベル=3\r\n");
+    EXPECT_EQ(read(user), "移動指導=ON\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
     EXPECT_EQ(read(root_ / "share" / "Bexoru.ini"), shipped) << "the start folder's file is left alone";
 }
 
 TEST_F(UserSettings, WithoutAnyFileTheDefaultsAreWrittenToTheUsersFolder) {
     start();
-    EXPECT_EQ(read(root_ / "config" / "bexoru" / "Bexoru.ini"), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n");
+    EXPECT_EQ(read(root_ / "config" / "bexoru" / "Bexoru.ini"), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
     EXPECT_FALSE(fs::exists(root_ / "share" / "Bexoru.ini"));
     EXPECT_TRUE(port.isMenuChecked("BGM"));
 }

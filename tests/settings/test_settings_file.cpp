@@ -59,7 +59,7 @@ protected:
 };
 
 TEST_F(SettingsFile, StartReadsWhatTheFileSays) {
-    const std::string 既定 = "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n";
+    const std::string 既定 = "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n";
     struct Case {
         const char* name;
         const char* content;  // nullptr: no file
@@ -111,10 +111,10 @@ TEST_F(SettingsFile, TogglesWriteAtOnceAndTheNextStartFollows) {
         form.BGM_Click();
         EXPECT_FALSE(port.isMenuChecked("BGM"));
         EXPECT_EQ(sound.calls, std::vector<std::string>{"dsStop(" + std::to_string(form.音.音_BGM) + ")"});
-        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=3\r\n");
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
 
         form.SIDOU_Click();
-        EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\nCOMレベル=3\r\n");
+        EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         EXPECT_EQ(files(), std::vector<std::string>{"Bexoru.ini"}) << "no temporary file left behind";
     }
     RecordingPort port;
@@ -129,7 +129,7 @@ TEST_F(SettingsFile, TogglesWriteAtOnceAndTheNextStartFollows) {
     form.BGM_Click();
     EXPECT_TRUE(port.isMenuChecked("BGM"));
     EXPECT_TRUE(looping(sound, form));
-    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=ON\r\nCOMレベル=3\r\n");
+    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
 }
 
 TEST_F(SettingsFile, AFileThatCannotBeReadOrWrittenCostsNothing) {
@@ -166,7 +166,7 @@ TEST_F(SettingsFile, TheTemporaryFileIsNewAndFollowsNoPlantedLink) {
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
     EXPECT_TRUE(fs::is_symlink(planted)) << "the planted link is left alone";
     EXPECT_FALSE(fs::is_symlink(dir_ / "Bexoru.ini"));
-    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\nCOMレベル=3\r\n");
+    EXPECT_EQ(read(), "移動指導=ON\r\nBGM=OFF\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
     EXPECT_EQ(files(), (std::vector<std::string>{"Bexoru.ini", planted.filename().string(), "victim.txt"}))
         << "no temporary file left behind";
 }
@@ -240,11 +240,11 @@ TEST_F(SettingsFile, AChosenLevelIsWrittenAtOnceAndTheNextStartFollows) {
         Form1 form(port, sound, clock);
         form.Form_Load();
         form.LEVEL5_Click();
-        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=5\r\n");
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=5\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         form.BGM_Click();
-        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=5\r\n") << "the options keep the level";
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=5\r\n棋譜一覧=ON\r\n補助表示=ON\r\n") << "the options keep the level";
         form.LEVEL2_Click();
-        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=2\r\n");
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=2\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         // The level already checked: nothing happens, nothing is written.
         write("移動指導=OFF\r\nBGM=OFF\r\n");
         form.LEVEL2_Click();
@@ -265,9 +265,34 @@ TEST_F(SettingsFile, EveryLevelRoundTrips) {
     for (int level = 1; level <= 6; ++level) {
         const 環境設定 設定{.移動指導 = level % 2 == 0, .BGM = level > 3, .COMレベル = level};
         EXPECT_EQ(環境設定の文(設定), std::string("移動指導=") + (level % 2 == 0 ? "ON" : "OFF") + "\r\nBGM=" +
-                                         (level > 3 ? "ON" : "OFF") + "\r\nCOMレベル=" + std::to_string(level) + "\r\n");
+                                         (level > 3 ? "ON" : "OFF") + "\r\nCOMレベル=" + std::to_string(level) +
+                                         "\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         ASSERT_TRUE(環境設定を書く(dir_ / "Bexoru.ini", 設定));
         EXPECT_EQ(環境設定を読む(dir_ / "Bexoru.ini").設定, 設定) << level;
+    }
+}
+
+// The move list and the player's aids came later than the other options:
+// a file that does not name them, or names them in any other way than
+// "OFF", keeps them shown.
+TEST(SettingsText, TheListAndTheAidsAreOnUnlessTheFileSaysOff) {
+    struct Case {
+        const char* content;
+        bool 一覧, 補助;
+    };
+    const Case cases[] = {
+        {"移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n", true, true},
+        {"棋譜一覧=OFF\r\n", false, true},
+        {"補助表示=OFF\r\n", true, false},
+        {"棋譜一覧=OFF\r\n補助表示=OFF\r\n棋譜一覧=ON\r\n", true, false},
+        {"棋譜一覧=off\r\n補助表示=OFF \r\n", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        const 環境設定 設定 = 環境設定を解釈(c.content);
+        EXPECT_EQ(設定.棋譜一覧, c.一覧);
+        EXPECT_EQ(設定.補助表示, c.補助);
+        EXPECT_EQ(環境設定を解釈(環境設定の文(設定)), 設定);
     }
 }
 
