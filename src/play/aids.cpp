@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "play/display_texts.h"
 #include "play/form1.h"
+#include "play/move_list.h"
 
 namespace bexoru {
 
@@ -28,12 +28,6 @@ bool 二歩目(const 棋譜記録& 記録, int n) {
     return 二手駒 && 記録.手[添字(n - 1)].成駒 == c;
 }
 
-// A square as the side panel names it: "７六", "10三".
-std::string 桝名(int X, int Y) {
-    const int 列 = 13 - X;
-    return std::string(列 <= 9 ? 全角数字(列) : std::to_string(列)) + std::string(漢数字(Y));
-}
-
 // "７六獅→８五" for the double move ending at entry n, empty when its
 // second step stayed on the first step's square.
 std::string 二手の表記(const 棋譜記録& 記録, int n) {
@@ -47,6 +41,12 @@ std::string 二手の表記(const 棋譜記録& 記録, int n) {
 }  // namespace
 
 void Form1::補助表示を更新() {
+    棋譜一覧を渡す();
+    // Switched off, the window draws the board exactly as it always did.
+    if (!port.isMenuChecked("AIDS")) {
+        port.showAids({});
+        return;
+    }
     補助表示 a;
     if (状態.手番 != 未対局) a.手番軍 = 状態.手番 == 状態.COM側 ? 1 : -1;
 

@@ -100,6 +100,16 @@ public:
     void IDOU_HLP_Click() override;
     void KAISETU_Click() override;
     void VER_Click() override;
+    // The ｵﾌﾟｼｮﾝ menu's switches for the move list and the player's aids,
+    // each remembered in the settings file (move_list.cpp).
+    void KIFU_LIST_Click() override;
+    void AIDS_Click() override;
+
+    // The move list (move_list.cpp): a line clicked steps there as 戻 and 進
+    // would, one move at a time; the buttons and keys step by one or to
+    // either end.
+    void 棋譜一覧_選択(int 行) override;
+    void 棋譜一覧_操作(棋譜一覧操作 操作) override;
 
     // The record-file panel.
     void File1_Click() override;
@@ -196,7 +206,8 @@ public:
     void 拒否(std::string_view 題, std::string_view 文);
 
     // The player's aids (aids.cpp): worked out from the state and handed to
-    // the window. 状態行 is what the last refused click left for the status
+    // the window, with the move list; switched off, the window gets empty
+    // aids. 状態行 is what the last refused click left for the status
     // line; empty, the line says whose turn it is.
     void 補助表示を更新() override;
     std::string 状態行;
@@ -302,6 +313,12 @@ private:
     // Before a new game: the game that ended is let go, after the question
     // when it was never saved; false when the player keeps it.
     bool 終局控えを手放す();
+
+    // The move list's lines and current line, handed to the window.
+    void 棋譜一覧を渡す();
+    // While a click on the list steps through the log, the recovery record
+    // waits for the position reached.
+    bool 一覧で移動中_ = false;
 
     std::intptr_t windowHandle_;
 

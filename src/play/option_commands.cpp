@@ -1,5 +1,6 @@
-// The two options of the ｵﾌﾟｼｮﾝ menu that survive between runs: move guidance
-// (SIDOU, toggled in src/play/move_guidance.cpp) and the background music,
+// The options of the ｵﾌﾟｼｮﾝ menu that survive between runs: move guidance
+// (SIDOU, toggled in src/play/move_guidance.cpp), the background music, the
+// move list and the player's aids (toggled in src/play/move_list.cpp),
 // kept in the settings file (src/settings/locations.h says which) with the
 // computer's level (chosen in src/play/levels.cpp).
 
@@ -40,6 +41,9 @@ void Form1::読込_環境設定ファイル() {
     表示.盤色 = 結果.設定.移動指導 ? 表示.文字色 : 表示.盤色初期値;
     port.setMenuChecked("BGM", 結果.設定.BGM);
     if (結果.設定.BGM) 音.lib.dsPlayLooping(音.音_BGM);
+    port.setMenuChecked("KIFU_LIST", 結果.設定.棋譜一覧);
+    port.setMoveListVisible(結果.設定.棋譜一覧);
+    port.setMenuChecked("AIDS", 結果.設定.補助表示);
     // The level is shown when a game against the computer starts.
     レベルの印(結果.設定.COMレベル);
 }
@@ -51,6 +55,8 @@ void Form1::書込_環境設定ファイル() {
     設定.移動指導 = port.isMenuChecked("SIDOU");
     設定.BGM = port.isMenuChecked("BGM");
     設定.COMレベル = 状態.レベル;
+    設定.棋譜一覧 = port.isMenuChecked("KIFU_LIST");
+    設定.補助表示 = port.isMenuChecked("AIDS");
     書く(置き場所(*this).書く, 設定);
 }
 

@@ -58,7 +58,7 @@ void Form1::保存済みにする() {
 }
 
 void Form1::回復記録更新(std::optional<int> 次の手番) {
-    if (保全.フォルダ.empty() || 保全.終了した) return;
+    if (保全.フォルダ.empty() || 保全.終了した || 一覧で移動中_) return;
     // The game that ended comes first: while its result is being announced it
     // is still on the board too.
     std::optional<回復対局> 残す = 保全.終局控え;

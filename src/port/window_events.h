@@ -6,6 +6,10 @@
 
 namespace bexoru {
 
+// The move list's buttons and keys (|◀ ◀ ▶ ▶|, Home Left Right End): to the
+// starting position, one move back, one move forward, to the last move.
+enum class 棋譜一覧操作 { 最初, 戻る, 進む, 最後 };
+
 class WindowEvents {
 public:
     virtual ~WindowEvents() = default;
@@ -59,6 +63,13 @@ public:
     // The record-file panel: a file clicked in the list, the RETURN button.
     virtual void File1_Click() = 0;
     virtual void Command1_Click() = 0;
+
+    // The ｵﾌﾟｼｮﾝ menu's switches for the move list and the player's aids.
+    virtual void KIFU_LIST_Click() {}
+    virtual void AIDS_Click() {}
+    // The move list: a line clicked (0 the starting position), a button or key.
+    virtual void 棋譜一覧_選択(int /*行*/) {}
+    virtual void 棋譜一覧_操作(棋譜一覧操作 /*操作*/) {}
 
     // After each event the window passes on: hand the player's aids over
     // (WindowPort::showAids).

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "port/aids.h"
 
@@ -83,6 +84,13 @@ public:
     // The player's aids around the board (port/aids.h); a window without
     // them shows nothing.
     virtual void showAids(const 補助表示& /*aids*/) {}
+    // The move list beside the board: line 0 is the starting position, line
+    // n the position after the n-th move (a double move is one line), and
+    // `current` the line of the position on the board. The window shows the
+    // list whenever it is visible and passes clicks back as 棋譜一覧_選択.
+    virtual void showMoveList(const std::vector<std::string>& /*lines*/, int /*current*/) {}
+    // Shows or hides the move list; the board keeps its size either way.
+    virtual void setMoveListVisible(bool /*visible*/) {}
     virtual void quit() = 0;
 
     // Work off the window thread: runs `work` on a thread of its own, then

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStyle>
 #include <QUrl>
 #include <algorithm>
 
@@ -18,6 +19,7 @@
 #include "qt/about_dialog.h"
 #include "qt/canvas.h"
 #include "qt/help_window.h"
+#include "qt/move_list_dock.h"
 #include "qt/pictures.h"
 #include "qt/record_panel.h"
 #include "qt/scene.h"
@@ -36,8 +38,9 @@ constexpr double kTwipsPerPixel = 15.0;
 
 double MainWindow::defaultZoom(const QSize& available) {
     constexpr double preferred = 1.5;
-    // Room for the title bar, the menu bar and the window frame.
-    constexpr int frameWidth = 40, frameHeight = 110;
+    // Room for the title bar, the menu bar, the window frame and the move
+    // list beside the board.
+    constexpr int frameWidth = 40 + 240, frameHeight = 110;
     const double fitWidth = (available.width() - frameWidth) / (窓幅 / kTwipsPerPixel);
     const double fitHeight = (available.height() - frameHeight) / (窓高 / kTwipsPerPixel);
     return std::clamp(std::min({preferred, fitWidth, fitHeight}), 0.5, preferred);
@@ -48,6 +51,17 @@ MainWindow::MainWindow() : canvas_(new Canvas(this)) {
     setCentralWidget(canvas_);
     if (QScreen* s = screen()) canvas_->setZoom(defaultZoom(s->availableGeometry().size()));
     buildMenus();
+
+    moveList_ = new MoveListDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, moveList_);
+    moveList_->onLineClicked = [this](int line) {
+        if (form_) form_->棋譜一覧_選択(line);
+        updateAids();
+    };
+    moveList_->onStep = [this](棋譜一覧操作 step) {
+        if (form_) form_->棋譜一覧_操作(step);
+        updateAids();
+    };
 
     panel_ = new RecordPanel(canvas_, listDrives(), QDir::currentPath());
     panel_->onFileClicked = [this] {
@@ -85,6 +99,17 @@ void MainWindow::updateAids() {
 
 void MainWindow::showAids(const 補助表示& aids) {
     canvas_->setAids(aids);
+}
+
+void MainWindow::showMoveList(const std::vector<std::string>& lines, int current) {
+    moveList_->setLines(lines, current);
+}
+
+void MainWindow::setMoveListVisible(bool visible) {
+    if (moveList_->isHidden() != visible) return;
+    const int room = moveList_->width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    moveList_->setVisible(visible);
+    if (!isMaximized() && !isFullScreen()) resize(width() + (visible ? room : -room), height());
 }
 
 void MainWindow::buildMenus() {
@@ -128,6 +153,8 @@ void MainWindow::buildMenus() {
         {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false, &WindowEvents::OPTION_Click},
         {"SIDOU", "移動指導", "OPTION", true, &WindowEvents::SIDOU_Click},
         {"BGM", "BGM", "OPTION", true, &WindowEvents::BGM_Click},
+        {"KIFU_LIST", "棋譜一覧", "OPTION", true, &WindowEvents::KIFU_LIST_Click},
+        {"AIDS", "補助表示", "OPTION", true, &WindowEvents::AIDS_Click},
         {"IDOU_HLP", "移動ﾍﾙﾌﾟ", nullptr, false, &WindowEvents::IDOU_HLP_Click},
         {"SONOTA", "その他", nullptr, false, nullptr},
         {"KAISETU", "解説", "SONOTA", false, &WindowEvents::KAISETU_Click},
@@ -344,6 +371,19 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             return;
         }
         QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // The move list's keys step through the game wherever the list is.
+    static const std::pair<int, 棋譜一覧操作> steps[] = {
+        {Qt::Key_Home, 棋譜一覧操作::最初},
+        {Qt::Key_Left, 棋譜一覧操作::戻る},
+        {Qt::Key_Right, 棋譜一覧操作::進む},
+        {Qt::Key_End, 棋譜一覧操作::最後},
+    };
+    for (const auto& [k, step] : steps) {
+        if (event->key() != k || event->modifiers() & ~Qt::KeypadModifier) continue;
+        if (form_) form_->棋譜一覧_操作(step);
+        updateAids();
         return;
     }
     const QString text = event->text();

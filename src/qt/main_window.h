@@ -20,6 +20,7 @@ class QScreen;
 namespace bexoru::qt {
 
 class Canvas;
+class MoveListDock;
 class RecordPanel;
 
 class MainWindow final : public QMainWindow, public WindowPort {
@@ -32,6 +33,7 @@ public:
     void attach(WindowEvents* form);
     Canvas* canvas() const { return canvas_; }
     RecordPanel* recordPanel() const { return panel_; }
+    MoveListDock* moveList() const { return moveList_; }
     QAction* menuAction(const QString& control) const { return actions_.value(control); }
 
     // The zoom the window opens with on a screen with this much room: 1.5 times
@@ -60,6 +62,10 @@ public:
     std::optional<std::string> chooseFile(FileDialog mode, std::string_view title, std::string_view filter) override;
     void showAbout() override;
     void showAids(const 補助表示& aids) override;
+    void showMoveList(const std::vector<std::string>& lines, int current) override;
+    // Showing or hiding the list widens or narrows the window by the list's
+    // width, so the board keeps its size.
+    void setMoveListVisible(bool visible) override;
     // Asks the application object for the player's aids after an event.
     void updateAids();
     void quit() override;
@@ -75,6 +81,7 @@ private:
 
     Canvas* canvas_;
     RecordPanel* panel_;
+    MoveListDock* moveList_;
     WindowEvents* form_ = nullptr;
     bool quitting_ = false;
     bool closing_ = false;  // Form_Unload is asking whether the window may close

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,7 @@
 #include "qt/canvas.h"
 #include "qt/drives.h"
 #include "qt/main_window.h"
+#include "qt/move_list_dock.h"
 #include "qt/palette.h"
 #include "qt/pictures.h"
 #include "qt/record_panel.h"
@@ -104,6 +106,8 @@ TEST_F(Window, MenuBarFollowsTheTableWithItsCaptionsAndPlaces) {
         {"OPTION", "ｵﾌﾟｼｮﾝ", nullptr, false},
         {"SIDOU", "移動指導", "OPTION", true},
         {"BGM", "BGM", "OPTION", true},
+        {"KIFU_LIST", "棋譜一覧", "OPTION", true},
+        {"AIDS", "補助表示", "OPTION", true},
         {"IDOU_HLP", "移動ﾍﾙﾌﾟ", nullptr, false},
         {"SONOTA", "その他", nullptr, false},
         {"KAISETU", "解説", "SONOTA", false},
@@ -194,6 +198,8 @@ TEST_F(Window, ClicksComeBackAsTheirSquareAtAnyWindowSize) {
 
 TEST_F(Window, PicturesAndTextArePaintedForThePixelsTheyLandOn) {
     load();
+    // The sizes below are the board's own: the move list is put away.
+    window_.setMoveListVisible(false);
     for (QSize size : {QSize(930, 900), QSize(1300, 1230), QSize(500, 470)}) {
         SCOPED_TRACE(size.width());
         resize(size);
@@ -489,6 +495,10 @@ public:
         aids = a;
         w_.showAids(a);
     }
+    void showMoveList(const std::vector<std::string>& lines, int current) override {
+        w_.showMoveList(lines, current);
+    }
+    void setMoveListVisible(bool visible) override { w_.setMoveListVisible(visible); }
 
     std::vector<std::string> boxes;
     補助表示 aids;
@@ -641,6 +651,108 @@ TEST_F(Window, TwoPeoplePlayAFewMovesWithTheMouse) {
             for (int x = text.left(); x <= text.right() && !white; ++x) white = QColor(image.pixel(x, y)).blue() > 200;
         EXPECT_TRUE(white) << "row " << row;
     }
+    window_.attach(&form_);
+}
+
+// The move list beside the board: filled from the game after each event, a
+// click on a line, the buttons and the keys Home, Left, Right and End step
+// through the game, and the current line follows.
+TEST_F(Window, TheMoveListStepsByLineButtonAndKey) {
+    AnsweringPort port(window_);
+    Form1 game(port, sound_, clock_);
+    window_.attach(&game);
+    window_.resize(QSize(1200, 900));
+    window_.show();
+    game.Form_Load();
+    game.START_Click();
+    for (auto [X, Y] : {std::pair{6, 9}, {6, 8}, {7, 4}, {7, 5}, {1, 9}, {1, 8}})
+        game.Form_MouseDown(左ボタン, 0, 座標X(X + 0.5), 座標Y(Y + 0.5));
+    window_.updateAids();
+    QApplication::processEvents();
+    port.boxes.clear();  // the turn announced at the first click
+
+    MoveListDock* dock = window_.moveList();
+    ASSERT_TRUE(dock->isVisible());
+    QListWidget* list = dock->list();
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_EQ(list->item(0)->text().toStdString(), "開始局面");
+    EXPECT_EQ(list->item(2)->text().toStdString(), "2 ６五歩");
+    EXPECT_EQ(list->currentRow(), 3);
+    EXPECT_FALSE(dock->button(棋譜一覧操作::進む)->isEnabled()) << "nothing ahead";
+    EXPECT_TRUE(dock->button(棋譜一覧操作::戻る)->isEnabled());
+
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        int row;
+    };
+    const Step steps[] = {
+        {"Home", [&] { QTest::keyClick(&window_, Qt::Key_Home); }, 0},
+        {"Right", [&] { QTest::keyClick(&window_, Qt::Key_Right); }, 1},
+        {"End", [&] { QTest::keyClick(&window_, Qt::Key_End); }, 3},
+        {"Left", [&] { QTest::keyClick(&window_, Qt::Key_Left); }, 2},
+        {"|◀", [&] { dock->button(棋譜一覧操作::最初)->click(); }, 0},
+        {"▶", [&] { dock->button(棋譜一覧操作::進む)->click(); }, 1},
+        {"▶|", [&] { dock->button(棋譜一覧操作::最後)->click(); }, 3},
+        {"◀", [&] { dock->button(棋譜一覧操作::戻る)->click(); }, 2},
+        {"a click on line 1",
+         [&] {
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+         },
+         1},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.act();
+        QApplication::processEvents();
+        EXPECT_EQ(game.状態.手数, s.row);
+        EXPECT_EQ(list->currentRow(), s.row);
+        EXPECT_EQ(list->count(), 4) << "the moves ahead stay listed";
+        EXPECT_EQ(dock->button(棋譜一覧操作::最初)->isEnabled(), s.row > 0);
+        EXPECT_EQ(dock->button(棋譜一覧操作::最後)->isEnabled(), s.row < 3);
+    }
+    EXPECT_EQ(game.盤面(6, 8), -駒::歩);
+    EXPECT_EQ(game.盤面(7, 5), 空) << "the position after the first move";
+    EXPECT_TRUE(port.boxes.empty());
+    window_.attach(&form_);
+}
+
+// Hiding the list narrows the window by the list's width and showing it
+// widens it again: the board keeps its size. The aids switch leaves the
+// canvas with nothing of its own to paint.
+TEST_F(Window, TheOptionSwitchesHideTheListAndTheAids) {
+    AnsweringPort port(window_);
+    Form1 game(port, sound_, clock_);
+    window_.attach(&game);
+    window_.resize(QSize(1200, 900));
+    window_.show();
+    game.Form_Load();
+    game.START_Click();
+    window_.updateAids();
+    QApplication::processEvents();
+    EXPECT_NE(window_.canvas()->aids().手番軍, 0);
+    const QSize board = window_.canvas()->size();
+    const int wide = window_.width();
+
+    window_.menuAction("KIFU_LIST")->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(window_.isMenuChecked("KIFU_LIST"));
+    EXPECT_FALSE(window_.moveList()->isVisible());
+    EXPECT_LT(window_.width(), wide);
+    EXPECT_EQ(window_.canvas()->size(), board);
+
+    window_.menuAction("KIFU_LIST")->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(window_.moveList()->isVisible());
+    EXPECT_EQ(window_.width(), wide);
+    EXPECT_EQ(window_.canvas()->size(), board);
+
+    window_.menuAction("AIDS")->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(window_.isMenuChecked("AIDS"));
+    EXPECT_EQ(window_.canvas()->aids(), 補助表示{});
+    window_.menuAction("AIDS")->trigger();
+    EXPECT_NE(window_.canvas()->aids().手番軍, 0);
     window_.attach(&form_);
 }
 

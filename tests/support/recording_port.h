@@ -77,6 +77,16 @@ public:
     // The aids are kept apart from the calls: the last state handed over.
     void showAids(const 補助表示& a) override { aids = a; }
     補助表示 aids;
+    // The move list as last handed over, and whether it is shown (as the
+    // window opens it, until the game says otherwise).
+    void showMoveList(const std::vector<std::string>& lines, int current) override {
+        moveList = lines;
+        moveListCurrent = current;
+    }
+    void setMoveListVisible(bool visible) override { moveListVisible = visible; }
+    std::vector<std::string> moveList;
+    int moveListCurrent = -1;
+    bool moveListVisible = true;
     void copyText(std::string_view text) override;
     std::optional<std::string> chooseFile(FileDialog mode, std::string_view title, std::string_view filter) override;
 
