@@ -22,6 +22,11 @@ MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(QString::fromUtf8("棋
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
+    // A little larger than the desktop's text: the lines are read beside
+    // the board's large captions.
+    QFont font = list_->font();
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * 1.25);
+    list_->setFont(font);
     column->addWidget(list_);
 
     auto* row = new QHBoxLayout;
