@@ -97,6 +97,7 @@ public:
     void OPTION_Click() override;
     void SIDOU_Click() override;
     void BGM_Click() override;
+    void ENGLISH_Click() override;
     void IDOU_HLP_Click() override;
     void KAISETU_Click() override;
     void VER_Click() override;
@@ -126,6 +127,9 @@ public:
     // Reads the settings file 環境設定ファイル (move guidance, music, the
     // computer's level).
     void 読込_環境設定ファイル();
+    // Draws the whole window afresh from the game state: the board, the side
+    // labels, grades, move number and the last move of each army.
+    void 画面を描き直す();
     // Writes the two options and the level to the settings file.
     void 書込_環境設定ファイル();
 

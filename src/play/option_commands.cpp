@@ -1,6 +1,7 @@
 // The options of the ｵﾌﾟｼｮﾝ menu that survive between runs: move guidance
 // (SIDOU, toggled in src/play/move_guidance.cpp), the background music, the
-// move list and the player's aids (toggled in src/play/move_list.cpp),
+// move list and the player's aids (toggled in src/play/move_list.cpp), the
+// window's language (ENGLISH),
 // kept in the settings file (src/settings/locations.h says which) with the
 // computer's level (chosen in src/play/levels.cpp).
 
@@ -44,8 +45,12 @@ void Form1::読込_環境設定ファイル() {
     port.setMenuChecked("KIFU_LIST", 結果.設定.棋譜一覧);
     port.setMoveListVisible(結果.設定.棋譜一覧);
     port.setMenuChecked("AIDS", 結果.設定.補助表示);
+    port.setMenuChecked("ENGLISH", 結果.設定.英語);
+    port.setEnglish(結果.設定.英語);
     // The level is shown when a game against the computer starts.
     レベルの印(結果.設定.COMレベル);
+    // The start drew the board's captions before the language was known.
+    if (結果.設定.英語) 画面を描き直す();
 }
 
 // A failed write leaves the old file and the options as the player set them
@@ -57,6 +62,7 @@ void Form1::書込_環境設定ファイル() {
     設定.COMレベル = 状態.レベル;
     設定.棋譜一覧 = port.isMenuChecked("KIFU_LIST");
     設定.補助表示 = port.isMenuChecked("AIDS");
+    設定.英語 = port.isMenuChecked("ENGLISH");
     書く(置き場所(*this).書く, 設定);
 }
 
@@ -68,6 +74,17 @@ void Form1::BGM_Click() {
         port.setMenuChecked("BGM", true);
         音.lib.dsPlayLooping(音.音_BGM);
     }
+    書込_環境設定ファイル();
+}
+
+// The language changes nothing in the game: the controller's texts stay
+// Japanese and the window shows their English.
+void Form1::ENGLISH_Click() {
+    const bool 英語 = !port.isMenuChecked("ENGLISH");
+    port.setMenuChecked("ENGLISH", 英語);
+    port.setEnglish(英語);
+    // What is drawn is drawn again, now in the chosen language.
+    画面を描き直す();
     書込_環境設定ファイル();
 }
 

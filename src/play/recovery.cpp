@@ -127,12 +127,17 @@ void Form1::対局を戻す(const 回復対局& r) {
     レベル選択(r.レベル);
     保全.保存済み棋譜 = r.保存済 ? 棋譜テキスト(記録) : std::string();
 
-    // The window as the game left it: board, side labels, grades, move number
-    // and the last move of each army.
+    // The window as the game left it.
+    画面を描き直す();
+}
+
+// The board, side labels, grades, move number and the last move of each army.
+void Form1::画面を描き直す() {
     描画.画面_再描画();
     描画_対局の見出し(描画, 表示, 状態);
     if (状態.ハンデ済) 描画_ハンデレベル(描画, 表示, 状態.ハンデレベル);
-    描画.描画_手数(状態.手数, 表示.文字色);
+    // Before any game the move number is not shown.
+    if (状態.手番 != 未対局 || 状態.手数 > 0) 描画.描画_手数(状態.手数, 表示.文字色);
     bool 上済 = false, 下済 = false;
     for (int n = 記録.記録数; n >= 1 && !(上済 && 下済); --n) {
         const auto i = static_cast<std::size_t>(n);

@@ -56,6 +56,8 @@ public:
     virtual void OPTION_Click() = 0;
     virtual void SIDOU_Click() = 0;
     virtual void BGM_Click() = 0;
+    // ｵﾌﾟｼｮﾝ → English: the window's texts in English or back in Japanese.
+    virtual void ENGLISH_Click() = 0;
     virtual void IDOU_HLP_Click() = 0;
     virtual void KAISETU_Click() = 0;
     virtual void VER_Click() = 0;

@@ -91,6 +91,11 @@ public:
     virtual void showMoveList(const std::vector<std::string>& /*lines*/, int /*current*/) {}
     // Shows or hides the move list; the board keeps its size either way.
     virtual void setMoveListVisible(bool /*visible*/) {}
+    // Whether the window shows its texts in English. The controller always
+    // hands over the Japanese texts; a window in English shows their English
+    // from then on (menus at once, texts as they come). A window without a
+    // translation stays Japanese.
+    virtual void setEnglish(bool /*on*/) {}
     virtual void quit() = 0;
 
     // Work off the window thread: runs `work` on a thread of its own, then

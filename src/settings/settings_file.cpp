@@ -19,6 +19,7 @@ constexpr std::string_view キー_BGM = "BGM";
 constexpr std::string_view キー_COMレベル = "COMレベル";
 constexpr std::string_view キー_棋譜一覧 = "棋譜一覧";
 constexpr std::string_view キー_補助表示 = "補助表示";
+constexpr std::string_view キー_英語 = "English";
 constexpr std::string_view 値_ON = "ON";
 constexpr std::string_view 値_OFF = "OFF";
 // A settings file is three short lines; anything past this is not read.
@@ -79,6 +80,8 @@ int レベルの値(std::string_view 値) {
             設定.棋譜一覧 = 値 != 値_OFF;
         else if (キー == キー_補助表示)
             設定.補助表示 = 値 != 値_OFF;
+        else if (キー == キー_英語)
+            設定.英語 = 値 == 値_ON;
     }
     return 設定;
 }
@@ -90,6 +93,7 @@ std::string 環境設定の文(const 環境設定& 設定) {
     文 += std::string(キー_COMレベル) + "=" + std::to_string(設定.COMレベル) + "\r\n";
     文 += std::string(キー_棋譜一覧) + (設定.棋譜一覧 ? "=ON\r\n" : "=OFF\r\n");
     文 += std::string(キー_補助表示) + (設定.補助表示 ? "=ON\r\n" : "=OFF\r\n");
+    if (設定.英語) 文 += std::string(キー_英語) + "=ON\r\n";
     return 文;
 }
 

@@ -37,6 +37,8 @@ struct 環境設定 {
     int COMレベル = 既定レベル;
     bool 棋譜一覧 = true;
     bool 補助表示 = true;
+    // The window's texts in English ("English=ON"); Japanese otherwise.
+    bool 英語 = false;
     friend bool operator==(const 環境設定&, const 環境設定&) = default;
 };
 
@@ -54,7 +56,9 @@ struct 環境設定読込結果 {
 環境設定 環境設定を解釈(std::string_view 全文);
 
 // The file's text for these settings: "移動指導=ON|OFF", "BGM=ON|OFF",
-// "COMレベル=N", "棋譜一覧=ON|OFF" and "補助表示=ON|OFF", each ending CR LF.
+// "COMレベル=N", "棋譜一覧=ON|OFF" and "補助表示=ON|OFF", each ending CR LF,
+// then "English=ON" only while English is chosen, so a file of a player who
+// never chose it stays as it always was.
 std::string 環境設定の文(const 環境設定& 設定);
 
 // Writes the settings through a temporary file renamed over the old one.

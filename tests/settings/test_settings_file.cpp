@@ -242,7 +242,8 @@ TEST_F(SettingsFile, AChosenLevelIsWrittenAtOnceAndTheNextStartFollows) {
         form.LEVEL5_Click();
         EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=5\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         form.BGM_Click();
-        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=5\r\n棋譜一覧=ON\r\n補助表示=ON\r\n") << "the options keep the level";
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=5\r\n棋譜一覧=ON\r\n補助表示=ON\r\n")
+            << "the options keep the level";
         form.LEVEL2_Click();
         EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=2\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         // The level already checked: nothing happens, nothing is written.
@@ -264,9 +265,9 @@ TEST_F(SettingsFile, AChosenLevelIsWrittenAtOnceAndTheNextStartFollows) {
 TEST_F(SettingsFile, EveryLevelRoundTrips) {
     for (int level = 1; level <= 6; ++level) {
         const 環境設定 設定{.移動指導 = level % 2 == 0, .BGM = level > 3, .COMレベル = level};
-        EXPECT_EQ(環境設定の文(設定), std::string("移動指導=") + (level % 2 == 0 ? "ON" : "OFF") + "\r\nBGM=" +
-                                         (level > 3 ? "ON" : "OFF") + "\r\nCOMレベル=" + std::to_string(level) +
-                                         "\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
+        EXPECT_EQ(環境設定の文(設定),
+                  std::string("移動指導=") + (level % 2 == 0 ? "ON" : "OFF") + "\r\nBGM=" + (level > 3 ? "ON" : "OFF") +
+                      "\r\nCOMレベル=" + std::to_string(level) + "\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         ASSERT_TRUE(環境設定を書く(dir_ / "Bexoru.ini", 設定));
         EXPECT_EQ(環境設定を読む(dir_ / "Bexoru.ini").設定, 設定) << level;
     }
@@ -293,6 +294,45 @@ TEST(SettingsText, TheListAndTheAidsAreOnUnlessTheFileSaysOff) {
         EXPECT_EQ(設定.棋譜一覧, c.一覧);
         EXPECT_EQ(設定.補助表示, c.補助);
         EXPECT_EQ(環境設定を解釈(環境設定の文(設定)), 設定);
+    }
+}
+
+// The English choice: the line is written only while it is on, so the file
+// of a player who never chose it stays as it always was.
+TEST_F(SettingsFile, EnglishIsRememberedAndOnlyNamedWhileOn) {
+    EXPECT_EQ(環境設定の文({}), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
+    EXPECT_EQ(環境設定の文({.英語 = true}),
+              "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\nEnglish=ON\r\n");
+    EXPECT_TRUE(環境設定を解釈("English=ON\r\n").英語);
+    EXPECT_FALSE(環境設定を解釈("English=OFF\r\n").英語);
+    EXPECT_FALSE(環境設定を解釈("BGM=ON\r\n").英語);
+    {
+        RecordingPort port;
+        FakeSound sound;
+        FakeClock clock;
+        Form1 form(port, sound, clock);
+        form.Form_Load();
+        EXPECT_FALSE(port.isMenuChecked("ENGLISH"));
+        EXPECT_FALSE(port.english) << "Japanese unless chosen";
+
+        form.ENGLISH_Click();
+        EXPECT_TRUE(port.isMenuChecked("ENGLISH"));
+        EXPECT_TRUE(port.english) << "the window switches at once";
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\nEnglish=ON\r\n");
+    }
+    {
+        RecordingPort port;
+        FakeSound sound;
+        FakeClock clock;
+        Form1 form(port, sound, clock);
+        form.Form_Load();
+        EXPECT_TRUE(port.isMenuChecked("ENGLISH")) << "the next start follows";
+        EXPECT_TRUE(port.english);
+
+        form.ENGLISH_Click();
+        EXPECT_FALSE(port.isMenuChecked("ENGLISH"));
+        EXPECT_FALSE(port.english) << "switching back is as immediate";
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
     }
 }
 

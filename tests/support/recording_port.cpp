@@ -27,7 +27,18 @@ void RecordingPort::outlineBox(double x, double y, double width, double height, 
     calls.push_back({.kind = Call::Outline, .x = x, .y = y, .w = width, .h = height, .colour = colour});
 }
 
+std::set<std::string, std::less<>>& RecordingPort::shownTexts() {
+    static std::set<std::string, std::less<>> texts;
+    return texts;
+}
+
+void RecordingPort::showAids(const 補助表示& a) {
+    aids = a;
+    for (const std::string* text : {&a.状態行, &a.上の二手, &a.下の二手}) shownTexts().insert(*text);
+}
+
 void RecordingPort::printText(double x, double y, std::string_view text, int fontSize, int colour) {
+    shownTexts().emplace(text);
     calls.push_back(
         {.kind = Call::Text, .name = std::string(text), .x = x, .y = y, .size = fontSize, .colour = colour});
 }
@@ -37,6 +48,8 @@ void RecordingPort::refresh() {
 }
 
 void RecordingPort::messageBox(std::string_view title, std::string_view text, bool exclamation) {
+    shownTexts().emplace(title);
+    shownTexts().emplace(text);
     calls.push_back(
         {.kind = Call::Message, .name = std::string(text), .title = std::string(title), .flag = exclamation});
     // A copy: the hook may let itself go.
@@ -44,6 +57,8 @@ void RecordingPort::messageBox(std::string_view title, std::string_view text, bo
 }
 
 bool RecordingPort::askYesNo(std::string_view title, std::string_view text) {
+    shownTexts().emplace(title);
+    shownTexts().emplace(text);
     bool answer = false;
     if (const auto standing = standing_.find(text); script_.empty() && standing != standing_.end()) {
         answer = standing->second;
@@ -106,6 +121,8 @@ void RecordingPort::copyText(std::string_view text) {
 }
 
 std::optional<std::string> RecordingPort::chooseFile(FileDialog mode, std::string_view title, std::string_view filter) {
+    shownTexts().emplace(title);
+    shownTexts().emplace(filter);
     calls.push_back({.kind = Call::FileChoice,
                      .name = std::string(filter),
                      .title = std::string(title),

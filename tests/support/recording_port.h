@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -75,7 +76,7 @@ public:
     void showAbout() override;
     void quit() override;
     // The aids are kept apart from the calls: the last state handed over.
-    void showAids(const 補助表示& a) override { aids = a; }
+    void showAids(const 補助表示& a) override;
     補助表示 aids;
     // The move list as last handed over, and whether it is shown (as the
     // window opens it, until the game says otherwise).
@@ -87,6 +88,9 @@ public:
     std::vector<std::string> moveList;
     int moveListCurrent = -1;
     bool moveListVisible = true;
+    // The language last asked for: kept apart from the calls, like the aids.
+    void setEnglish(bool on) override { english = on; }
+    bool english = false;
     void copyText(std::string_view text) override;
     std::optional<std::string> chooseFile(FileDialog mode, std::string_view title, std::string_view filter) override;
 
@@ -116,6 +120,10 @@ public:
 
     std::vector<Call> calls;
     std::vector<Call> of(Call::Kind kind) const;
+    // Every text any recording port of this test program was handed to show:
+    // printed texts, OK boxes' and questions' titles and texts, the aids'
+    // texts and file dialogs' titles and filters.
+    static std::set<std::string, std::less<>>& shownTexts();
     // The OK boxes shown so far, as "title|text".
     std::vector<std::string> messages() const;
     // Whether text was printed with its top-left corner at (x, y) twips (to within a twip).
