@@ -1,5 +1,6 @@
 #include "qt/about_dialog.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QIcon>
 #include <QLinearGradient>
@@ -61,7 +62,7 @@ QIcon buttonIcon(bool web) {
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(QCoreApplication::translate("Bexoru", "バージョン情報"));
     setFixedSize(kDialogSize);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -78,8 +79,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                      height() - kButtonSize.height() - kButtonMargin);
         return button;
     };
-    QPushButton* command1 = makeButton("Command1", true, QStringLiteral("作者のホームページを開く"), 2);
-    QPushButton* command2 = makeButton("Command2", false, QStringLiteral("閉じる"), 1);
+    QPushButton* command1 = makeButton("Command1", true, QCoreApplication::translate("Bexoru", "作者のホームページを開く"), 2);
+    QPushButton* command2 = makeButton("Command2", false, QCoreApplication::translate("Bexoru", "閉じる"), 1);
     connect(command1, &QPushButton::clicked, this, &AboutDialog::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &AboutDialog::Command2_Click);
     command2->setDefault(true);
@@ -162,7 +163,7 @@ QImage AboutDialog::artwork(QSize size, qreal devicePixelRatio) {
 
     p.setPen(QColor(250, 232, 190));
     p.setFont(boardFont(13));
-    p.drawText(QPointF(32, 182), QStringLiteral("中将棋"));
+    p.drawText(QPointF(32, 182), QCoreApplication::translate("Bexoru", "中将棋"));
     p.setFont(boardFont(10));
     p.drawText(QPointF(32, 204), versionText());
     p.setPen(kGold);

@@ -1,5 +1,6 @@
 #include "qt/help_window.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -11,7 +12,7 @@ namespace bexoru::qt {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName("HelpWindow");
-    setWindowTitle(QString::fromUtf8("Bexoru 解説"));
+    setWindowTitle(QCoreApplication::translate("Bexoru", "Bexoru 解説"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
@@ -27,9 +28,9 @@ void HelpWindow::showPage(const QUrl& url) {
     if (QFileInfo(file).isFile()) {
         browser_->setSource(url);
     } else {
-        browser_->setPlainText(QString::fromUtf8("解説ページが見つかりません: ") + file);
+        browser_->setPlainText(QCoreApplication::translate("Bexoru", "解説ページが見つかりません") + ": " + file);
     }
-    setWindowTitle(browser_->documentTitle().isEmpty() ? QString::fromUtf8("Bexoru 解説") : browser_->documentTitle());
+    setWindowTitle(browser_->documentTitle().isEmpty() ? QCoreApplication::translate("Bexoru", "Bexoru 解説") : browser_->documentTitle());
     show();
     raise();
     activateWindow();

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -98,7 +99,27 @@ void MainWindow::updateAids() {
 }
 
 void MainWindow::showAids(const 補助表示& aids) {
-    canvas_->setAids(aids);
+    aids_ = aids;
+    補助表示 translated = aids;
+    for (std::string* text : {&translated.状態行, &translated.上の二手, &translated.下の二手})
+        *text = utf8(english_.show(qs(*text), English::Names::Short));  // beside the side panel: little room
+    canvas_->setAids(translated);
+}
+
+QString MainWindow::shown(std::string_view japanese) const {
+    return english_.show(qs(japanese));
+}
+
+void MainWindow::setEnglish(bool on) {
+    english_.setOn(on);
+    retitleMenus();
+    panel_->retranslate();
+    showAids(aids_);
+}
+
+void MainWindow::retitleMenus() {
+    for (auto it = captions_.cbegin(); it != captions_.cend(); ++it)
+        if (QAction* action = actions_.value(it.key())) action->setText(english_.show(it.value()));
 }
 
 void MainWindow::showMoveList(const std::vector<std::string>& lines, int current) {
@@ -155,6 +176,7 @@ void MainWindow::buildMenus() {
         {"BGM", "BGM", "OPTION", true, &WindowEvents::BGM_Click},
         {"KIFU_LIST", "棋譜一覧", "OPTION", true, &WindowEvents::KIFU_LIST_Click},
         {"AIDS", "補助表示", "OPTION", true, &WindowEvents::AIDS_Click},
+        {"ENGLISH", "English", "OPTION", true, &WindowEvents::ENGLISH_Click},
         {"IDOU_HLP", "移動ﾍﾙﾌﾟ", nullptr, false, &WindowEvents::IDOU_HLP_Click},
         {"SONOTA", "その他", nullptr, false, nullptr},
         {"KAISETU", "解説", "SONOTA", false, &WindowEvents::KAISETU_Click},
@@ -170,6 +192,7 @@ void MainWindow::buildMenus() {
     for (const Item& item : items) {
         const QString control = QString::fromLatin1(item.control);
         const QString caption = QString::fromUtf8(item.caption);
+        captions_.insert(control, caption);
         auto handler = item.handler;
         if (hasChildren(item.control)) {
             QMenu* menu = item.parent ? menus.value(QString::fromLatin1(item.parent))->addMenu(caption)
@@ -234,7 +257,7 @@ void MainWindow::printText(double x, double y, std::string_view text, int fontSi
     if (text.empty()) return;
     SceneOp op;
     op.kind = SceneOp::Text;
-    op.text = qs(text);
+    op.text = shown(text);
     op.x = x;
     op.y = y;
     op.fontSize = fontSize;
@@ -248,13 +271,14 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::messageBox(std::string_view title, std::string_view text, bool exclamation) {
-    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok,
-                    this);
+    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, shown(title), shown(text),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
 bool MainWindow::askYesNo(std::string_view title, std::string_view text) {
-    return QMessageBox::question(this, qs(title), qs(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(this, shown(title), shown(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void MainWindow::setMenuChecked(std::string_view control, bool checked) {
@@ -286,7 +310,14 @@ void MainWindow::refreshFileList() {
 }
 
 void MainWindow::openUrl(std::string_view url) {
-    openPage(this, QUrl(qs(url)));
+    QUrl page(qs(url));
+    // The help page has an English translation beside it: "Bexoru_en.htm" for "Bexoru.htm".
+    if (english_.on() && page.isLocalFile()) {
+        const QFileInfo file(page.toLocalFile());
+        const QFileInfo translated(file.dir(), file.completeBaseName() + QStringLiteral("_en.") + file.suffix());
+        if (translated.isFile()) page = QUrl::fromLocalFile(translated.filePath());
+    }
+    openPage(this, page);
 }
 
 void MainWindow::copyText(std::string_view text) {
@@ -297,9 +328,9 @@ std::optional<std::string> MainWindow::chooseFile(FileDialog mode, std::string_v
     // The controller asks before it replaces a file, as for a record.
     const QString path =
         mode == FileDialog::Save
-            ? QFileDialog::getSaveFileName(this, qs(title), panel_->currentFolder(), qs(filter), nullptr,
+            ? QFileDialog::getSaveFileName(this, shown(title), panel_->currentFolder(), shown(filter), nullptr,
                                            QFileDialog::DontConfirmOverwrite)
-            : QFileDialog::getOpenFileName(this, qs(title), panel_->currentFolder(), qs(filter));
+            : QFileDialog::getOpenFileName(this, shown(title), panel_->currentFolder(), shown(filter));
     if (path.isEmpty()) return std::nullopt;
     return utf8(path);
 }

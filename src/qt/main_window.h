@@ -13,6 +13,7 @@
 
 #include "port/window_events.h"
 #include "port/window_port.h"
+#include "qt/english.h"
 
 class QAction;
 class QScreen;
@@ -66,6 +67,9 @@ public:
     // Showing or hiding the list widens or narrows the window by the list's
     // width, so the board keeps its size.
     void setMoveListVisible(bool visible) override;
+    // Menus retitled at once; texts handed over from now on shown in English.
+    void setEnglish(bool on) override;
+    const English& english() const { return english_; }
     // Asks the application object for the player's aids after an event.
     void updateAids();
     void quit() override;
@@ -78,6 +82,10 @@ protected:
 
 private:
     void buildMenus();
+    // Sets each menu caption in the language in force.
+    void retitleMenus();
+    // What the window shows for one of the controller's texts.
+    QString shown(std::string_view japanese) const;
 
     Canvas* canvas_;
     RecordPanel* panel_;
@@ -86,6 +94,11 @@ private:
     bool quitting_ = false;
     bool closing_ = false;  // Form_Unload is asking whether the window may close
     QHash<QString, QAction*> actions_;
+    // Each menu item's Japanese caption, by control name.
+    QHash<QString, QString> captions_;
+    English english_;
+    // The aids as the controller handed them over, in Japanese.
+    補助表示 aids_;
     // Workers not yet joined, by number; each is joined when its answer is delivered.
     std::map<std::uint64_t, std::thread> workers_;
     std::uint64_t nextWorker_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -46,16 +47,22 @@ QRectF RecordPanel::cancelPlace() {
     return {3240, 2610, 855, 375};
 }
 
+void RecordPanel::retranslate() {
+    label_->setText(QCoreApplication::translate("Bexoru", "ﾌｧｲﾙ名 ："));
+    cancel_->setText(QCoreApplication::translate("Bexoru", "取消"));
+}
+
 RecordPanel::RecordPanel(Canvas* canvas, std::vector<Drive> drives, const QString& startFolder)
     : QObject(canvas), canvas_(canvas), drives_(std::move(drives)) {
     // Created in this order so the name box lies over its caption's end.
     drive_ = new QComboBox(canvas);
     folders_ = new QListWidget(canvas);
     files_ = new QListWidget(canvas);
-    label_ = new QLabel(QString::fromUtf8("ﾌｧｲﾙ名 ："), canvas);
+    label_ = new QLabel(canvas);
     name_ = new QLineEdit(canvas);
     return_ = new QPushButton(QStringLiteral("RETURN"), canvas);
-    cancel_ = new QPushButton(QString::fromUtf8("取消"), canvas);
+    cancel_ = new QPushButton(canvas);
+    retranslate();
     cancel_->setObjectName("Cancel");
 
     drive_->setObjectName("Drive1");

@@ -47,6 +47,8 @@ public:
     static QRectF cancelPlace();
     // Lays the controls out over the canvas's board area.
     void place();
+    // Sets the captions in the language in force.
+    void retranslate();
 
     QString nameText() const;
     void clearNameText();

@@ -12,7 +12,19 @@ bool loadQtJapanese(QCoreApplication& app) {
         delete translator;
         return false;
     }
+    translator->setObjectName(QStringLiteral("qtbase_ja"));
     return QCoreApplication::installTranslator(translator);
+}
+
+void useQtJapanese(bool on) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) return;
+    auto* translator = app->findChild<QTranslator*>(QStringLiteral("qtbase_ja"), Qt::FindDirectChildrenOnly);
+    if (!translator) return;
+    if (on)
+        QCoreApplication::installTranslator(translator);
+    else
+        QCoreApplication::removeTranslator(translator);
 }
 
 }  // namespace bexoru::qt

@@ -10,4 +10,8 @@ namespace bexoru::qt {
 // True when the translation was found and installed.
 bool loadQtJapanese(QCoreApplication& app);
 
+// Steps Qt's own Japanese aside (false) while the window is in English, and
+// brings it back (true). Nothing happens when it was never loaded.
+void useQtJapanese(bool on);
+
 }  // namespace bexoru::qt

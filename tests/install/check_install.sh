@@ -20,7 +20,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work
 id=org.bexoru.Bexoru
 libdir="$(cd "$prefix" && find lib* -name libbexoru_sound.so -printf "%h\n" 2>/dev/null | head -n 1 || true)"
 expected=(bin/bexoru bin/bexoru-cli "$libdir/libbexoru_sound.so"
-  share/bexoru/Bexoru.htm share/bexoru/その他.wav share/bexoru/禁止.wav share/bexoru/駒打音.wav share/bexoru/BGM.wav
+  share/bexoru/Bexoru.htm share/bexoru/Bexoru_en.htm share/bexoru/その他.wav share/bexoru/禁止.wav share/bexoru/駒打音.wav share/bexoru/BGM.wav
   "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml")
 for size in 16 22 24 32 48 64 128 256 512; do expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 for f in "${expected[@]}"; do [ -s "$prefix/$f" ] || fail "not installed: $f"; done
