@@ -226,6 +226,14 @@
 <message><source>Direct Soundインターフェースが作成できません。</source><translation>The sound device cannot be opened.</translation></message>
 <message><source>ファイルを読み込めません</source><translation>the file cannot be read</translation></message>
 <message><source>効果音ファイルが見つかりません</source><translation>Sound files not found</translation></message>
+<!-- the move list -->
+<message><source>棋譜一覧</source><translation>Move list</translation></message>
+<message><source>補助表示</source><translation>Player&apos;s aids</translation></message>
+<message><source>開始局面</source><translation>Start position</translation></message>
+<message><source>最初 (Home)</source><translation>First (Home)</translation></message>
+<message><source>戻 (←)</source><translation>Back (←)</translation></message>
+<message><source>進 (→)</source><translation>Forward (→)</translation></message>
+<message><source>最後 (End)</source><translation>Last (End)</translation></message>
 <!-- the window's own -->
 <message><source>ﾌｧｲﾙ名 ：</source><translation>File name:</translation></message>
 <message><source>取消</source><translation>Cancel</translation></message>

@@ -12,7 +12,7 @@ namespace bexoru::qt {
 namespace {
 
 // Where a text that was not found whole may be split, tried in this order.
-constexpr std::array<const char*, 6> kJoints = {":\n", ": ", "\r\n", "\n", "→", ";;"};
+constexpr std::array<const char*, 7> kJoints = {":\n", ": ", "\r\n", "\n", "→", ";;", " "};
 
 }  // namespace
 

@@ -16,7 +16,8 @@
 //    short name where room is short ("Ln 7f", the side panel's label alone);
 //  - a text joined from two ("読み込めません: " and the reason, a title and a
 //    position, the two squares of a double move) is split at the joint
-//    (":\n", ": ", a line break, "→", ";;") and each side looked up.
+//    (":\n", ": ", a line break, "→", ";;", last a space: a move list's
+//    "12 ７六獅→８五") and each side looked up.
 // What holds no Japanese (numbers, "LEVEL3", a system error) and a file's
 // name ("その他.wav") are shown as they are.
 

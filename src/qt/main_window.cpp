@@ -114,7 +114,9 @@ void MainWindow::setEnglish(bool on) {
     english_.setOn(on);
     retitleMenus();
     panel_->retranslate();
+    moveList_->retranslate();
     showAids(aids_);
+    showMoveList(moveLines_, moveCurrent_);
 }
 
 void MainWindow::retitleMenus() {
@@ -123,7 +125,13 @@ void MainWindow::retitleMenus() {
 }
 
 void MainWindow::showMoveList(const std::vector<std::string>& lines, int current) {
-    moveList_->setLines(lines, current);
+    moveLines_ = lines;
+    moveCurrent_ = current;
+    // The list is narrow: a piece beside a square has its short name ("Ln 7f→8e").
+    std::vector<std::string> shownLines;
+    shownLines.reserve(lines.size());
+    for (const std::string& line : lines) shownLines.push_back(utf8(english_.show(qs(line), English::Names::Short)));
+    moveList_->setLines(shownLines, current);
 }
 
 void MainWindow::setMoveListVisible(bool visible) {

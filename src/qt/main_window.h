@@ -97,8 +97,10 @@ private:
     // Each menu item's Japanese caption, by control name.
     QHash<QString, QString> captions_;
     English english_;
-    // The aids as the controller handed them over, in Japanese.
+    // The aids and the move list as the controller handed them over, in Japanese.
     補助表示 aids_;
+    std::vector<std::string> moveLines_;
+    int moveCurrent_ = 0;
     // Workers not yet joined, by number; each is joined when its answer is delivered.
     std::map<std::uint64_t, std::thread> workers_;
     std::uint64_t nextWorker_ = 0;

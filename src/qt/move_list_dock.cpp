@@ -1,5 +1,6 @@
 #include "qt/move_list_dock.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QToolButton>
@@ -8,7 +9,7 @@
 
 namespace bexoru::qt {
 
-MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(QString::fromUtf8("棋譜一覧"), parent) {
+MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(parent) {
     setObjectName("KIFU_LIST_DOCK");
     // Fixed on the right: hidden and shown only through the ｵﾌﾟｼｮﾝ menu, so
     // the menu's check mark and the settings file always tell the truth.
@@ -31,11 +32,9 @@ MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(QString::fromUtf8("棋
 
     auto* row = new QHBoxLayout;
     static const char* const captions[] = {"|◀", "◀", "▶", "▶|"};
-    static const char* const tips[] = {"最初 (Home)", "戻 (←)", "進 (→)", "最後 (End)"};
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* b = new QToolButton(inside);
         b->setText(QString::fromUtf8(captions[i]));
-        b->setToolTip(QString::fromUtf8(tips[i]));
         b->setFocusPolicy(Qt::NoFocus);
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         const auto step = static_cast<棋譜一覧操作>(i);
@@ -47,6 +46,7 @@ MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(QString::fromUtf8("棋
     }
     column->addLayout(row);
     setWidget(inside);
+    retranslate();
 
     // Wide enough for a long double move with a three-figure number.
     const int wide = list_->fontMetrics().horizontalAdvance(QString::fromUtf8("000 10十二獅→10十二")) + 48;
@@ -55,6 +55,13 @@ MoveListDock::MoveListDock(QWidget* parent) : QDockWidget(QString::fromUtf8("棋
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (onLineClicked) onLineClicked(list_->row(item));
     });
+}
+
+void MoveListDock::retranslate() {
+    setWindowTitle(QCoreApplication::translate("Bexoru", "棋譜一覧"));
+    static const char* const tips[] = {"最初 (Home)", "戻 (←)", "進 (→)", "最後 (End)"};
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setToolTip(QCoreApplication::translate("Bexoru", tips[i]));
 }
 
 void MoveListDock::setLines(const std::vector<std::string>& lines, int current) {

@@ -27,6 +27,8 @@ public:
     // The lines and the current line; the list is built again only when the
     // lines changed, and the current line is marked and scrolled into view.
     void setLines(const std::vector<std::string>& lines, int current);
+    // Sets the title and the buttons' tips in the language in force.
+    void retranslate();
 
     QListWidget* list() const { return list_; }
     QToolButton* button(棋譜一覧操作 step) const { return buttons_[static_cast<std::size_t>(step)]; }

@@ -75,6 +75,7 @@ TEST(English, TextsAreFoundWholeOrByTheirParts) {
          "The game has been written\n(2 moves whose second step was declined were written as single moves)"},
         {"相手の獅子に足があります\r\n獅子を獅子で取れません",
          "The opposing Lion is defended\r\na Lion cannot take it"},
+        {"12 ７六獅→８五", "12 Lion 7f→8e"},                                              // a line of the move list
         {"LEVEL3", "LEVEL3"},                                                             // nothing Japanese in it
         {"ファイルを読み込めません: その他.wav", "the file cannot be read: その他.wav"},  // a file's name stays
         {" ", " "},

@@ -242,8 +242,7 @@ TEST_F(SettingsFile, AChosenLevelIsWrittenAtOnceAndTheNextStartFollows) {
         form.LEVEL5_Click();
         EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=5\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         form.BGM_Click();
-        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=5\r\n棋譜一覧=ON\r\n補助表示=ON\r\n")
-            << "the options keep the level";
+        EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=5\r\n棋譜一覧=ON\r\n補助表示=ON\r\n") << "the options keep the level";
         form.LEVEL2_Click();
         EXPECT_EQ(read(), "移動指導=OFF\r\nBGM=OFF\r\nCOMレベル=2\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         // The level already checked: nothing happens, nothing is written.
@@ -265,9 +264,9 @@ TEST_F(SettingsFile, AChosenLevelIsWrittenAtOnceAndTheNextStartFollows) {
 TEST_F(SettingsFile, EveryLevelRoundTrips) {
     for (int level = 1; level <= 6; ++level) {
         const 環境設定 設定{.移動指導 = level % 2 == 0, .BGM = level > 3, .COMレベル = level};
-        EXPECT_EQ(環境設定の文(設定),
-                  std::string("移動指導=") + (level % 2 == 0 ? "ON" : "OFF") + "\r\nBGM=" + (level > 3 ? "ON" : "OFF") +
-                      "\r\nCOMレベル=" + std::to_string(level) + "\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
+        EXPECT_EQ(環境設定の文(設定), std::string("移動指導=") + (level % 2 == 0 ? "ON" : "OFF") + "\r\nBGM=" +
+                                         (level > 3 ? "ON" : "OFF") + "\r\nCOMレベル=" + std::to_string(level) +
+                                         "\r\n棋譜一覧=ON\r\n補助表示=ON\r\n");
         ASSERT_TRUE(環境設定を書く(dir_ / "Bexoru.ini", 設定));
         EXPECT_EQ(環境設定を読む(dir_ / "Bexoru.ini").設定, 設定) << level;
     }
