@@ -6,6 +6,7 @@
 
 #include "board/game_state.h"
 #include "board/starting_position.h"
+#include "rules/lion_capture_rules.h"
 #include "rules/move_check.h"
 #include "rules/move_execution.h"
 #include "rules/move_logging.h"
@@ -35,7 +36,8 @@ int step_code_of(int code, int dx, int dy) {
 
 class Comparison {
 public:
-    Comparison(const 盤面型& board, const 棋譜記録& log) : board_(board), log_(log) {
+    Comparison(const 盤面型& board, const 棋譜記録& log, ルール rules) : board_(board), log_(log) {
+        state_.規則 = rules;
         state_.MAN側 = 先手;
         state_.COM側 = 後手;
         state_.対局モード = 対局_COM;
@@ -50,13 +52,19 @@ public:
     }
 
 private:
+    // Under the standard rules the Lion-capture rules judge beside the move check.
+    bool lion_rules_allow(規則局面& rules, int X1, int Y1, int X2, int Y2, int code) const {
+        if (state_.規則 != ルール::標準 || !盤内(X2, Y2)) return true;
+        return !調査_獅子取り(rules, X1, Y1, X2, Y2, code).has_value();
+    }
+
     bool fail(std::string text) {
         result_.disagreement = std::move(text);
         return false;
     }
 
     bool side_agrees(int side) {
-        const Position p = Position::from_game(board_, log_, side);
+        const Position p = Position::from_game(board_, log_, side, 0, state_.規則);
         generate(p, list_, Generate::all);
         // first_[from][to]: bit 1 unpromoted, bit 2 promoted, bit 4 the first step of a double move.
         for (auto& row : first_) row.fill(0);
@@ -77,7 +85,8 @@ private:
             for (int X2 = 0; X2 <= 盤サイズ + 1; ++X2) {
                 盤面型 board = board_;
                 規則局面 rules{board, log_, state_};
-                const bool allowed = 移動チェック(rules, X1, Y1, X2, Y2, code, 二手目状態型::一手目);
+                const bool allowed = 移動チェック(rules, X1, Y1, X2, Y2, code, 二手目状態型::一手目) &&
+                                     lion_rules_allow(rules, X1, Y1, X2, Y2, code);
                 ++result_.questions;
                 const int got = 盤内(X2, Y2) ? first_[from][square_of(X2, Y2)] : 0;
                 const std::string where = "piece " + std::to_string(code) + " " + square_text(X1, Y1) + "->" +
@@ -88,8 +97,8 @@ private:
                 }
                 if (!allowed) continue;
                 駒コード promoted = 空;
-                const bool may = 調査_駒成(board, X1, Y1, X2, Y2, code, promoted);
-                const bool plain = !may || 移動後チェック(Y2, code);
+                const bool may = 調査_駒成(board, X1, Y1, X2, Y2, code, promoted, state_.規則);
+                const bool plain = !may || 移動後チェック(Y2, code, state_.規則);
                 if (may != ((got & 2) != 0) || plain != ((got & 1) != 0)) {
                     return fail(where + ": promotion rules say " + (plain ? "plain " : "") + (may ? "promoted" : "") +
                                 ", generator " + (got & 1 ? "plain " : "") + (got & 2 ? "promoted" : ""));
@@ -113,7 +122,7 @@ private:
         盤上移動(board, X1, Y1, X2, Y2, code);
         対局状態 state = state_;
         state.二手目状態 = 二手目状態型::二手目;
-        const Position pending = Position::from_game(board, log, before.side(), step_code);
+        const Position pending = Position::from_game(board, log, before.side(), step_code, state_.規則);
         MoveList list;
         generate(pending, list, Generate::all);
         std::array<bool, kSquares> pending_to{};
@@ -130,7 +139,8 @@ private:
             for (int X3 = 0; X3 <= 盤サイズ + 1; ++X3) {
                 盤面型 b = board;
                 規則局面 rules{b, log, state};
-                const bool allowed = 移動チェック(rules, X2, Y2, X3, Y3, step_code, 二手目状態型::二手目);
+                const bool allowed = 移動チェック(rules, X2, Y2, X3, Y3, step_code, 二手目状態型::二手目) &&
+                                     lion_rules_allow(rules, X2, Y2, X3, Y3, step_code);
                 ++result_.questions;
                 const bool on = 盤内(X3, Y3);
                 const bool compound = on && compound_to[square_of(X3, Y3)];
@@ -156,8 +166,8 @@ private:
 
 }  // namespace
 
-Agreement compare_with_move_check(const 盤面型& board, const 棋譜記録& log) {
-    auto c = std::make_unique<Comparison>(board, log);
+Agreement compare_with_move_check(const 盤面型& board, const 棋譜記録& log, ルール rules) {
+    auto c = std::make_unique<Comparison>(board, log, rules);
     return c->run();
 }
 
@@ -203,10 +213,10 @@ RandomGame random_game(Random& rng) {
     return g;
 }
 
-PlayedGame played_game(Random& rng, int plies) {
+PlayedGame played_game(Random& rng, int plies, ルール rules) {
     PlayedGame g;
     初期配置(g.board);
-    Position p = Position::from_board(g.board, kLower);
+    Position p = Position::from_board(g.board, kLower, rules);
     MoveList list;
     for (int ply = 0; ply < plies && 記録余地(g.log) >= 2; ++ply) {
         generate(p, list, Generate::all);

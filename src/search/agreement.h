@@ -10,6 +10,7 @@
 #include <string>
 
 #include "board/board.h"
+#include "board/game_state.h"
 #include "board/move_log.h"
 
 namespace bexoru::search {
@@ -19,9 +20,11 @@ struct Agreement {
     std::uint64_t questions = 0;              // move-check answers compared
 };
 
-// Compares on the board with the log's last entries as the look-back. The
-// board is the same afterwards.
-Agreement compare_with_move_check(const 盤面型& board, const 棋譜記録& log);
+// Compares on the board with the log's last entries as the look-back, under
+// a rule set. Under the standard rules a move must also pass the Lion-capture
+// rules (rules/lion_capture_rules.h), which judge the second step of a Lion
+// taking a Lion two squares from its origin. The board is the same afterwards.
+Agreement compare_with_move_check(const 盤面型& board, const 棋譜記録& log, ルール rules = ルール::本来);
 
 // A deterministic source of random numbers (the same numbers on every platform).
 class Random {
@@ -53,6 +56,6 @@ struct PlayedGame {
     棋譜記録 log{};
     int side = -1;
 };
-PlayedGame played_game(Random& rng, int plies);
+PlayedGame played_game(Random& rng, int plies, ルール rules = ルール::本来);
 
 }  // namespace bexoru::search

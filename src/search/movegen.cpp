@@ -41,13 +41,19 @@ constexpr int sign(int c) {
     return (c > 0) - (c < 0);
 }
 
+// The standard Horned Falcon's jump straight ahead to the second square (a displacement dx, dy).
+constexpr bool falcon_jump(int code, int dx, int dy) {
+    return (code == 駒::鷹 && dx == 0 && dy == 2) || (code == -駒::鷹 && dx == 0 && dy == -2);
+}
+
 constexpr bool is_double_mover(int kind) {
     return kind == 駒::獅子 || kind == 駒::獅子_成 || kind == 駒::鷲 || kind == 駒::鷹;
 }
 
 class Generator {
 public:
-    Generator(const Position& p, MoveList& out, Generate kind) : p_(p), out_(out), kind_(kind), side_(p.side()) {}
+    Generator(const Position& p, MoveList& out, Generate kind)
+        : p_(p), out_(out), kind_(kind), side_(p.side()), standard_(p.standard()) {}
 
     void run() {
         if (p_.pending_at() != 0) {
@@ -67,17 +73,46 @@ private:
         return is_lion(target) && last_captured == -target && target != before;
     }
 
+    // The standard counter-strike: right after a piece other than a Lion took
+    // one of the mover's Lions, only a Lion may take a Lion.
+    static bool strike_refuses(int target, int mover, int last_captured, bool last_by_lion) {
+        return is_lion(target) && !is_lion(whole_kind(mover)) && is_lion(last_captured) &&
+               (last_captured > 0) != (target > 0) && !last_by_lion;
+    }
+
+    static bool adjacent(int a, int b) {
+        const int d = std::abs(a - b);
+        return d == 1 || d == kWidth - 1 || d == kWidth || d == kWidth + 1;
+    }
+
     // Whether a whole move (or a first step) of `code` from `from` onto `to` passes the Lion rules.
     bool lion_rules_allow(int code, int from, int to, int target) const {
         if (!is_lion(target)) return true;
+        if (standard_) {
+            if (strike_refuses(target, code, p_.last_captured(), p_.last_by_lion())) return false;
+            // A Lion next to the capturing Lion may always be taken.
+            if (is_lion(code) && !adjacent(from, to) && guarded(p_, -side_, to, from)) return false;
+            return true;
+        }
         if (lookback_refuses(target, p_.last_captured(), p_.prev_moved())) return false;
         if (is_lion(code) && target * side_ < 0 && guarded(p_, -side_, to, from)) return false;
         return true;
     }
 
+    // The standard rules on a Lion's second step onto the Lion `target` at
+    // `to`, two squares from the origin: refused when the Lion is defended,
+    // unless the first step took something other than a Pawn or Go-between.
+    // `lifted` are the squares empty on the board of the second step.
+    bool distant_lion_refused(int origin, int to, int taken, int lifted1, int lifted2) const {
+        if (adjacent(origin, to)) return false;
+        const int k = std::abs(taken);
+        if (taken != 0 && k != 駒::歩 && k != 駒::仲) return false;
+        return guarded(p_, -side_, to, lifted1, lifted2);
+    }
+
     void emit_single(int code, int from, int to, int target) {
         if (kind_ == Generate::captures && target == 0) return;
-        const int choices = promotion_choices(code, row_of(from), row_of(to), target);
+        const int choices = promotion_choices(code, row_of(from), row_of(to), target, p_.rules());
         const auto f = static_cast<std::uint8_t>(from), t = static_cast<std::uint8_t>(to);
         if (choices & 1) out_.push({f, t, 0, 0});
         if (choices & 2) out_.push({f, t, 0, 1});
@@ -87,7 +122,12 @@ private:
     void emit_second(int from, int mid, int taken, int to2) {
         const int target = to2 == from ? 0 : p_.at(to2);
         if (target == kOff || own(target)) return;
-        if (lookback_refuses(target, taken, p_.last_moved())) return;
+        if (standard_) {
+            // The counter-strike looks at the first step, which took none of the mover's pieces.
+            if (is_lion(target) && is_lion(p_.at(from)) && distant_lion_refused(from, to2, taken, from, mid)) return;
+        } else if (lookback_refuses(target, taken, p_.last_moved())) {
+            return;
+        }
         if (kind_ == Generate::captures && taken == 0 && target == 0) return;
         if (kind_ != Generate::all && taken == 0) {
             // A step onto an empty square and on is the single move onto the
@@ -135,12 +175,18 @@ private:
             int to = sq + step;
             for (int n = 1; n <= range; ++n, to += step) {
                 const int target = p_.at(to);
-                if (target == kOff || own(target)) break;
+                if (target == kOff || own(target)) {
+                    if (n == 1 && falcon_jumps(kind, l, k)) falcon_jump(code, sq, to + step);
+                    break;
+                }
                 if (lion_rules_allow(code, sq, to, target)) {
                     emit_single(code, sq, to, target);
                     if (n == 1 && doubles) double_move(sq, to, target, kind, k.dir[static_cast<std::size_t>(l)]);
                 }
-                if (target != 0) break;
+                if (target != 0) {
+                    if (n == 1 && falcon_jumps(kind, l, k)) falcon_jump(code, sq, to + step);
+                    break;
+                }
             }
         }
         for (int j = 0; j < k.jumps; ++j) {
@@ -152,6 +198,19 @@ private:
             if ((kind == 駒::獅子 || kind == 駒::獅子_成) && k.jump_near[static_cast<std::size_t>(j)])
                 double_move(sq, to, target, kind, -1);
         }
+    }
+
+    // Whether line l of a Horned Falcon is the forward line it jumps along under the standard rules.
+    bool falcon_jumps(int kind, int l, const Steps& k) const {
+        return standard_ && kind == 駒::鷹 && k.dir[static_cast<std::size_t>(l)] == 0;
+    }
+
+    // The standard Falcon's jump to the second square ahead over the piece on the first.
+    void falcon_jump(int code, int from, int to) {
+        const int target = p_.at(to);
+        if (target == kOff || own(target)) return;
+        if (kind_ == Generate::captures && target == 0) return;
+        if (lion_rules_allow(code, from, to, target)) emit_single(code, from, to, target);
     }
 
     // The double moves whose legal first step goes from `from` onto `mid` in direction d.
@@ -174,7 +233,14 @@ private:
             const int to = at + dx + dy * kWidth;
             const int target = p_.at(to);
             if (target == kOff || target * s > 0) return;
-            if (lookback_refuses(target, p_.last_captured(), p_.prev_moved())) return;
+            if (standard_) {
+                if (strike_refuses(target, code, p_.last_captured(), p_.last_by_lion())) return;
+                if (is_lion(target) && is_lion(whole_kind(code)) &&
+                    distant_lion_refused(p_.pending_from(), to, p_.last_captured(), at, 0))
+                    return;
+            } else if (lookback_refuses(target, p_.last_captured(), p_.prev_moved())) {
+                return;
+            }
             if (kind_ == Generate::captures && target == 0) return;
             out_.push({static_cast<std::uint8_t>(at), static_cast<std::uint8_t>(to), 0, 0});
         };
@@ -195,12 +261,13 @@ private:
     MoveList& out_;
     Generate kind_;
     int side_;
+    bool standard_;
     bool passed_ = false;
 };
 
 }  // namespace
 
-int promotion_choices(int code, int Y1, int Y2, int captured) {
+int promotion_choices(int code, int Y1, int Y2, int captured, ルール rules) {
     const int kind = std::abs(code);
     const bool pawn_or_lance = kind == 駒::歩 || kind == 駒::香;
     const bool upper = code > 0;
@@ -227,13 +294,18 @@ int promotion_choices(int code, int Y1, int Y2, int captured) {
         case 駒::麒:
         case 駒::仲:
         case 駒::象:
+            if (rules == ルール::標準) {
+                // Entering the zone, or a capture beginning or ending in it; never forced.
+                may = (in_zone_to && !in_zone_from) || (captured * code < 0 && (in_zone_to || in_zone_from));
+                return 1 | (may ? 2 : 0);
+            }
             may = in_zone_to &&
                   (pawn_or_lance ? (Y2 == last_row || !in_zone_from) : (captured * code < 0 || !in_zone_from));
             break;
         default:
             break;
     }
-    const bool must = pawn_or_lance && Y2 == last_row;
+    const bool must = rules == ルール::本来 && pawn_or_lance && Y2 == last_row;
     return (must ? 0 : 1) | (may ? 2 : 0);
 }
 
@@ -244,29 +316,32 @@ bool reaches(const Position& p, int code, int from, int to) {
     const auto how = reach_table.how[code > 0 ? 0 : 1][static_cast<std::size_t>(std::abs(code))]
                                     [static_cast<std::size_t>(dy + 12)][static_cast<std::size_t>(dx + 12)];
     if (how != 2) return how == 1;
+    if (p.standard() && falcon_jump(code, dx, dy)) return true;
     const int step = sign(dx) + sign(dy) * kWidth;
     for (int s = from + step; s != to; s += step)
         if (p.at(s) != 0) return false;
     return true;
 }
 
-bool guarded(const Position& p, int side, int target, int lifted) {
+bool guarded(const Position& p, int side, int target, int lifted, int lifted2) {
     const int tx = column_of(target), ty = row_of(target);
+    const bool standard = p.standard();
     const std::uint8_t* squares = p.squares(side);
     for (int i = 0, n = p.pieces(side); i < n; ++i) {
         {
             const int sq = squares[i];
             const int c = p.at(sq);
-            if (sq == target || sq == lifted) continue;
+            if (sq == target || sq == lifted || sq == lifted2) continue;
             const int dx = tx - column_of(sq), dy = ty - row_of(sq);
             const auto how = reach_table.how[c > 0 ? 0 : 1][static_cast<std::size_t>(std::abs(c))]
                                             [static_cast<std::size_t>(dy + 12)][static_cast<std::size_t>(dx + 12)];
             if (how == 1) return true;
             if (how == 2) {
+                if (standard && falcon_jump(c, dx, dy)) return true;
                 const int step = sign(dx) + sign(dy) * kWidth;
                 bool open = true;
                 for (int s = sq + step; s != target; s += step) {
-                    if (s != lifted && p.at(s) != 0) {
+                    if (s != lifted && s != lifted2 && p.at(s) != 0) {
                         open = false;
                         break;
                     }

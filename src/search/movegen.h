@@ -18,6 +18,16 @@
 //   asked; a guard is any piece of the Lion's side, a Lion too, that could
 //   move onto the square with both Lions lifted off).
 // Moving into check is allowed; a game ends when a side's last royal piece is taken.
+//
+// Under the standard rules (the position's rule set) instead:
+// - the Horned Falcon jumps to the second square ahead over whatever stands between;
+// - a move may promote when it enters the zone, or captures with a move that
+//   begins or ends in the zone; no promotion is forced;
+// - the counter-strike: right after a piece other than a Lion took one of the
+//   mover's Lions, only a Lion may take a Lion;
+// - a Lion next to the capturing Lion's origin may always be taken; one two
+//   squares away not when defended, unless the first step of the double move
+//   took something other than a Pawn or Go-between.
 
 #include <array>
 #include <cstdint>
@@ -53,7 +63,9 @@ void generate(const Position& p, MoveList& out, Generate kind = Generate::all);
 
 // Whether a piece of the army `side` could move onto `target` with the
 // squares `target` and `lifted` empty (the Lion-guard question).
-bool guarded(const Position& p, int side, int target, int lifted);
+// Under the standard rules the Horned Falcon's jump guards too. `lifted2`
+// is a second square taken as empty (0 for none).
+bool guarded(const Position& p, int side, int target, int lifted, int lifted2 = 0);
 
 // Whether the piece `code` standing on `from` attacks `to` on this board
 // (jump or open line), ignoring who stands on `to`.
@@ -61,7 +73,7 @@ bool reaches(const Position& p, int code, int from, int to);
 
 // The promotion choices of a move of `code` from row Y1 to row Y2 that takes
 // `captured`: bit 1 it may stay unpromoted, bit 2 it may promote.
-int promotion_choices(int code, int Y1, int Y2, int captured);
+int promotion_choices(int code, int Y1, int Y2, int captured, ルール rules = ルール::本来);
 
 // Counts the leaf positions `depth` moves ahead (every distinct move, as Generate::all).
 std::uint64_t perft(Position& p, int depth);

@@ -21,6 +21,7 @@ struct Keys {
     std::array<std::uint64_t, kCodes> captured{};
     std::array<std::uint64_t, kCodes> before{};
     std::array<std::uint64_t, kSquares> pending{};
+    std::uint64_t side_lion = 0;
 };
 
 constexpr Keys make_keys() {
@@ -31,6 +32,7 @@ constexpr Keys make_keys() {
     for (auto& v : k.captured) v = splitmix(s);
     for (auto& v : k.before) v = splitmix(s);
     for (auto& v : k.pending) v = splitmix(s);
+    k.side_lion = splitmix(s);
     return k;
 }
 
@@ -67,8 +69,9 @@ Position::Position() {
     hash_ = compute_hash();
 }
 
-Position Position::from_board(const 盤面型& board, int side) {
+Position Position::from_board(const 盤面型& board, int side, ルール rules) {
     Position p;
+    p.rules_ = rules;
     for (int Y = 1; Y <= 盤サイズ; ++Y)
         for (int X = 1; X <= 盤サイズ; ++X)
             if (board(X, Y) != 空) p.set(square_of(X, Y), board(X, Y));
@@ -76,12 +79,12 @@ Position Position::from_board(const 盤面型& board, int side) {
     return p;
 }
 
-Position Position::from_game(const 盤面型& board, const 棋譜記録& log, int side, int step_code) {
-    Position p = from_board(board, side);
+Position Position::from_game(const 盤面型& board, const 棋譜記録& log, int side, int step_code, ルール rules) {
+    Position p = from_board(board, side, rules);
     const int n = log.記録数;
     if (n >= 1 && n <= 記録最大) {
         const auto i = static_cast<std::size_t>(n);
-        p.set_lookback(log.手[i].取駒, log.手[i].成駒, log.手[i - 1].成駒);
+        p.set_lookback(log.手[i].取駒, log.手[i].成駒, log.手[i - 1].成駒, is_lion(whole_kind(log.手[i].移動駒)));
         if (step_code != 0) {
             p.pending_code_ = static_cast<std::int16_t>(step_code);
             p.pending_at_ = static_cast<std::uint8_t>(square_of(log.手[i].移動先X, log.手[i].移動先Y));
@@ -164,14 +167,22 @@ std::uint64_t Position::lookback_key() const {
     // The look-back matters only right after a Lion was taken.
     if (!is_lion(last_captured_)) return 0;
     return keys.captured[static_cast<std::size_t>(last_captured_ + 最大駒コード)] ^
-           keys.before[static_cast<std::size_t>(prev_moved_ + 最大駒コード)];
+           keys.before[static_cast<std::size_t>(prev_moved_ + 最大駒コード)] ^
+           (last_by_lion_ && rules_ == ルール::標準 ? keys.side_lion : 0);
 }
 
-void Position::set_lookback(int last_captured, int last_moved, int prev_moved) {
+void Position::set_rules(ルール rules) {
+    hash_ ^= lookback_key();
+    rules_ = rules;
+    hash_ ^= lookback_key();
+}
+
+void Position::set_lookback(int last_captured, int last_moved, int prev_moved, bool last_by_lion) {
     hash_ ^= lookback_key();
     last_captured_ = static_cast<std::int8_t>(last_captured);
     last_moved_ = static_cast<std::int8_t>(last_moved);
     prev_moved_ = static_cast<std::int8_t>(prev_moved);
+    last_by_lion_ = last_by_lion;
     hash_ ^= lookback_key();
 }
 
@@ -192,6 +203,7 @@ Undo Position::make(const Move& m) {
     u.last_captured = last_captured_;
     u.last_moved = last_moved_;
     u.prev_moved = prev_moved_;
+    u.last_by_lion = last_by_lion_;
     u.pending_code = pending_code_;
     u.pending_at = pending_at_;
     u.pending_from = pending_from_;
@@ -212,6 +224,7 @@ Undo Position::make(const Move& m) {
         prev_moved_ = last_moved_;
         last_moved_ = static_cast<std::int8_t>(now);
         last_captured_ = u.captured1;
+        last_by_lion_ = is_lion(piece);
     } else {
         // The second step may end where the piece started (then empty).
         u.captured2 = m.to2 == m.from ? 0 : at(m.to2);
@@ -221,6 +234,7 @@ Undo Position::make(const Move& m) {
         prev_moved_ = static_cast<std::int8_t>(piece);
         last_moved_ = static_cast<std::int8_t>(piece);
         last_captured_ = u.captured2;
+        last_by_lion_ = is_lion(piece);
     }
     side_ = -side_;
     hash_ ^= keys.side;
@@ -241,6 +255,7 @@ void Position::unmake(const Move& m, const Undo& u) {
     last_captured_ = u.last_captured;
     last_moved_ = u.last_moved;
     prev_moved_ = u.prev_moved;
+    last_by_lion_ = u.last_by_lion;
     pending_code_ = u.pending_code;
     pending_at_ = u.pending_at;
     pending_from_ = u.pending_from;
@@ -252,9 +267,11 @@ Undo Position::make_null() {
     u.last_captured = last_captured_;
     u.last_moved = last_moved_;
     u.prev_moved = prev_moved_;
+    u.last_by_lion = last_by_lion_;
     u.hash = hash_;
     hash_ ^= lookback_key();
     last_captured_ = 0;
+    last_by_lion_ = false;
     prev_moved_ = last_moved_;
     last_moved_ = 0;
     side_ = -side_;
@@ -267,6 +284,7 @@ void Position::unmake_null(const Undo& u) {
     last_captured_ = u.last_captured;
     last_moved_ = u.last_moved;
     prev_moved_ = u.prev_moved;
+    last_by_lion_ = u.last_by_lion;
     hash_ = u.hash;
 }
 

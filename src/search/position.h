@@ -11,6 +11,12 @@
 // logged step captured and the code that moved in the step before it. A
 // double move logs two steps, a single move one, so the position keeps the
 // last two moved codes and the last capture and updates them the same way.
+//
+// The position also carries the rule set its moves follow (the game's own
+// rules or the standard ones); under the standard rules the counter-strike
+// asks whether the last logged step was made by a Lion before any promotion
+// (a Kirin that promotes as it takes is not a Lion yet), which the position
+// keeps as well.
 
 #include <array>
 #include <cstdint>
@@ -79,6 +85,7 @@ struct Undo {
     std::uint8_t pending_from = 0;
     std::uint8_t slot1 = 0;  // where the captured pieces stood in their army's list
     std::uint8_t slot2 = 0;
+    bool last_by_lion = false;
     std::uint64_t hash = 0;
 };
 
@@ -92,9 +99,14 @@ public:
     // pending (state.二手目状態 is 二手目, the log's last entry being its first
     // step), step_code is the code the second step is asked with (a pseudo
     // code, 35 for the Falcon as the mouse handler asks it, or the Lion's code).
-    static Position from_game(const 盤面型& board, const 棋譜記録& log, int side, int step_code = 0);
+    static Position from_game(const 盤面型& board, const 棋譜記録& log, int side, int step_code = 0,
+                              ルール rules = ルール::本来);
     // A board with nothing to look back on.
-    static Position from_board(const 盤面型& board, int side);
+    static Position from_board(const 盤面型& board, int side, ルール rules = ルール::本来);
+
+    ルール rules() const { return rules_; }
+    bool standard() const { return rules_ == ルール::標準; }
+    void set_rules(ルール rules);
 
     int side() const { return side_; }
     std::int8_t at(int sq) const { return board_[static_cast<std::size_t>(sq)]; }
@@ -103,6 +115,8 @@ public:
     std::int8_t last_captured() const { return last_captured_; }
     std::int8_t last_moved() const { return last_moved_; }
     std::int8_t prev_moved() const { return prev_moved_; }
+    // Whether the last logged step was made by a Lion (as it stood before the step).
+    bool last_by_lion() const { return last_by_lion_; }
     // A pending second step: the square the piece stands on after its first
     // step (0 when none), its origin, and the code the second step is asked with.
     int pending_at() const { return pending_at_; }
@@ -119,7 +133,7 @@ public:
 
     void set(int sq, int code);
     void set_side(int side);
-    void set_lookback(int last_captured, int last_moved, int prev_moved);
+    void set_lookback(int last_captured, int last_moved, int prev_moved, bool last_by_lion = false);
 
     Undo make(const Move& m);
     void unmake(const Move& m, const Undo& u);
@@ -148,6 +162,8 @@ private:
     std::int8_t last_captured_ = 0;
     std::int8_t last_moved_ = 0;
     std::int8_t prev_moved_ = 0;
+    bool last_by_lion_ = false;
+    ルール rules_ = ルール::本来;
     std::int16_t pending_code_ = 0;
     std::uint8_t pending_at_ = 0;
     std::uint8_t pending_from_ = 0;

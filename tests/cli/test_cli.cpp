@@ -214,6 +214,9 @@ INSTANTIATE_TEST_SUITE_P(
         Answer{"FreeCaptureAtLevel3UnderTheStandardRules",
                {"com", "free_silver.txt", "--rules", "standard"},
                "move 6 5 6 6 13 13\nscore 23.1\n"},
+        Answer{"FreeCaptureAtLevel4UnderTheStandardRules",
+               {"com", "free_silver.txt", "--level", "4", "--rules", "standard", "--nodes", "20000"},
+               "move 6 5 6 6 13 13\nscore 14\n"},
         Answer{"FreeCaptureAtLevel2", {"com", "free_silver.txt", "--level", "2"}, "move 6 5 6 6 13 13\nscore 23.1\n"},
         Answer{"NoMaterialAtLevel1", {"com", "free_silver.txt", "--level", "1"}, "move 6 5 5 6 13 13\nscore 0.1\n"},
         Answer{"LionCaptureAsksForASecondStep",
@@ -406,6 +409,11 @@ INSTANTIATE_TEST_SUITE_P(
                     Answer{"DivideWritesSecondStepsAndPromotions",
                            {"perft", "falcon_corner.txt", "1", "--divide", "--side", "lower"},
                            "@falcon_corner.perft.out"},
+                    // The standard rules: the Falcon jumps over the Pawn to (1, 10), and the
+                    // Pawn on (5, 2) may neither promote stepping within the zone nor must.
+                    Answer{"DivideUnderTheStandardRules",
+                           {"perft", "falcon_corner.txt", "1", "--divide", "--side", "lower", "--rules", "standard"},
+                           "@falcon_corner.standard.perft.out"},
                     Answer{"NoLegalMoveCountsNothing", {"perft", "walled_king.txt", "3"}, "0\n"},
                     Answer{"DepthZeroIsThePositionItself", {"perft", "walled_king.txt", "0"}, "1\n"}),
     name_of);
@@ -478,10 +486,12 @@ TEST(CliSearchingComputer, MovetimeBoundsTheThinking) {
 }
 
 TEST(CliVerifyMoves, AgreesOnAFewPositionsAndSaysSo) {
-    const Outcome o = run_cli({"verify-moves", "--positions", "6", "--seed", "9"});
-    EXPECT_EQ(o.status, 0) << o.err;
-    EXPECT_TRUE(o.out.starts_with("6 positions, ")) << o.out;
-    EXPECT_TRUE(o.out.ends_with(" move-check answers, no disagreement\n")) << o.out;
+    for (const char* rules : {"original", "standard"}) {
+        const Outcome o = run_cli({"verify-moves", "--positions", "6", "--seed", "9", "--rules", rules});
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_TRUE(o.out.starts_with("6 positions, ")) << o.out;
+        EXPECT_TRUE(o.out.ends_with(" move-check answers, no disagreement\n")) << o.out;
+    }
 }
 
 TEST(CliBench, SignatureOfTheComputersPlay) {
@@ -541,9 +551,9 @@ INSTANTIATE_TEST_SUITE_P(
     Computer, CliRefusals,
     testing::Values(
         Refusal{"LevelSeven", {"com", "free_silver.txt", "--level", "7"}, "com: --level must be 1 to 6, not '7'"},
-        Refusal{"StandardRulesNotYetForTheSearch",
-                {"com", "free_silver.txt", "--level", "4", "--rules", "standard"},
-                "levels 1 to 3"},
+        Refusal{"UnknownRuleSetForTheSearch",
+                {"com", "free_silver.txt", "--level", "4", "--rules", "hachu"},
+                "neither 'original' nor"},
         Refusal{"OneLevelForTwoArmies", {"selfplay", "--levels", "3"}, "--levels must be two levels A,B"},
         Refusal{"SecondLevelZero", {"selfplay", "--levels", "3,0"}, "--levels B must be 1 to 6, not '0'"},
         Refusal{"NodesWithoutASearchingLevel",

@@ -116,9 +116,9 @@ int parse_com_level(std::string_view text) {
 }
 
 // Levels 4 to 6: the searching engine, for the upper army with an empty log.
-int run_search_com(const 盤面型& board, int level, const Arguments& args, Io& io) {
+int run_search_com(const 盤面型& board, int level, ルール rules, const Arguments& args, Io& io) {
     const search::Limits limits = level_limits(level, args, "com");
-    const search::Position p = search::Position::from_board(board, search::kUpper);
+    const search::Position p = search::Position::from_board(board, search::kUpper, rules);
     require_playable(p, "com");
     search::Engine engine(32);
     const search::SearchResult r = engine.search(p, limits);
@@ -135,10 +135,7 @@ int run_com(const Arguments& args, Io& io) {
     const 盤面型 position = load_position(args, io, "com", 0).board;
     const int level = args.value("level") ? parse_com_level(*args.value("level")) : 3;
     const ルール rules = parse_rules(args, "com");
-    if (level >= first_search_level && rules != ルール::本来) {
-        throw Refusal("com: --rules standard is for levels 1 to 3; the searching engine knows only the game's rules");
-    }
-    if (level >= first_search_level) return run_search_com(position, level, args, io);
+    if (level >= first_search_level) return run_search_com(position, level, rules, args, io);
     for (const std::string_view option : {"movetime", "nodes", "info"}) {
         if (args.value(option)) {
             throw Refusal("com: --" + std::string(option) + " is for levels 4 to 6, not level " +
@@ -190,7 +187,7 @@ const Command com_command{
         "  --sfen SFEN    the position given as an SFEN instead of FILE (its side to\n"
         "                 move is not used: the computer plays the upper army).\n"
         "  --rules SET    'original' (the game's own rules, the default) or 'standard'\n"
-        "                 (docs/rules.md); levels 1 to 3 only.\n",
+        "                 (docs/rules.md), at every level.\n",
     .options = com_options,
     .min_positional = 0,
     .max_positional = 1,

@@ -14,14 +14,15 @@ constexpr OptionSpec perft_options[] = {
     {"divide", ""},
     {"side", "S"},
     {"sfen", "SFEN"},
+    rules_option,
 };
 
 int run_perft(const Arguments& args, Io& io) {
     const CommandPosition source = load_position(args, io, "perft", 1);
     const int depth = static_cast<int>(parse_count(args.positional[source.rest], "perft: DEPTH", 0, 8));
     if (source.side && args.value("side")) throw Refusal("perft: the SFEN says which side moves; no --side with it");
-    search::Position p =
-        search::Position::from_board(source.board, source.side ? *source.side : parse_side(args, "perft"));
+    search::Position p = search::Position::from_board(
+        source.board, source.side ? *source.side : parse_side(args, "perft"), parse_rules(args, "perft"));
     require_playable(p, "perft");
 
     std::uint64_t total = 0;
@@ -47,7 +48,7 @@ int run_perft(const Arguments& args, Io& io) {
 
 const Command perft_command{
     .name = "perft",
-    .synopsis = "FILE DEPTH [--divide] [--side upper|lower] (--sfen SFEN for FILE)",
+    .synopsis = "FILE DEPTH [--divide] [--side upper|lower] [--rules original|standard] (--sfen SFEN for FILE)",
     .summary = "count the move sequences DEPTH moves deep",
     .details =
         "Counts every sequence of DEPTH moves (0 to 8) from the position in FILE, by the\n"
@@ -64,6 +65,8 @@ const Command perft_command{
         "Options:\n"
         "  --divide    one line per move, as above.\n"
         "  --side S    the army to move: 'upper' (positive codes, the default) or 'lower'.\n"
+        "  --rules SET 'original' (the game's own rules, the default) or 'standard'\n"
+        "              (docs/rules.md).\n"
         "  --sfen SFEN the position given as an SFEN instead of FILE, with its side to move.\n",
     .options = perft_options,
     .min_positional = 1,

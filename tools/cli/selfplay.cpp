@@ -123,8 +123,8 @@ std::optional<指し手> random_step(Form1& game, Dice& dice) {
                     if (target > 0 || target == -駒::王 || target == -駒::太子) continue;
                     if (!移動チェック(rules, X1, Y1, X2, Y2, code)) continue;
                     駒コード promoted = 空;
-                    const bool can_promote = 調査_駒成(game.盤面, X1, Y1, X2, Y2, code, promoted);
-                    if (!can_promote || 移動後チェック(Y2, code)) steps.push_back({X1, Y1, X2, Y2, code, code});
+                    const bool can_promote = 調査_駒成(game.盤面, X1, Y1, X2, Y2, code, promoted, game.状態.規則);
+                    if (!can_promote || 移動後チェック(Y2, code, game.状態.規則)) steps.push_back({X1, Y1, X2, Y2, code, code});
                     if (can_promote) steps.push_back({X1, Y1, X2, Y2, code, promoted});
                 }
             }
@@ -141,6 +141,7 @@ struct GameSetup {
     int opening = 0;  // moves chosen at random before the computer plays
     std::uint64_t seed = 1;
     bool check = false;
+    ルール rules = ルール::本来;
     const Arguments* args = nullptr;  // --nodes and --movetime for levels 4 to 6
 };
 
@@ -161,6 +162,7 @@ Game play_game(const 盤面型& position, const GameSetup& setup) {
     Form1 game(window, sound, clock);
     game.盤面 = position;
     set_up_com_turn(game.状態, game.記録, setup.level_a <= 3 ? setup.level_a : 3);
+    game.状態.規則 = setup.rules;
     // One searching engine for each army that plays at level 4 to 6; each
     // keeps its tables from move to move.
     std::unique_ptr<search::Engine> engines[2];
@@ -200,7 +202,7 @@ Game play_game(const 盤面型& position, const GameSetup& setup) {
             const auto start = std::chrono::steady_clock::now();
             探索結果 r;
             if (level >= first_search_level) {
-                const search::Position p = search::Position::from_game(game.盤面, game.記録, search::kUpper);
+                const search::Position p = search::Position::from_game(game.盤面, game.記録, search::kUpper, 0, setup.rules);
                 r = as_turn(p, engines[turned ? 1 : 0]->search(p, level_limits(level, *setup.args, "selfplay")));
             } else {
                 r = com探索(game.盤面, game.記録, game.状態, game.com図, game.man図);
@@ -254,7 +256,7 @@ Game play_game(const 盤面型& position, const GameSetup& setup) {
 constexpr OptionSpec selfplay_options[] = {
     {"levels", "A,B"}, {"from", "FILE"},   {"entries", "N"}, {"board", ""},  {"times", ""},
     {"nodes", "N"},    {"movetime", "MS"}, {"check", ""},    {"games", "N"}, {"opening", "K"},
-    {"seed", "S"},     {"record", "FILE"}, {"sfen", "SFEN"},
+    {"seed", "S"},     {"record", "FILE"}, {"sfen", "SFEN"},   rules_option,
 };
 
 // The nine pairs of levels, each in turn: 1,1 1,2 1,3 2,1 ... 3,3.
@@ -278,6 +280,7 @@ int run_selfplay(const Arguments& args, Io& io) {
         }
     }
     setup.check = args.flag("check");
+    setup.rules = parse_rules(args, "selfplay");
     const std::optional<std::string_view> record = args.value("record");
     if (record && args.value("from"))
         throw Refusal("selfplay: --record needs the starting position; it cannot be used with --from");
@@ -364,7 +367,7 @@ const Command selfplay_command{
     .name = "selfplay",
     .synopsis =
         "[--levels A,B] [--from FILE | --sfen SFEN] [--entries N] [--board] [--times] [--nodes N] [--movetime MS] "
-        "[--check] [--opening K] [--seed S] [--games N] [--record FILE]",
+        "[--check] [--opening K] [--seed S] [--games N] [--record FILE] [--rules original|standard]",
     .summary = "let the computer play both armies",
     .details =
         "The computer plays both armies from the starting position (or FILE): the upper\n"
@@ -387,6 +390,8 @@ const Command selfplay_command{
         "  --levels A,B  the levels of the first and the second mover, 1 to 6 (default\n"
         "                3,3); levels 4 to 6 are the searching engine's.\n"
         "  --from FILE   start from the position in FILE; its upper army moves first.\n"
+        "  --rules SET   'original' (the game's own rules, the default) or 'standard'\n"
+        "                (docs/rules.md): the moves both sides may play.\n"
         "  --sfen SFEN   start from the position of the SFEN instead (its side to move\n"
         "                is not used: the upper army moves first).\n"
         "  --entries N   stop when the move log could not take another double move\n"

@@ -14,6 +14,7 @@ namespace {
 constexpr OptionSpec verify_options[] = {
     {"positions", "N"},
     {"seed", "S"},
+    rules_option,
 };
 
 int run_verify(const Arguments& args, Io& io) {
@@ -21,6 +22,7 @@ int run_verify(const Arguments& args, Io& io) {
                        ? parse_count(*args.value("positions"), "verify-moves: --positions", 1, 100'000'000)
                        : 1000;
     const auto seed = args.value("seed") ? parse_count(*args.value("seed"), "verify-moves: --seed", 0, INT64_MAX) : 1;
+    const ルール rules = parse_rules(args, "verify-moves");
     search::Random rng(static_cast<std::uint64_t>(seed));
     std::uint64_t questions = 0;
     for (std::int64_t i = 0; i < n; ++i) {
@@ -32,11 +34,11 @@ int run_verify(const Arguments& args, Io& io) {
             board = g.board;
             log = g.log;
         } else {
-            const search::PlayedGame g = search::played_game(rng, rng.below(300));
+            const search::PlayedGame g = search::played_game(rng, rng.below(300), rules);
             board = g.board;
             log = g.log;
         }
-        const search::Agreement a = search::compare_with_move_check(board, log);
+        const search::Agreement a = search::compare_with_move_check(board, log, rules);
         questions += a.questions;
         if (a.disagreement) {
             io.out << "disagreement in position " << i + 1 << " (seed " << seed << "): " << *a.disagreement << '\n';
@@ -54,7 +56,7 @@ int run_verify(const Arguments& args, Io& io) {
 
 const Command verify_moves_command{
     .name = "verify-moves",
-    .synopsis = "[--positions N] [--seed S]",
+    .synopsis = "[--positions N] [--seed S] [--rules original|standard]",
     .summary = "hold the searching engine's moves against the move check",
     .details =
         "Makes N random positions (default 1000) from the seed S (default 1): every\n"
@@ -68,7 +70,10 @@ const Command verify_moves_command{
         "\n"
         "Options:\n"
         "  --positions N   how many positions (1 or more).\n"
-        "  --seed S        the seed of the random positions (0 or more).\n",
+        "  --seed S        the seed of the random positions (0 or more).\n"
+        "  --rules SET     'original' (the game's own rules, the default) or 'standard'\n"
+        "                  (docs/rules.md); under the standard rules a move must also pass\n"
+        "                  the Lion-capture rules the person meets.\n",
     .options = verify_options,
     .min_positional = 0,
     .max_positional = 0,
