@@ -4,7 +4,17 @@
 //
 //   bexoru-match [--engine PATH] [--games N] [--level L | --movetime MS | --nodes N]
 //                [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves] [--retry]
-//                [--settings name=value,...]
+//                [--settings name=value,...] [--rules standard|original] [--jobs J]
+//
+// The game follows the standard rules by default (docs/rules.md), as the
+// other engine does: besides the moves, a game ends when an army is left with
+// only royal pieces while the other has more (a bare King loses), and the
+// side whose move makes a position (board and side to move) occur the fourth
+// time loses. HaChu answers "@@@@", its null move, when it passes the turn;
+// a pass is a move under the standard rules only as a Lion's (or Falcon's or
+// Eagle's) step out and back, so "@@@@" is read as that pass when the other
+// engine has one, and is a dispute otherwise. With --jobs 2 two games run at
+// once; each game's opening is the same as when the games run one by one.
 //
 // The game is kept by our own rules: every move of the other engine must be
 // one our move generator allows, and every move we send must be accepted by
@@ -32,8 +42,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "board/starting_position.h"
@@ -128,8 +141,13 @@ struct Game {
     盤面型 board{};
     棋譜記録 log{};
     int side = search::kLower;  // the first mover is the lower army
+    ルール rules = ルール::標準;
+    // How often each position (board and side to move) has occurred.
+    std::map<std::uint64_t, int> seen;
 
-    search::Position position() const { return search::Position::from_game(board, log, side); }
+    search::Position position() const { return search::Position::from_game(board, log, side, 0, rules); }
+    // The key of the board and side to move, without the look-back.
+    std::uint64_t key() const { return search::Position::from_board(board, side).hash(); }
 
     void play(const search::Position& p, const Move& m) {
         const int X1 = search::column_of(m.from), Y1 = search::row_of(m.from);
@@ -156,12 +174,31 @@ struct Options {
     std::uint64_t seed = 1;
     bool print_moves = false;
     bool retry = false;
+    ルール rules = ルール::標準;
+    int jobs = 1;
     tune::Settings settings;  // our evaluation weights and search options (bexoru-tune's names)
 };
 
 // 1 our win, 0 draw, -1 our loss, 2 dispute; `why` says how it ended.
+// The end of the game under the standard rules after the move just made, by
+// the army -g.side: 1 when the mover wins, -1 when it loses, 0 when play goes on.
+int standard_end(Game& g, std::string& why) {
+    const search::Position p = g.position();
+    const int mover = -g.side;
+    const bool mover_bare = p.pieces(mover) == p.royals(mover), other_bare = p.pieces(-mover) == p.royals(-mover);
+    if (mover_bare != other_bare && p.royals(mover) > 0 && p.royals(-mover) > 0) {
+        why = "bare King";
+        return other_bare ? 1 : -1;
+    }
+    if (++g.seen[g.key()] >= 4) {
+        why = "fourth repetition";
+        return -1;
+    }
+    return 0;
+}
+
 int play_game(const Options& o, int number, int our_side, search::Random& rng, std::string& why, int& plies,
-              int& refused) {
+              int& refused, int& passes, std::string& moves) {
     Peer peer(o.engine);
     peer.send("xboard");
     peer.send("protover 2");
@@ -188,10 +225,15 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
 
     Game g;
     初期配置(g.board);
+    g.rules = o.rules;
+    g.seen[g.key()] = 1;
     search::Engine ours(32, o.settings.weights, o.settings.options);
     plies = 0;
     const int opening = 2;
     for (;; ++plies) {
+        if (plies > 0 && o.rules == ルール::標準) {
+            if (const int end = standard_end(g, why)) return (-g.side == our_side) == (end > 0) ? 1 : -1;
+        }
         const search::Position p = g.position();
         if (p.royals(p.side()) == 0) {
             why = "royal capture";
@@ -231,14 +273,14 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
                 peer.send("usermove " + name);
                 if (synced()) break;
                 ++refused;
-                if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " refused " << name << '\n';
+                if (o.print_moves) moves += "  " + std::to_string(number) + "." + std::to_string(plies + 1) + " refused " + name + '\n';
                 if (!o.retry || tries >= 8) {
                     why = "dispute: the other engine refused our move '" + name + "'";
                     return 2;
                 }
                 limits.excluded.push_back(m);
             }
-            if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " ours " << move_name(p, m) << '\n';
+            if (o.print_moves) moves += "  " + std::to_string(number) + "." + std::to_string(plies + 1) + " ours " + move_name(p, m) + '\n';
             g.play(p, m);
             continue;
         } else {
@@ -263,7 +305,23 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
                 }
             }
             peer.send("force");
-            const auto parsed = parse_move(p, text);
+            auto parsed = parse_move(p, text);
+            if (!parsed && text == "@@@@") {
+                // Its null move: the turn passed. A move only as a double mover's step out and back.
+                search::MoveList all;
+                search::generate(p, all, search::Generate::all);
+                for (const Move& c : all)
+                    if (c.is_double() && c.to2 == c.from && p.at(c.to) == 0) {
+                        parsed = c;
+                        break;
+                    }
+                if (!parsed) {
+                    why = "dispute: the other engine passed ('@@@@') with no piece that may pass; position " +
+                          notation::to_fen(p);
+                    return 2;
+                }
+                ++passes;
+            }
             if (!parsed) {
                 why = "dispute: the other engine played '" + text + "', which our rules refuse (";
                 for (const int sq : squares_in(text)) why += std::to_string(p.at(sq)) + " ";
@@ -272,12 +330,12 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
                 return 2;
             }
             m = *parsed;
-            if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " peer " << text << '\n';
+            if (o.print_moves) moves += "  " + std::to_string(number) + "." + std::to_string(plies + 1) + " peer " + text + '\n';
             g.play(p, m);
             continue;
         }
         const std::string name = move_name(p, m);
-        if (o.print_moves) std::cout << "  " << number << "." << plies + 1 << " opening " << name << '\n';
+        if (o.print_moves) moves += "  " + std::to_string(number) + "." + std::to_string(plies + 1) + " opening " + name + '\n';
         peer.send("usermove " + name);
         if (!synced()) {
             why = "dispute: the other engine refused our move '" + name + "'";
@@ -320,35 +378,65 @@ int run(int argc, char** argv) {
             o.print_moves = true;
         } else if (a == "--retry") {
             o.retry = true;
+        } else if (a == "--rules") {
+            const std::string r = value();
+            if (r != "standard" && r != "original") throw std::runtime_error("--rules must be standard or original");
+            o.rules = r == "standard" ? ルール::標準 : ルール::本来;
+        } else if (a == "--jobs") {
+            o.jobs = std::max(1, std::min(2, std::stoi(value())));
         } else if (a == "--settings") {
             o.settings = tune::parse_settings(value());
         } else {
             std::cerr << "usage: bexoru-match [--engine PATH] [--games N] [--level 4|5|6 | --movetime MS | --nodes N]\n"
                          "                    [--st SECONDS | --sd DEPTH] [--max-moves M] [--seed S] [--moves]\n"
-                         "                    [--retry] [--settings name=value,...]\n";
+                         "                    [--retry] [--settings name=value,...] [--rules standard|original]\n"
+                         "                    [--jobs 1|2]\n";
             return 2;
         }
     }
-    std::cout << "bexoru settings: " << tune::to_text(o.settings) << std::endl;
-    search::Random rng(o.seed);
+    std::cout << "bexoru settings: " << tune::to_text(o.settings) << "; rules "
+              << (o.rules == ルール::標準 ? "standard" : "original") << std::endl;
     int wins = 0, draws = 0, losses = 0, disputes = 0;
     long total_plies = 0;
-    int total_refused = 0;
-    for (int n = 1; n <= o.games; ++n) {
-        const int our_side = n % 2 == 1 ? search::kLower : search::kUpper;
-        std::string why;
-        int plies = 0, refused = 0;
-        const int r = play_game(o, n, our_side, rng, why, plies, refused);
-        total_refused += refused;
-        total_plies += plies;
-        (r == 1 ? wins : r == 0 ? draws : r == -1 ? losses : disputes)++;
-        std::cout << "game " << n << ": bexoru " << (our_side < 0 ? "first" : "second") << ", "
-                  << (r == 1    ? "win"
-                      : r == 0  ? "draw"
-                      : r == -1 ? "loss"
-                                : "dispute")
-                  << " (" << why << "), " << plies << " plies" << std::endl;
-    }
+    int total_refused = 0, total_passes = 0;
+    std::vector<int> lengths;
+    std::mutex lock;
+    int next = 1;
+    // Each game draws its opening from the seed as if the games before it had
+    // drawn theirs: two numbers a game.
+    auto worker = [&]() {
+        for (;;) {
+            int n = 0;
+            {
+                const std::lock_guard<std::mutex> hold(lock);
+                if (next > o.games) return;
+                n = next++;
+            }
+            search::Random rng(o.seed + static_cast<std::uint64_t>(2 * (n - 1)) * 0x9e3779b97f4a7c15ULL);
+            const int our_side = n % 2 == 1 ? search::kLower : search::kUpper;
+            std::string why, moves;
+            int plies = 0, refused = 0, passes = 0;
+            const int r = play_game(o, n, our_side, rng, why, plies, refused, passes, moves);
+            const std::lock_guard<std::mutex> hold(lock);
+            total_refused += refused;
+            total_passes += passes;
+            total_plies += plies;
+            lengths.push_back(plies);
+            (r == 1 ? wins : r == 0 ? draws : r == -1 ? losses : disputes)++;
+            std::cout << moves << "game " << n << ": bexoru " << (our_side < 0 ? "first" : "second") << ", "
+                      << (r == 1    ? "win"
+                          : r == 0  ? "draw"
+                          : r == -1 ? "loss"
+                                    : "dispute")
+                      << " (" << why << "), " << plies << " plies"
+                      << (passes > 0 ? ", " + std::to_string(passes) + " passes of the other engine" : "")
+                      << std::endl;
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int j = 0; j < o.jobs; ++j) threads.emplace_back(worker);
+    for (auto& t : threads) t.join();
+    std::cout << "other engine's passes ('@@@@') read as a Lion's pass: " << total_passes << '\n';
     const int counted = wins + draws + losses;
     std::cout << "bexoru: " << wins << " wins, " << draws << " draws, " << losses << " losses, " << disputes
               << " disputes of " << o.games << " games; mean length " << (o.games > 0 ? total_plies / o.games : 0)
