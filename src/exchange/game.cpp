@@ -76,7 +76,8 @@ std::string_view army_name(int side) {
 
 }  // namespace
 
-std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記録& log, int side, const Move& m) {
+std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記録& log, int side, const Move& m,
+                                             ルール rules_set) {
     if (!盤内(m.from.X, m.from.Y) || !盤内(m.to.X, m.to.Y) || (m.then && !盤内(m.then->X, m.then->Y)))
         return std::nullopt;
     const 駒コード piece = board(m.from.X, m.from.Y);
@@ -85,6 +86,7 @@ std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記�
     state.MAN側 = 先手;
     state.COM側 = 後手;
     state.二手目状態 = 二手目状態型::一手目;
+    state.規則 = rules_set;
     規則局面 rules{board, log, state};
     if (const auto no = 調査_獅子取り(rules, m.from.X, m.from.Y, m.to.X, m.to.Y, piece)) return std::string(no->文);
     if (!m.then || *m.then == m.from) return std::nullopt;
@@ -96,7 +98,8 @@ std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記�
     return std::nullopt;
 }
 
-std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log, int side, const Move& m) {
+std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log, int side, const Move& m,
+                                      ルール rules_set) {
     if (!盤内(m.from.X, m.from.Y) || !盤内(m.to.X, m.to.Y) || (m.then && !盤内(m.then->X, m.then->Y)))
         return "a square off the board";
     const 駒コード piece = board(m.from.X, m.from.Y);
@@ -109,6 +112,7 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
     対局状態 state;
     state.MAN側 = 先手;
     state.COM側 = 後手;
+    state.規則 = rules_set;
     規則局面 rules{board, log, state};
     const int dx = m.to.X - m.from.X, dy = m.to.Y - m.from.Y;
     if (!m.then) {
@@ -116,9 +120,9 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
             return "the rules do not allow this move";
         if (m.promote) {
             駒コード promoted = 空;
-            if (!調査_駒成(board, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, promoted))
+            if (!調査_駒成(board, m.from.X, m.from.Y, m.to.X, m.to.Y, piece, promoted, rules_set))
                 return "the rules do not allow this move to promote";
-        } else if (!移動後チェック(m.to.Y, piece)) {
+        } else if (!移動後チェック(m.to.Y, piece, rules_set)) {
             return "a Pawn or Lance that reaches its last rank must promote";
         }
         return std::nullopt;
@@ -158,7 +162,8 @@ Replay::Replay(const Replay& other)
       side_(other.side_),
       first_number_(other.first_number_),
       moves_(other.moves_),
-      start_royals_(other.start_royals_) {}
+      start_royals_(other.start_royals_),
+      rules_(other.rules_) {}
 
 Replay& Replay::operator=(const Replay& other) {
     if (this != &other) {
@@ -168,6 +173,7 @@ Replay& Replay::operator=(const Replay& other) {
         first_number_ = other.first_number_;
         moves_ = other.moves_;
         start_royals_ = other.start_royals_;
+        rules_ = other.rules_;
     }
     return *this;
 }
@@ -189,7 +195,7 @@ std::optional<std::string> Replay::refusal(const Move& m) {
         return "the game is over: the " + std::string(army_name(lost)) + " army has lost its last royal piece";
     if (記録余地(*log_) < (m.then ? 2 : 1))
         return "the game is longer than the move log holds (" + std::to_string(記録最大) + " entries)";
-    return rule_check(board_, *log_, side_, m);
+    return rule_check(board_, *log_, side_, m, rules_);
 }
 
 std::optional<std::string> Replay::play(const Move& m) {

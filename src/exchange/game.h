@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "board/game_state.h"
 #include "board/move_log.h"
 #include "exchange/notation.h"
 #include "records/record_file.h"
@@ -48,6 +49,10 @@ public:
     // Checks the move and makes it; on a refusal nothing changes.
     std::optional<std::string> play(const Move& m);
 
+    // The rule set the moves are checked by (the game's own by default).
+    void set_rules(ルール rules) { rules_ = rules; }
+    ルール rules() const { return rules_; }
+
     const 盤面型& board() const { return board_; }
     const 棋譜記録& log() const { return *log_; }
     int side() const { return side_; }
@@ -66,12 +71,14 @@ private:
     int first_number_ = 1;
     int moves_ = 0;
     std::array<int, 2> start_royals_{};  // lower, upper
+    ルール rules_ = ルール::本来;
 };
 
 // The rules' verdict on one move of the army `side` in the position of
 // board and log: the one place where the exchange formats ask the move check,
 // promotion rules and double-move rules. Nothing when the move is allowed.
-std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log, int side, const Move& m);
+std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log, int side, const Move& m,
+                                      ルール rules = ルール::本来);
 
 // The Lion-capture rules as the person meets them (rules/lion_capture_rules.h),
 // stricter than the move check: among others, a Lion may not take a defended
@@ -79,7 +86,8 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
 // Go-between. Their explanation when they refuse a move the rules allow;
 // nothing otherwise. The engines keep their own moves within them, as other
 // Chu Shogi programs (XBoard, HaChu) refuse those captures.
-std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記録& log, int side, const Move& m);
+std::optional<std::string> lion_rule_refusal(盤面型& board, const 棋譜記録& log, int side, const Move& m,
+                                             ルール rules = ルール::本来);
 
 // Where a reader stopped: the move (1-based, counted from the first move of
 // the text) and the line of the text.

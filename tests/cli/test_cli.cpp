@@ -784,6 +784,34 @@ TEST(CliXboard, PlaysAMoveAndRefusesIllegalOnes) {
     EXPECT_EQ(lines_of(f.out).back(), "pong 2");
 }
 
+// The engines offer the rule set and play by the standard rules unless told
+// otherwise: the Horned Falcon on f4 jumps over the Pawn on f5 only under them.
+TEST(CliEngines, OfferTheRuleSetAndDefaultToTheStandardRules) {
+    const std::string board = "setboard 11k/12/12/12/12/12/12/5P6/5+H6/12/12/K11 w - 0 1\n";
+    const Outcome standard =
+        run_with_input({"xboard"}, "protover 2\nnew\nvariant chu\nforce\n" + board + "usermove f4f6\nping 1\n");
+    ASSERT_EQ(standard.status, 0) << standard.err;
+    EXPECT_NE(standard.out.find("option=\"Rules -combo *standard /// original\" done=1\n"), std::string::npos)
+        << standard.out;
+    EXPECT_EQ(standard.out.find("Illegal move"), std::string::npos) << standard.out;
+    const Outcome original = run_with_input(
+        {"xboard"}, "protover 2\nnew\nvariant chu\nforce\noption Rules=original\n" + board + "usermove f4f6\n"
+                    "option Rules=hachu\nping 1\n");
+    EXPECT_NE(original.out.find("Illegal move (the rules do not allow this move): f4f6"), std::string::npos)
+        << original.out;
+    EXPECT_NE(original.out.find("Error (Rules is 'standard' or 'original'): hachu"), std::string::npos);
+
+    const Outcome usi = run_with_input({"usi"}, "usi\nsetoption name Rules value original\n"
+                                                "setoption name Rules value hachu\nquit\n");
+    ASSERT_EQ(usi.status, 0) << usi.err;
+    EXPECT_NE(usi.out.find("\noption name Rules type combo default standard var original var standard\n"),
+              std::string::npos)
+        << usi.out;
+    EXPECT_NE(usi.out.find("info string error: Rules is 'original' or 'standard', not hachu"), std::string::npos)
+        << usi.out;
+    EXPECT_EQ(usi.out.find("not original"), std::string::npos);
+}
+
 // From the first game against HaChu under XBoard: our Lion on h5 took HaChu's
 // Lion on g7, defended by the Dragon Horse on d10, with a second step after a
 // step onto the empty g6. The move check allows it; XBoard and HaChu refuse it

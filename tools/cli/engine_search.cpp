@@ -14,7 +14,7 @@ exchange::Move exchange_move(const search::Move& m) {
 }
 
 search::Position search_position(const exchange::Replay& game) {
-    return search::Position::from_game(game.board(), game.log(), game.side());
+    return search::Position::from_game(game.board(), game.log(), game.side(), 0, game.rules());
 }
 
 std::vector<search::Move> outside_lion_rules(const exchange::Replay& game) {
@@ -24,7 +24,8 @@ std::vector<search::Move> outside_lion_rules(const exchange::Replay& game) {
     std::vector<search::Move> out;
     盤面型 board = game.board();
     for (const search::Move& m : *list)
-        if (exchange::lion_rule_refusal(board, game.log(), game.side(), exchange_move(m))) out.push_back(m);
+        if (exchange::lion_rule_refusal(board, game.log(), game.side(), exchange_move(m), game.rules()))
+            out.push_back(m);
     if (static_cast<int>(out.size()) == list->size) out.clear();
     return out;
 }

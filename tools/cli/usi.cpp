@@ -88,6 +88,7 @@ private:
             say("option name Level type spin default " + std::to_string(last_search_level) + " min " +
                 std::to_string(first_search_level) + " max " + std::to_string(last_search_level));
             say("option name USI_Variant type combo default chushogi var chushogi");
+            say("option name Rules type combo default standard var original var standard");
             say("usiok");
         } else if (c == "isready") {
             say("readyok");
@@ -105,6 +106,7 @@ private:
                 return true;
             }
             game_ = std::make_unique<exchange::Replay>(r.game.start);
+            game_->set_rules(rules_);
             for (const exchange::Move& m : r.game.moves) game_->play(m);
         } else if (c == "go") {
             go(w);
@@ -137,6 +139,14 @@ private:
                 search_.resize(static_cast<int>(parse_count(value, "USI_Hash", 1, 4096)));
             } else if (name == "Level") {
                 level_ = static_cast<int>(parse_count(value, "Level", first_search_level, last_search_level));
+            } else if (name == "Rules") {
+                if (value == "standard" || value == "original") {
+                    halt();
+                    rules_ = value == "standard" ? ルール::標準 : ルール::本来;
+                    if (game_) game_->set_rules(rules_);
+                } else {
+                    say("info string error: Rules is 'original' or 'standard', not " + printable(value));
+                }
             } else if (name == "USI_Variant") {
                 if (value != "chushogi") say("info string error: only chushogi is played, not " + printable(value));
             } else if (name != "USI_Ponder" && name != "USI_OwnBook") {
@@ -239,6 +249,8 @@ private:
     std::mutex out_;
     std::unique_ptr<exchange::Replay> game_;
     int level_ = last_search_level;
+    // Other programs play by the standard rules, so an engine does too unless told otherwise.
+    ルール rules_ = ルール::標準;
     bool infinite_ = false;
     bool stop_asked_ = false;
     std::optional<std::string> held_;
@@ -265,7 +277,9 @@ const Command usi_command{
         "'7g7f7e'); every move is checked by the game's rules, and a refused position\n"
         "is reported as 'info string error: ...'. The search runs on its own thread.\n"
         "Options: USI_Hash (table megabytes, default 16), Level (4 to 6: the time a\n"
-        "move when 'go' sets no limit: 0.3, 1 or 5 seconds; default 6).\n",
+        "move when 'go' sets no limit: 0.3, 1 or 5 seconds; default 6), Rules\n"
+        "('standard', the default, as other programs play, or 'original', the game's\n"
+        "own rules; docs/rules.md).\n",
     .options = {},
     .min_positional = 0,
     .max_positional = 0,

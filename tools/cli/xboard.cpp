@@ -68,6 +68,7 @@ private:
         start_ = d;
         moves_.clear();
         game_ = std::make_unique<exchange::Replay>(d);
+        game_->set_rules(rules_);
         ++generation_;
     }
 
@@ -107,7 +108,7 @@ private:
         std::lock_guard lock(m_);
         if (c == "protover") {
             say("feature ping=1 setboard=1 usermove=1 time=1 draw=0 reuse=1 analyze=0 colors=0 sigint=0 sigterm=0 "
-                "memory=1 myname=\"Bexoru\" variants=\"chu\" done=1");
+                "memory=1 myname=\"Bexoru\" variants=\"chu\" option=\"Rules -combo *standard /// original\" done=1");
         } else if (c == "new") {
             reset(exchange::start_diagram());
             engine_side_ = exchange::upper_army;
@@ -166,14 +167,30 @@ private:
             search_.resize(static_cast<int>(std::clamp<std::int64_t>(to_number(w[1], 16), 1, 4096)));
         } else if (c == "xboard" || c == "accepted" || c == "rejected" || c == "otim" || c == "hard" || c == "easy" ||
                    c == "random" || c == "computer" || c == "name" || c == "rating" || c == "ics" || c == "cores" ||
-                   c == "white" || c == "black" || c == "draw" || c == "option") {
+                   c == "white" || c == "black" || c == "draw") {
             // Nothing to do for these.
+        } else if (c == "option") {
+            set_option(line.substr(line.find("option") + 6));
         } else if (exchange::read_xboard_square(c)) {
             user_move(c);  // a move without "usermove"
         } else {
             say("Error (unknown command): " + printable(c));
         }
         return true;
+    }
+
+    // "option NAME=VALUE": the rule set, for the game on and the games after it.
+    void set_option(std::string text) {
+        while (!text.empty() && text.front() == ' ') text.erase(0, 1);
+        const auto eq = text.find('=');
+        const std::string name = text.substr(0, eq);
+        const std::string value = eq == std::string::npos ? "" : text.substr(eq + 1);
+        if (name == "Rules" && (value == "standard" || value == "original")) {
+            rules_ = value == "standard" ? ルール::標準 : ルール::本来;
+            game_->set_rules(rules_);
+        } else if (name == "Rules") {
+            say("Error (Rules is 'standard' or 'original'): " + printable(value));
+        }
     }
 
     void user_move(const std::string& text) {
@@ -260,6 +277,8 @@ private:
     int engine_side_ = exchange::upper_army;
     bool post_ = false;
     int depth_ = 0;
+    // Other programs play by the standard rules, so an engine does too unless told otherwise.
+    ルール rules_ = ルール::標準;
     int moves_per_session_ = 0;
     std::int64_t base_ms_ = 0, inc_ms_ = 0, fixed_ms_ = 0, clock_ms_ = 0;
 };
@@ -283,7 +302,9 @@ const Command xboard_command{
         "usermove, undo, remove, setboard (XBoard's FEN), level, st, sd, time, ping,\n"
         "?, result, post/nopost, memory and quit. Moves are XBoard's coordinates\n"
         "(h4h5, c9c10+, a double move e7d8,d8d7, the Lion's pass e9e9); every move is\n"
-        "checked by the game's rules. Without a time control it thinks 5 s a move.\n",
+        "checked by the game's rules. Without a time control it thinks 5 s a move.\n"
+        "The option Rules ('option Rules=original') chooses the rule set: 'standard'\n"
+        "(the default, as other programs play) or 'original' (the game's own rules).\n",
     .options = {},
     .min_positional = 0,
     .max_positional = 0,
