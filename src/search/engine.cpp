@@ -111,6 +111,22 @@ bool Engine::in_check(const Position& p) const {
     return false;
 }
 
+int Engine::occurrences(int ply) const {
+    const std::uint64_t h = path_[static_cast<std::size_t>(ply)];
+    int n = 0;
+    for (int i = ply - 2; i >= 0; i -= 2) n += path_[static_cast<std::size_t>(i)] == h;
+    if ((history_filter_[(h >> 6) & 63] >> (h & 63)) & 1)
+        for (const std::uint64_t k : limits_.history) n += k == h;
+    return n;
+}
+
+int Engine::bare_king_score(const Position& p, int ply) {
+    const int side = p.side();
+    const bool bare = p.pieces(side) == p.royals(side), other_bare = p.pieces(-side) == p.royals(-side);
+    if (bare == other_bare) return 0;
+    return bare ? -kMate + ply : kMate - ply;
+}
+
 bool Engine::repeated(int ply) const {
     for (int i = ply - 2; i >= 0; i -= 2)
         if (path_[static_cast<std::size_t>(i)] == path_[static_cast<std::size_t>(ply)]) return true;
@@ -154,6 +170,9 @@ static void pick(MoveList& list, std::array<int, MoveList::kCapacity>& keys, int
 
 int Engine::quiesce(Position& p, int alpha, int beta, int ply, int qdepth) {
     if (p.royals(p.side()) == 0) return -kMate + ply;
+    if (p.standard()) {
+        if (const int s = bare_king_score(p, ply)) return s;
+    }
     ++nodes_;
     if (out_of_budget()) return 0;
     // Far outside the window the material alone decides; the rest of the
@@ -199,6 +218,11 @@ int Engine::pvs(Position& p, int depth, int alpha, int beta, int ply, bool null_
     ++nodes_;
     if (out_of_budget()) return 0;
     path_[static_cast<std::size_t>(ply)] = p.hash();
+    if (p.standard() && ply > 0) {
+        if (const int s = bare_king_score(p, ply)) return s;
+        // The move that made this position occur the fourth time lost.
+        if (occurrences(ply) >= 3) return kMate - ply;
+    }
     if (ply > 0 && repeated(ply)) return 0;
     if (ply >= kMaxPly - 1) return static_eval(p);
 
@@ -301,6 +325,8 @@ int Engine::pvs(Position& p, int depth, int alpha, int beta, int ply, bool null_
 SearchResult Engine::search(const Position& root_in, const Limits& limits,
                             const std::function<void(const SearchInfo&)>& info) {
     limits_ = limits;
+    history_filter_ = {};
+    for (const std::uint64_t h : limits_.history) history_filter_[(h >> 6) & 63] |= std::uint64_t{1} << (h & 63);
     nodes_ = 0;
     stopped_ = false;
     start_ = now_seconds();

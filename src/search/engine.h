@@ -37,6 +37,10 @@ struct Limits {
     int depth = 64;                           // the deepest iteration
     const std::atomic<bool>* stop = nullptr;  // set from any thread to stop at once
     std::vector<Move> excluded;               // root moves not to play
+    // The game's earlier positions (their hashes, one for each time each
+    // occurred), for the standard rules' repetition: the side whose move
+    // makes a position occur the fourth time loses.
+    std::vector<std::uint64_t> history;
 };
 
 // Choices of the search that a match between settings decides.
@@ -91,6 +95,10 @@ private:
     Entry* probe(std::uint64_t key);
     void store(std::uint64_t key, Move m, int score, int depth, int bound, int ply);
     bool repeated(int ply) const;
+    // Under the standard rules: how often the position at `ply` occurred before (game and path).
+    int occurrences(int ply) const;
+    // Under the standard rules: the score of a game ended by a bare King, or 0.
+    static int bare_king_score(const Position& p, int ply);
     int static_eval(const Position& p);
     bool in_check(const Position& p) const;
 
@@ -104,6 +112,7 @@ private:
     std::array<std::array<Move, kMaxPly + 1>, kMaxPly + 1> pv_{};
     std::array<int, kMaxPly + 1> pv_length_{};
     std::array<std::uint64_t, kMaxPly + 1> path_{};
+    std::array<std::uint64_t, 64> history_filter_{};  // a bit for each history hash's low 12 bits
     Limits limits_;
     std::int64_t nodes_ = 0;
     bool stopped_ = false;

@@ -123,7 +123,10 @@ private:
         const int target = to2 == from ? 0 : p_.at(to2);
         if (target == kOff || own(target)) return;
         if (standard_) {
-            // The counter-strike looks at the first step, which took none of the mover's pieces.
+            // The move check asks the counter-strike of the first step alone;
+            // other programs ask it of the whole turn, so the search does too.
+            if (kind_ != Generate::all && strike_refuses(target, p_.at(from), p_.last_captured(), p_.last_by_lion()))
+                return;
             if (is_lion(target) && is_lion(p_.at(from)) && distant_lion_refused(from, to2, taken, from, mid)) return;
         } else if (lookback_refuses(target, taken, p_.last_moved())) {
             return;
@@ -131,8 +134,10 @@ private:
         if (kind_ == Generate::captures && taken == 0 && target == 0) return;
         if (kind_ != Generate::all && taken == 0) {
             // A step onto an empty square and on is the single move onto the
-            // same square, unless the look-back or the guard rule tells them apart.
-            if (to2 != from && !is_lion(target)) return;
+            // same square, unless the game's own look-back or guard rule tells
+            // them apart (the standard rules never do; other programs know
+            // such a move only as the single move).
+            if (to2 != from && (standard_ || !is_lion(target))) return;
             if (to2 == from) {
                 if (passed_) return;
                 passed_ = true;

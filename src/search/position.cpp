@@ -165,10 +165,12 @@ void Position::set_side(int side) {
 
 std::uint64_t Position::lookback_key() const {
     // The look-back matters only right after a Lion was taken.
+    // The game's own rules read the code moved in the step before, the
+    // standard ones whether a Lion took.
     if (!is_lion(last_captured_)) return 0;
-    return keys.captured[static_cast<std::size_t>(last_captured_ + 最大駒コード)] ^
-           keys.before[static_cast<std::size_t>(prev_moved_ + 最大駒コード)] ^
-           (last_by_lion_ && rules_ == ルール::標準 ? keys.side_lion : 0);
+    const std::uint64_t taken = keys.captured[static_cast<std::size_t>(last_captured_ + 最大駒コード)];
+    if (rules_ == ルール::標準) return taken ^ (last_by_lion_ ? keys.side_lion : 0);
+    return taken ^ keys.before[static_cast<std::size_t>(prev_moved_ + 最大駒コード)];
 }
 
 void Position::set_rules(ルール rules) {

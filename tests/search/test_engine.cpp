@@ -37,6 +37,57 @@ TEST(SearchEngine, TakesTheLastKingAtOnce) {
     EXPECT_GT(r.score, kMateBound);
 }
 
+// Under the standard rules an army left with only its King loses: taking the
+// last other piece wins at once. The game's own rules play on.
+TEST(SearchEngine, BaresTheKingUnderTheStandardRules) {
+    for (const ルール rules : {ルール::本来, ルール::標準}) {
+        Position p;
+        p.set(square_of(6, 5), 駒::金);
+        p.set(square_of(6, 6), -駒::歩);
+        p.set(square_of(1, 1), 駒::王);
+        p.set(square_of(12, 12), -駒::王);
+        p.set_rules(rules);
+        Engine e(1);
+        Limits l = nodes(20000);
+        l.depth = 2;
+        const SearchResult r = e.search(p, l);
+        ASSERT_TRUE(r.has_move);
+        if (rules == ルール::標準) {
+            EXPECT_EQ(r.best, move_of(6, 5, 6, 6));
+            EXPECT_GT(r.score, kMateBound);
+        } else {
+            EXPECT_LT(r.score, kMateBound);
+        }
+    }
+}
+
+// Under the standard rules the move that makes a position occur the fourth
+// time loses: with the position after taking the free Silver three times in
+// the game's history, the engine leaves the Silver alone.
+TEST(SearchEngine, MakesNoFourthRepetitionUnderTheStandardRules) {
+    for (const ルール rules : {ルール::本来, ルール::標準}) {
+        Position p;
+        p.set(square_of(6, 5), 駒::金);
+        p.set(square_of(6, 6), -駒::銀);
+        p.set(square_of(2, 2), -駒::歩);
+        p.set(square_of(1, 1), 駒::王);
+        p.set(square_of(12, 12), -駒::王);
+        p.set_rules(rules);
+        Position after = p;
+        after.make(move_of(6, 5, 6, 6));
+        Limits l = nodes(20000);
+        l.history.assign(3, after.hash());
+        Engine e(1);
+        const SearchResult r = e.search(p, l);
+        ASSERT_TRUE(r.has_move);
+        EXPECT_EQ(r.best == move_of(6, 5, 6, 6), rules == ルール::本来) << to_text(r.best);
+        // Twice before is no loss yet.
+        l.history.assign(2, after.hash());
+        Engine again(1);
+        EXPECT_EQ(again.search(p, l).best, move_of(6, 5, 6, 6));
+    }
+}
+
 TEST(SearchEngine, NeverPlaysAnExcludedMove) {
     Position p;
     p.set(square_of(6, 5), 駒::金);

@@ -13,7 +13,12 @@
 // time loses. HaChu answers "@@@@", its null move, when it passes the turn;
 // a pass is a move under the standard rules only as a Lion's (or Falcon's or
 // Eagle's) step out and back, so "@@@@" is read as that pass when the other
-// engine has one, and is a dispute otherwise. With --jobs 2 two games run at
+// engine has one, and is a dispute otherwise. HaChu also refuses any move
+// that brings back a position of the game ("Repeats earlier position"),
+// stricter than the fourth occurrence, so our search is kept from those
+// moves (and told the game's positions for the fourth-occurrence rule). When
+// HaChu refuses our capture of its last royal piece (it does, having no move
+// out of the attack), the game is our win and the line says so. With --jobs 2 two games run at
 // once; each game's opening is the same as when the games run one by one.
 //
 // The game is kept by our own rules: every move of the other engine must be
@@ -262,6 +267,15 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
             // A move the other engine refuses is replaced by our next choice
             // (counted; the game goes on by the stricter rule).
             search::Limits limits = o.limits;
+            if (o.rules == ルール::標準) {
+                for (const auto& [key, count] : g.seen) limits.history.insert(limits.history.end(), count, key);
+                search::Position after = p;
+                for (const Move& c : list) {
+                    const search::Undo u = after.make(c);
+                    if (g.seen.count(after.hash()) != 0) limits.excluded.push_back(c);
+                    after.unmake(c, u);
+                }
+            }
             for (int tries = 0;; ++tries) {
                 const search::SearchResult r = ours.search(p, limits);
                 if (!r.has_move) {
@@ -272,6 +286,13 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
                 const std::string name = move_name(p, m);
                 peer.send("usermove " + name);
                 if (synced()) break;
+                const int last_royals = p.royals(-p.side());
+                search::Position taken = p;
+                taken.make(m);
+                if (last_royals > 0 && taken.royals(-p.side()) == 0) {
+                    why = "our capture of its last royal piece '" + name + "', which the other engine refused";
+                    return 1;
+                }
                 ++refused;
                 if (o.print_moves) moves += "  " + std::to_string(number) + "." + std::to_string(plies + 1) + " refused " + name + '\n';
                 if (!o.retry || tries >= 8) {
