@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 namespace bexoru {
@@ -20,6 +21,7 @@ constexpr std::string_view キー_COMレベル = "COMレベル";
 constexpr std::string_view キー_棋譜一覧 = "棋譜一覧";
 constexpr std::string_view キー_補助表示 = "補助表示";
 constexpr std::string_view キー_英語 = "English";
+constexpr std::string_view キー_持ち時間 = "持ち時間";
 constexpr std::string_view 値_ON = "ON";
 constexpr std::string_view 値_OFF = "OFF";
 // A settings file is three short lines; anything past this is not read.
@@ -34,6 +36,30 @@ std::string_view 行末を除く(std::string_view 行) {
 int レベルの値(std::string_view 値) {
     if (値.size() == 1 && 値[0] >= '0' + 最低レベル && 値[0] <= '0' + 最高設定レベル) return 値[0] - '0';
     return 既定レベル;
+}
+
+// A count of seconds: 1 to 5 digits, no sign or spaces, at most 上限.
+std::optional<int> 秒数(std::string_view 値, int 上限) {
+    if (値.empty() || 値.size() > 5) return std::nullopt;
+    int n = 0;
+    for (const char c : 値) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    if (n > 上限) return std::nullopt;
+    return n;
+}
+
+// "M+B"; anything else is no time control.
+void 持ち時間の値(std::string_view 値, 環境設定& 設定) {
+    設定.持ち時間 = 設定.秒読み = 0;
+    const std::size_t 加 = 値.find('+');
+    if (加 == std::string_view::npos) return;
+    const auto 主 = 秒数(値.substr(0, 加), 最長持ち時間);
+    const auto 読 = 秒数(値.substr(加 + 1), 最長秒読み);
+    if (!主 || !読) return;
+    設定.持ち時間 = *主;
+    設定.秒読み = *読;
 }
 
 }  // namespace
@@ -82,6 +108,8 @@ int レベルの値(std::string_view 値) {
             設定.補助表示 = 値 != 値_OFF;
         else if (キー == キー_英語)
             設定.英語 = 値 == 値_ON;
+        else if (キー == キー_持ち時間)
+            持ち時間の値(値, 設定);
     }
     return 設定;
 }
@@ -94,6 +122,9 @@ std::string 環境設定の文(const 環境設定& 設定) {
     文 += std::string(キー_棋譜一覧) + (設定.棋譜一覧 ? "=ON\r\n" : "=OFF\r\n");
     文 += std::string(キー_補助表示) + (設定.補助表示 ? "=ON\r\n" : "=OFF\r\n");
     if (設定.英語) 文 += std::string(キー_英語) + "=ON\r\n";
+    if (設定.持ち時間 > 0 || 設定.秒読み > 0)
+        文 += std::string(キー_持ち時間) + "=" + std::to_string(設定.持ち時間) + "+" + std::to_string(設定.秒読み) +
+              "\r\n";
     return 文;
 }
 

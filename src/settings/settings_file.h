@@ -10,8 +10,10 @@
 // only when the file says "ON" for it: a file without a "BGM" line leaves the
 // music off. The level ("COMレベル", 1 to 6) is 3 when the file does not name
 // it or names anything else. The move list ("棋譜一覧") and the player's aids
-// ("補助表示") are on unless the file says "OFF" for them. Only a missing or unreadable file gives the
-// defaults. The key
+// ("補助表示") are on unless the file says "OFF" for them. The time control
+// ("持ち時間=M+B": main time and byoyomi in seconds) is none unless the file
+// names a sound one; it is written only when one is chosen. Only a missing
+// or unreadable file gives the defaults. The key
 // "移動指導" is recognised in UTF-8 and in Shift-JIS (files written by the
 // Windows program). Writing replaces the file in one step: the text goes to a
 // temporary file of an unforeseeable name created in the same folder (never
@@ -30,6 +32,9 @@ inline constexpr std::string_view 環境設定ファイル名 = "Bexoru.ini";
 inline constexpr int 最低レベル = 1;
 inline constexpr int 最高設定レベル = 6;
 inline constexpr int 既定レベル = 3;
+// The longest main time and byoyomi the file may name, in seconds.
+inline constexpr int 最長持ち時間 = 10 * 3600;
+inline constexpr int 最長秒読み = 3600;
 
 struct 環境設定 {
     bool 移動指導 = false;
@@ -39,6 +44,9 @@ struct 環境設定 {
     bool 補助表示 = true;
     // The window's texts in English ("English=ON"); Japanese otherwise.
     bool 英語 = false;
+    // The time control of the next game, in seconds; both 0: none.
+    int 持ち時間 = 0;
+    int 秒読み = 0;
     friend bool operator==(const 環境設定&, const 環境設定&) = default;
 };
 
@@ -57,8 +65,9 @@ struct 環境設定読込結果 {
 
 // The file's text for these settings: "移動指導=ON|OFF", "BGM=ON|OFF",
 // "COMレベル=N", "棋譜一覧=ON|OFF" and "補助表示=ON|OFF", each ending CR LF,
-// then "English=ON" only while English is chosen, so a file of a player who
-// never chose it stays as it always was.
+// then "English=ON" only while English is chosen and "持ち時間=M+B" only when a
+// time control is chosen, so a file of a player who never chose either stays as
+// it always was.
 std::string 環境設定の文(const 環境設定& 設定);
 
 // Writes the settings through a temporary file renamed over the old one.

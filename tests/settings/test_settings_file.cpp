@@ -232,6 +232,41 @@ TEST_F(SettingsFile, TheLevelIsReadAndAnythingButOneToSixMeansLevelThree) {
     }
 }
 
+TEST_F(SettingsFile, TheTimeControlIsReadOnlyWhenSoundAndWrittenOnlyWhenChosen) {
+    struct Case {
+        const char* content;
+        int main, byoyomi;
+    };
+    const Case cases[] = {
+        {"移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n", 0, 0},
+        {"持ち時間=600+30\r\n", 600, 30},
+        {"持ち時間=0+30", 0, 30},
+        {"持ち時間=36000+3600\r\n", 36000, 3600},
+        {"持ち時間=600+30\r\n持ち時間=1800+60\r\n", 1800, 60},
+        {"持ち時間=36001+30\r\n", 0, 0},
+        {"持ち時間=600+3601\r\n", 0, 0},
+        {"持ち時間=600\r\n", 0, 0},
+        {"持ち時間=600+\r\n", 0, 0},
+        {"持ち時間=+30\r\n", 0, 0},
+        {"持ち時間=-600+30\r\n", 0, 0},
+        {"持ち時間=600+30+5\r\n", 0, 0},
+        {"持ち時間= 600+30\r\n", 0, 0},
+        {"持ち時間=99999999999+30\r\n", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.content);
+        const 環境設定 設定 = 環境設定を解釈(c.content);
+        EXPECT_EQ(設定.持ち時間, c.main);
+        EXPECT_EQ(設定.秒読み, c.byoyomi);
+    }
+    環境設定 設定;
+    EXPECT_EQ(環境設定の文(設定).find("持ち時間"), std::string::npos) << "no line without a time control";
+    設定.持ち時間 = 600;
+    設定.秒読み = 30;
+    EXPECT_EQ(環境設定の文(設定), "移動指導=OFF\r\nBGM=ON\r\nCOMレベル=3\r\n棋譜一覧=ON\r\n補助表示=ON\r\n持ち時間=600+30\r\n");
+    EXPECT_EQ(環境設定を解釈(環境設定の文(設定)), 設定);
+}
+
 TEST_F(SettingsFile, AChosenLevelIsWrittenAtOnceAndTheNextStartFollows) {
     {
         RecordingPort port;
