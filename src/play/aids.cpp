@@ -1,6 +1,7 @@
 // The player's aids: whose turn it is, the last move's squares, the picked
-// piece, the status line and both squares of a double move, worked out from
-// the game state after each event and handed to the window.
+// piece, the status line, both squares of a double move and the clocks,
+// worked out from the game state after each event (and at each tick of the
+// window's timer) and handed to the window.
 
 #include <algorithm>
 #include <cstdlib>
@@ -80,16 +81,26 @@ void Form1::補助表示を更新() {
         a.選択Y = 入力.移動元Y;
     }
 
+    // The armies as the side labels name them.
+    auto 名 = [&](int 軍) -> std::string {
+        if (状態.対局モード == 対局_COM) return 軍 > 0 ? "COM" : "MAN";
+        const int 札 = 軍 > 0 ? 状態.COM側 : 状態.MAN側;
+        return 札 == 先手 ? "先手" : "後手";
+    };
+
     a.状態行 = 状態行;
-    if (a.状態行.empty() && a.手番軍 != 0) {
-        std::string 名;
-        if (状態.対局モード == 対局_COM) {
-            名 = a.手番軍 > 0 ? "COM" : "MAN";
-        } else {
-            const int 手番の札 = a.手番軍 > 0 ? 状態.COM側 : 状態.MAN側;
-            名 = 手番の札 == 先手 ? "先手" : "後手";
-        }
-        a.状態行 = 名 + "の番です";
+    if (a.状態行.empty() && a.手番軍 != 0) a.状態行 = 名(a.手番軍) + "の番です";
+
+    if (状態.手番 != 未対局) {
+        const double 今 = clock.seconds();
+        const 時計の表示 上 = 時計の表記(時計, 1, 名(1), 今);
+        const 時計の表示 下 = 時計の表記(時計, -1, 名(-1), 今);
+        a.上の時計 = 上.行;
+        a.上の消費 = 上.消費行;
+        a.上の秒読み = 上.急ぎ;
+        a.下の時計 = 下.行;
+        a.下の消費 = 下.消費行;
+        a.下の秒読み = 下.急ぎ;
     }
     port.showAids(a);
 }

@@ -44,6 +44,8 @@ void Form1::探索を始める() {
     仕事->局面 = search::Position::from_game(盤面, 記録, search::kUpper);
     仕事->制限 = 探索レベルの制限(状態.レベル, COM手番.探索節点数);
     仕事->制限.stop = 仕事->停止.get();
+    仕事->制限 = 時計で削る(仕事->制限, 時計.この手の残り(1, clock.seconds()));
+    COM手番.最後の持ち時間_ms = 仕事->制限.movetime_ms;
     // The engine keeps its tables from move to move; one that a stopped
     // search may still be using is not shared (思考を中断 lets it go).
     if (!探索機_) 探索機_ = std::make_shared<search::Engine>();
@@ -75,6 +77,7 @@ void Form1::思考を中断() {
     思考_.reset();
     答え保留_ = false;
     探索機_.reset();
+    時計.止める(clock.seconds());
     // The person's move handed the turn over without changing 手番 (the
     // computer's turn gives it back when it has moved): the turn that waits
     // is the computer's, as the recovery record already says.

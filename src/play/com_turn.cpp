@@ -24,6 +24,8 @@ void Form1::com_ban() {
     if (思考中()) return;
     ++COM手番.回数;
     const int 前の手数 = 状態.手数;
+    // The computer plays the upper army.
+    時計.動かす(1, clock.seconds());
     if (COM手番.代役) {
         COM手番.代役();
         if (状態.手数 != 前の手数) 回復記録更新();
@@ -31,6 +33,7 @@ void Form1::com_ban() {
     }
     if (記録余地(記録) < 2) {
         // The turn stays with the computer, and nothing changed.
+        時計.止める(clock.seconds());
         拒否(棋譜満杯_題, 棋譜満杯_文);
         return;
     }
@@ -62,6 +65,9 @@ void Form1::COM一歩(const 指し手& 手, bool 点滅) {
 }
 
 void Form1::com_ban着手(const 探索結果& r) {
+    // An answer that came back too late is not played.
+    if (時間切れ判定()) return;
+    時計.着手(clock.seconds());
     if (!r.手) {
         port.messageBox(指し手なし_題, 指し手なし_文);
         終了(結果_MAN勝ち);
@@ -114,6 +120,7 @@ void Form1::com_ban着手(const 探索結果& r) {
 
     描画.描画_移動結果(表示.結果表示X_COM, 表示.結果表示Y_COM, 手.移動先X, 手.移動先Y, 手.成駒, 表示.文字色);
     状態.手番 = 状態.MAN側;
+    時計.動かす(-1, clock.seconds());
 }
 
 }  // namespace bexoru

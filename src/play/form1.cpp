@@ -44,6 +44,7 @@ void Form1::初期設定() {
     // left at 2, the take-back, replay and reversal commands would go on
     // refusing on the fresh board.
     状態.二手目状態 = 二手目状態型::一手目;
+    時計.新規(持ち時間);
     描画.画面_再描画();
 }
 

@@ -32,6 +32,7 @@
 #include "port/window_port.h"
 #include "rules/move_check.h"
 #include "play/drawing.h"
+#include "play/game_clock.h"
 #include "play/recovery.h"
 #include "play/sound_module.h"
 #include "records/record_file.h"
@@ -112,6 +113,11 @@ public:
     void 棋譜一覧_選択(int 行) override;
     void 棋譜一覧_操作(棋譜一覧操作 操作) override;
 
+    void JIKAN0_Click() override;
+    void JIKAN1_Click() override;
+    void JIKAN2_Click() override;
+    void JIKAN3_Click() override;
+
     // The record-file panel.
     void File1_Click() override;
     void Command1_Click() override;
@@ -178,6 +184,19 @@ public:
     // The log has just been saved to a file, or read from one.
     void 保存済みにする();
 
+    // --- The game clocks (clock_commands.cpp) -------------------------------
+
+    // The window's timer: a flag that has fallen ends the game.
+    void 時計を確認() override;
+    // When the army to move has run out of time: the game ends with
+    // "時間切れになりました" and the other army winning (true).
+    bool 時間切れ判定();
+    // The army to move thinks from now on, unless a clock already runs; the
+    // clocks stay stopped while no game runs or a record is replayed.
+    void 時計を再開();
+    // The army whose turn token is 札: 1 the upper army, -1 the lower.
+    int 札の軍(int 札) const { return 札 == 状態.COM側 ? 1 : -1; }
+
     // --- The computer's turn (com_turn.cpp) ---------------------------------
 
     // The computer plays its move. Called when a game against the computer
@@ -218,6 +237,10 @@ public:
 
     // --- State --------------------------------------------------------------
 
+    // The time control chosen for the next game (ｵﾌﾟｼｮﾝ → 持ち時間, kept in
+    // the settings file) and the clocks of the game on the board.
+    持ち時間設定 持ち時間;
+    対局時計 時計;
     // Board and move log.
     盤面型 盤面;
     棋譜記録 記録;
@@ -252,6 +275,9 @@ public:
         std::int64_t 探索節点数 = 0;
         // The stop flag of the search last started, for tests to look at.
         std::shared_ptr<const std::atomic<bool>> 最後の停止;
+        // The time the search last started was given, in milliseconds (0:
+        // none, a node budget alone).
+        std::int64_t 最後の持ち時間_ms = 0;
     } COM手番;
 
     WindowPort& port;
@@ -293,6 +319,9 @@ private:
     // show it; a level chosen from the menu is also written to the settings.
     void レベル選択(int レベル);
     void レベルの印(int レベル);
+    // The time control commands (clock_commands.cpp).
+    void 持ち時間選択(int 候補);
+    void 持ち時間の印();
 
     // The searching levels' turn (com_search.cpp): the search handed to a
     // worker with copies of what it reads, its answer played when it comes

@@ -43,6 +43,7 @@ void Form1::START_Click() {
         状態.MAN側 = 先手;
         状態.COM側 = 後手;
         状態.手番 = 先手;
+        時計.新規(持ち時間);
         port.messageBox(" ", "先手の番です");
     } else {
         // The game goes on from the board. When the upper army moved first,
@@ -52,6 +53,7 @@ void Form1::START_Click() {
         if (状態.手番 == 後手) port.messageBox(" ", "後手の番です");
     }
     状態.再開確認 = false;
+    時計を再開();
     回復記録更新();
 }
 
@@ -95,6 +97,10 @@ void Form1::対COM開始(bool 後手番) {
     }
 
     const bool 新しい対局 = 後手番 ? 状態.手番 == 未対局 || 状態.手数 == 0 : 状態.手番 == 未対局 || 記録.記録数 == 0;
+    // Another game on the board stops the clocks of the last; a new one
+    // starts them afresh, a game that goes on keeps their times.
+    時計.止める(clock.seconds());
+    if (新しい対局) 時計.新規(持ち時間);
     if (新しい対局) {
         if (後手番) {
             状態.MAN側 = 後手;
@@ -106,6 +112,7 @@ void Form1::対COM開始(bool 後手番) {
             状態.COM側 = 後手;
             状態.手番 = 先手;
             port.messageBox(" ", "MANの番です");
+            時計を再開();
         }
         return;
     }
@@ -115,6 +122,7 @@ void Form1::対COM開始(bool 後手番) {
         状態.COM側 = 後手;
         状態.手番 = 先手;
         port.messageBox("対局", "MANの番です");
+        時計を再開();
     } else if (状態.手番 == 状態.COM側) {
         com_ban();
     }

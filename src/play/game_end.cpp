@@ -13,6 +13,7 @@ namespace bexoru {
 
 void Form1::終了(std::string_view 結果) {
     // The game that ended stays, to be saved, until the next game starts.
+    時計.止める(clock.seconds());
     保全.終局控え = 今の対局();
     保全.終局控え->終局 = true;
     回復記録更新();

@@ -31,6 +31,8 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     // Only the left and the right button take part in the game.
     if (Button != 左ボタン && Button != 右ボタン) return;
     状態行.clear();
+    // A click after a flag fell finds the game over.
+    if (時間切れ判定()) return;
     if (思考中は拒否()) return;
     描画.描画_可視(false, false, false);
     描画.描画_棋譜_IO(棋譜IO::非表示);
@@ -58,6 +60,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     // The computer's move just made may have ended the game; at levels 4 to
     // 6 it is still thinking, and this click was only the go-ahead.
     if (状態.手番 == 未対局 || 思考中()) return;
+    時計を再開();
     if (!盤内(桝.X, 桝.Y)) return;
 
     if (状態.クリック段階 == クリック段階型::駒選択) {
@@ -235,6 +238,11 @@ void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
 
     勢力調査_両軍(盤面, com図, man図);
 
+    // A move made after the flag fell (the mover answered a question too
+    // late) loses by time.
+    if (時間切れ判定()) return;
+    const int 指した軍 = 札の軍(状態.手番);
+    時計.着手(clock.seconds());
     if (終局判定(取駒, 一手目の取駒, 残り駒.MAN駒数, 残り駒.COM駒数)) return;
     if (状態.対局モード == 対局_COM) {
         // The person's move is kept before the computer starts to think.
@@ -242,6 +250,7 @@ void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
         com_ban();
     } else {
         状態.手番 = -状態.手番;
+        時計.動かす(-指した軍, clock.seconds());
         回復記録更新();
     }
 }

@@ -3,7 +3,8 @@
 // move list and the player's aids (toggled in src/play/move_list.cpp), the
 // window's language (ENGLISH),
 // kept in the settings file (src/settings/locations.h says which) with the
-// computer's level (chosen in src/play/levels.cpp).
+// computer's level (chosen in src/play/levels.cpp) and the time control
+// (src/play/clock_commands.cpp).
 
 #include "play/form1.h"
 #include "settings/settings_file.h"
@@ -49,6 +50,9 @@ void Form1::読込_環境設定ファイル() {
     port.setEnglish(結果.設定.英語);
     // The level is shown when a game against the computer starts.
     レベルの印(結果.設定.COMレベル);
+    持ち時間 = {結果.設定.持ち時間, 結果.設定.秒読み};
+    持ち時間の印();
+    if (!時計.始動済()) 時計.新規(持ち時間);
     // The start drew the board's captions before the language was known.
     if (結果.設定.英語) 画面を描き直す();
 }
@@ -62,6 +66,8 @@ void Form1::書込_環境設定ファイル() {
     設定.COMレベル = 状態.レベル;
     設定.棋譜一覧 = port.isMenuChecked("KIFU_LIST");
     設定.補助表示 = port.isMenuChecked("AIDS");
+    設定.持ち時間 = 持ち時間.持ち時間;
+    設定.秒読み = 持ち時間.秒読み;
     設定.英語 = port.isMenuChecked("ENGLISH");
     書く(置き場所(*this).書く, 設定);
 }

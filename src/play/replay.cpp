@@ -1,7 +1,8 @@
 // Stepping back (戻) and forth (進) through the move log, over a game in
 // progress or a record read from a file. The log itself is never changed:
 // only 記録数 moves, between 0 and 記録終端. A double move (two entries of
-// the same Lion, Falcon or Eagle) is one step either way.
+// the same Lion, Falcon or Eagle) is one step either way. Both stop the
+// clocks (clock_commands.cpp says when they run again).
 
 #include <cstdlib>
 
@@ -76,6 +77,8 @@ void Form1::REPLAY_Click() {
 
     状態.手数 -= 1;
     状態.手番 = -状態.手番;
+    時計.止める(clock.seconds());
+    時計.手を改める();
     描画.描画_手数(状態.手数, 表示.文字色);
     回復記録更新();
 }
@@ -136,6 +139,8 @@ void Form1::AFTER_Click() {
         描画.描画_移動結果(表示.結果表示X_MAN, 表示.結果表示Y_MAN, 先X, 先Y, 成駒, 表示.結果表示色);
     }
     状態.手番 = -状態.手番;
+    時計.止める(clock.seconds());
+    時計.手を改める();
     回復記録更新();
 }
 

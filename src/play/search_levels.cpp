@@ -1,5 +1,8 @@
 #include "play/search_levels.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace bexoru {
 
 std::int64_t 探索レベルの持ち時間(int レベル) {
@@ -14,6 +17,14 @@ search::Limits 探索レベルの制限(int レベル, std::int64_t 節点数) {
         limits.movetime_ms = 探索レベルの持ち時間(レベル);
     }
     return limits;
+}
+
+search::Limits 時計で削る(search::Limits 制限, double 残り秒) {
+    if (!std::isfinite(残り秒)) return 制限;
+    const double 使える_ms = std::max(1.0, (残り秒 * 1000.0 - 100.0) * 0.9);
+    const auto 上限 = static_cast<std::int64_t>(使える_ms);
+    if (制限.movetime_ms == 0 || 制限.movetime_ms > 上限) 制限.movetime_ms = 上限;
+    return 制限;
 }
 
 探索結果 探索の答え(const search::Position& p, const search::SearchResult& r) {

@@ -28,6 +28,12 @@ std::int64_t 探索レベルの持ち時間(int レベル);
 // when 節点数 is above 0 (the same moves on every run).
 search::Limits 探索レベルの制限(int レベル, std::int64_t 節点数 = 0);
 
+// The budget cut to what the clock leaves the computer for this move, 残り秒
+// (infinite without a time control): a tenth and 100 ms are kept back for
+// the answer's way back to the window, and the budget is at least 1 ms (the
+// engine always answers with a move). A node budget stays as it is.
+search::Limits 時計で削る(search::Limits 制限, double 残り秒);
+
 // The engine's answer for the upper army in position p as the computer's
 // turn plays it: the first step, its score in tenths (9999 points when it
 // takes the last royal piece within the engine's horizon), and for a double

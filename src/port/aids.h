@@ -24,6 +24,11 @@ struct 補助表示 {
     // After an army's double move, both of its squares ("７六獅→８五"),
     // shown under that army's last-move text; empty otherwise.
     std::string 上の二手, 下の二手;
+    // The clocks of each army while a game runs: the line with the time
+    // left (or used, without a time control), the time used below it when a
+    // time control runs, and whether the army plays by byoyomi now.
+    std::string 上の時計, 上の消費, 下の時計, 下の消費;
+    bool 上の秒読み = false, 下の秒読み = false;
 
     bool operator==(const 補助表示&) const = default;
 };

@@ -72,6 +72,15 @@ public:
     // The move list: a line clicked (0 the starting position), a button or key.
     virtual void 棋譜一覧_選択(int /*行*/) {}
     virtual void 棋譜一覧_操作(棋譜一覧操作 /*操作*/) {}
+    // The ｵﾌﾟｼｮﾝ → 持ち時間 presets (none, 10 min + 30 s, 30 min + 60 s,
+    // byoyomi 30 s only) for the next game.
+    virtual void JIKAN0_Click() {}
+    virtual void JIKAN1_Click() {}
+    virtual void JIKAN2_Click() {}
+    virtual void JIKAN3_Click() {}
+    // The window's timer, a few times a second while no modal box is open:
+    // the controller ends the game when a flag has fallen.
+    virtual void 時計を確認() {}
 
     // After each event the window passes on: hand the player's aids over
     // (WindowPort::showAids).

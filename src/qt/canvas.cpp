@@ -190,7 +190,7 @@ void Canvas::paintAids(QPainter& painter) const {
     }
 
     // Texts in the board font with a thin shadow.
-    auto text = [&](double x, double y, const std::string& t, int points) {
+    auto text = [&](double x, double y, const std::string& t, int points, int colour = 15) {
         if (t.empty()) return;
         QFont font = painter.font();
         font.setPixelSize(std::max(6, static_cast<int>(std::lround(points * 20.0 * s))));
@@ -199,12 +199,19 @@ void Canvas::paintAids(QPainter& painter) const {
         const double off = std::max(1.0, std::round(points * 2.0 * s));
         painter.setPen(paletteColour(0));
         painter.drawText(at + QPointF(off, off), QString::fromStdString(t));
-        painter.setPen(paletteColour(15));
+        painter.setPen(paletteColour(colour));
         painter.drawText(at, QString::fromStdString(t));
     };
     text(座標X(15.3), 座標Y(5) + 330, aids_.上の二手, 8);
     text(座標X(15.3), 座標Y(6) + 330, aids_.下の二手, 8);
     text(座標X(1), 座標Y(13) + 80, aids_.状態行, 11);
+
+    // The clocks, below the side labels: the upper army's above the lower's,
+    // in yellow while an army plays by byoyomi.
+    text(座標X(14), 座標Y(7) + 100, aids_.上の時計, 11, aids_.上の秒読み ? 14 : 15);
+    text(座標X(14.4), 座標Y(7) + 450, aids_.上の消費, 8);
+    text(座標X(14), 座標Y(8) + 300, aids_.下の時計, 11, aids_.下の秒読み ? 14 : 15);
+    text(座標X(14.4), 座標Y(8) + 650, aids_.下の消費, 8);
     painter.restore();
 }
 

@@ -33,8 +33,9 @@ public:
     const Scene& scene() const { return scene_; }
     // The player's aids, painted over the image (never into it): a tint on
     // the last move's squares, a thick frame round the picked piece, a frame
-    // round the label of the army to move, the status line below the board
-    // and both squares of a double move under the last-move texts.
+    // round the label of the army to move, the status line below the board,
+    // both squares of a double move under the last-move texts, and the
+    // clocks below the side labels.
     void setAids(const 補助表示& aids);
     const 補助表示& aids() const { return aids_; }
 

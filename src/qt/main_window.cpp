@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 
@@ -79,6 +80,16 @@ MainWindow::MainWindow() : canvas_(new Canvas(this)) {
         if (form_) form_->Form_MouseDown(button, 0, twips.x(), twips.y());
         updateAids();
     };
+    // The clocks tick: a flag that fell ends the game, unless a modal box
+    // is open (the controller is inside an event then; the move that
+    // follows the box is checked), and the times shown follow.
+    auto* ticker = new QTimer(this);
+    connect(ticker, &QTimer::timeout, this, [this] {
+        if (!form_ || quitting_) return;
+        if (!QApplication::activeModalWidget()) form_->時計を確認();
+        updateAids();
+    });
+    ticker->start(200);
     // The full opening size: left to itself a new window takes at most two
     // thirds of the screen, too little for the board at its zoom.
     resize(sizeHint());
@@ -184,6 +195,11 @@ void MainWindow::buildMenus() {
         {"BGM", "BGM", "OPTION", true, &WindowEvents::BGM_Click},
         {"KIFU_LIST", "棋譜一覧", "OPTION", true, &WindowEvents::KIFU_LIST_Click},
         {"AIDS", "補助表示", "OPTION", true, &WindowEvents::AIDS_Click},
+        {"JIKAN", "持ち時間", "OPTION", false, nullptr},
+        {"JIKAN0", "なし", "JIKAN", true, &WindowEvents::JIKAN0_Click},
+        {"JIKAN1", "10分 + 秒読み30秒", "JIKAN", true, &WindowEvents::JIKAN1_Click},
+        {"JIKAN2", "30分 + 秒読み60秒", "JIKAN", true, &WindowEvents::JIKAN2_Click},
+        {"JIKAN3", "秒読み30秒", "JIKAN", true, &WindowEvents::JIKAN3_Click},
         {"ENGLISH", "English", "OPTION", true, &WindowEvents::ENGLISH_Click},
         {"IDOU_HLP", "移動ﾍﾙﾌﾟ", nullptr, false, &WindowEvents::IDOU_HLP_Click},
         {"SONOTA", "その他", nullptr, false, nullptr},
