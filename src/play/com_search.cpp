@@ -62,6 +62,9 @@ void Form1::探索を終える(std::shared_ptr<探索の仕事> 仕事) {
     // A search that was stopped has nothing more to say.
     if (仕事 != 思考_) return;
     if (モーダル_ > 0) {
+        // The computer has answered: a box the person keeps open is not
+        // its time.
+        時計.止める(clock.seconds());
         答え保留_ = true;
         return;
     }

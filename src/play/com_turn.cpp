@@ -67,7 +67,7 @@ void Form1::COM一歩(const 指し手& 手, bool 点滅) {
 void Form1::com_ban着手(const 探索結果& r) {
     // An answer that came back too late is not played.
     if (時間切れ判定()) return;
-    時計.着手(clock.seconds());
+    時計.着手(1, clock.seconds());
     if (!r.手) {
         port.messageBox(指し手なし_題, 指し手なし_文);
         終了(結果_MAN勝ち);

@@ -40,9 +40,9 @@ public:
     // Whether any time has been counted in this game.
     bool 始動済() const { return 始動済_; }
 
-    // The army thinking made its move at 今: it is charged and stops, and
-    // its next move starts a new byoyomi.
-    void 着手(double 今);
+    // The army 軍 made its move at 今: charged until then when its clock
+    // runs, it stops, and its next move starts a new byoyomi.
+    void 着手(int 軍, double 今);
     // Both armies start their next move afresh (a move taken back or replayed).
     void 手を改める();
 

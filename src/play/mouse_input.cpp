@@ -242,7 +242,7 @@ void Form1::着手完了(駒コード 取駒, 駒コード 一手目の取駒) {
     // late) loses by time.
     if (時間切れ判定()) return;
     const int 指した軍 = 札の軍(状態.手番);
-    時計.着手(clock.seconds());
+    時計.着手(指した軍, clock.seconds());
     if (終局判定(取駒, 一手目の取駒, 残り駒.MAN駒数, 残り駒.COM駒数)) return;
     if (状態.対局モード == 対局_COM) {
         // The person's move is kept before the computer starts to think.

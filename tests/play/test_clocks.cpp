@@ -28,7 +28,7 @@ TEST(GameClock, TimeIsChargedToTheThinkingArmyOnlyAndPausesKeepIt) {
     c.動かす(-1, 10);
     EXPECT_DOUBLE_EQ(c.消費(-1, 15), 5);
     EXPECT_DOUBLE_EQ(c.消費(1, 15), 0);
-    c.着手(17);
+    c.着手(-1, 17);
     c.動かす(1, 17);
     c.動かす(-1, 20);  // hands over without a move: the upper army keeps its 3 s
     EXPECT_DOUBLE_EQ(c.消費(1, 100), 3);
@@ -47,9 +47,9 @@ TEST(GameClock, ByoyomiStartsWhenTheMainTimeRunsOutAndRestartsEveryMove) {
     EXPECT_FALSE(c.秒読み中(-1, 59));
     EXPECT_TRUE(c.秒読み中(-1, 60));
     EXPECT_FALSE(c.切れた軍(69.9));
-    c.着手(65);  // into the byoyomi by 5 s
+    c.着手(-1, 65);  // into the byoyomi by 5 s
     c.動かす(1, 65);
-    c.着手(66);
+    c.着手(1, 66);
     c.動かす(-1, 66);
     EXPECT_DOUBLE_EQ(c.この手の残り(-1, 66), 10) << "the next move has the whole byoyomi again";
     EXPECT_FALSE(c.切れた軍(75.9));
@@ -59,7 +59,7 @@ TEST(GameClock, ByoyomiStartsWhenTheMainTimeRunsOutAndRestartsEveryMove) {
     c.新規({0, 30});
     c.動かす(1, 0);
     EXPECT_TRUE(c.秒読み中(1, 0));
-    c.着手(29);
+    c.着手(1, 29);
     c.動かす(1, 29);
     EXPECT_FALSE(c.切れた軍(58));
     EXPECT_EQ(c.切れた軍(59), 1);
@@ -67,10 +67,23 @@ TEST(GameClock, ByoyomiStartsWhenTheMainTimeRunsOutAndRestartsEveryMove) {
     // Main time only: sudden death.
     c.新規({30, 0});
     c.動かす(-1, 0);
-    c.着手(20);
+    c.着手(-1, 20);
     c.動かす(-1, 20);
     EXPECT_FALSE(c.秒読み中(-1, 29));
     EXPECT_EQ(c.切れた軍(30), -1);
+}
+
+TEST(GameClock, AMoveMadeWhileItsClockStandsStillStartsAFreshByoyomiToo) {
+    対局時計 c;
+    c.新規({0, 10});
+    c.動かす(1, 0);
+    c.止める(6);  // the answer waits for a box to close
+    c.着手(1, 50);
+    EXPECT_DOUBLE_EQ(c.消費(1, 50), 6);
+    c.動かす(1, 50);
+    EXPECT_DOUBLE_EQ(c.この手の残り(1, 50), 10);
+    c.着手(-1, 60);  // the other army's move does not stop this clock
+    EXPECT_EQ(c.動いている軍(), 1);
 }
 
 TEST(GameClock, ATakenBackMoveStartsAFreshByoyomi) {
@@ -285,6 +298,29 @@ TEST_F(Clocks, TheSearchingLevelsAreGivenNoMoreThanTheClockLeaves) {
     port.runBackground();
     EXPECT_FALSE(form.思考中());
     EXPECT_EQ(form.状態.手番, form.状態.MAN側) << "the answer came within the clock";
+}
+
+TEST_F(Clocks, ABoxThePersonKeepsOpenIsNotTheComputersTime) {
+    form.COM手番.代役 = nullptr;
+    form.COM手番.探索節点数 = 3000;
+    form.LEVEL4_Click();
+    form.JIKAN3_Click();
+    form.SENTE_Click();
+    下の歩();
+    見た();
+    待つ(2);
+    port.whileMessageShown = [&] {
+        port.whileMessageShown = nullptr;
+        port.runBackground();  // the answer comes while the refusal is shown
+        待つ(100);
+    };
+    click(7, 9);
+    EXPECT_EQ(見た().箱, 箱々{std::string(思考中_題) + "|" + std::string(思考中拒否_文)})
+        << "the answer is played, no flag fell";
+    EXPECT_EQ(form.状態.手番, form.状態.MAN側);
+    const 補助表示 a = 表示();
+    EXPECT_EQ(a.上の消費, "消費 0:02");
+    EXPECT_EQ(a.上の時計, "COM 秒読み 30");
 }
 
 TEST_F(Clocks, SteppingBackStopsTheClocksAndTheGameGoesOnWithTheTimesItHad) {
