@@ -39,13 +39,28 @@ std::string 二手の表記(const 棋譜記録& 記録, int n) {
     return 桝名(一.移動先X, 一.移動先Y) + std::string(駒ラベル(二.成駒)) + "→" + 桝名(二.移動先X, 二.移動先Y);
 }
 
+// An army as the side labels name it: COM and MAN against the computer,
+// otherwise by its turn token.
+std::string 軍の名(const 対局状態& 状態, int 軍) {
+    if (状態.対局モード == 対局_COM) return 軍 > 0 ? "COM" : "MAN";
+    const int 札 = 軍 > 0 ? 状態.COM側 : 状態.MAN側;
+    return 札 == 先手 ? "先手" : "後手";
+}
+
 }  // namespace
 
 void Form1::補助表示を更新() {
     棋譜一覧を渡す();
-    // Switched off, the window draws the board exactly as it always did.
+    補助表示を渡す();
+}
+
+void Form1::補助表示を渡す() {
+    // Switched off, the window draws the board exactly as it always did,
+    // but for the clocks of a game played with a time control.
     if (!port.isMenuChecked("AIDS")) {
-        port.showAids({});
+        補助表示 a;
+        if (時計.設定().有り()) 時計を表示に(a);
+        port.showAids(a);
         return;
     }
     補助表示 a;
@@ -81,28 +96,27 @@ void Form1::補助表示を更新() {
         a.選択Y = 入力.移動元Y;
     }
 
-    // The armies as the side labels name them.
-    auto 名 = [&](int 軍) -> std::string {
-        if (状態.対局モード == 対局_COM) return 軍 > 0 ? "COM" : "MAN";
-        const int 札 = 軍 > 0 ? 状態.COM側 : 状態.MAN側;
-        return 札 == 先手 ? "先手" : "後手";
-    };
+    auto 名 = [&](int 軍) { return 軍の名(状態, 軍); };
 
     a.状態行 = 状態行;
     if (a.状態行.empty() && a.手番軍 != 0) a.状態行 = 名(a.手番軍) + "の番です";
 
-    if (状態.手番 != 未対局) {
-        const double 今 = clock.seconds();
-        const 時計の表示 上 = 時計の表記(時計, 1, 名(1), 今);
-        const 時計の表示 下 = 時計の表記(時計, -1, 名(-1), 今);
-        a.上の時計 = 上.行;
-        a.上の消費 = 上.消費行;
-        a.上の秒読み = 上.急ぎ;
-        a.下の時計 = 下.行;
-        a.下の消費 = 下.消費行;
-        a.下の秒読み = 下.急ぎ;
-    }
+    時計を表示に(a);
     port.showAids(a);
+}
+
+void Form1::時計を表示に(補助表示& a) {
+    if (状態.手番 == 未対局) return;
+    auto 名 = [&](int 軍) { return 軍の名(状態, 軍); };
+    const double 今 = clock.seconds();
+    const 時計の表示 上 = 時計の表記(時計, 1, 名(1), 今);
+    const 時計の表示 下 = 時計の表記(時計, -1, 名(-1), 今);
+    a.上の時計 = 上.行;
+    a.上の消費 = 上.消費行;
+    a.上の秒読み = 上.急ぎ;
+    a.下の時計 = 下.行;
+    a.下の消費 = 下.消費行;
+    a.下の秒読み = 下.急ぎ;
 }
 
 }  // namespace bexoru

@@ -29,7 +29,11 @@ constexpr std::string_view 時間切れ_文 = "時間切れになりました";
 }  // namespace
 
 void Form1::時計を確認() {
-    時間切れ判定();
+    if (時間切れ判定()) 補助表示を更新();
+}
+
+void Form1::時計を表示() {
+    補助表示を渡す();
 }
 
 bool Form1::時間切れ判定() {

@@ -186,8 +186,10 @@ public:
 
     // --- The game clocks (clock_commands.cpp) -------------------------------
 
-    // The window's timer: a flag that has fallen ends the game.
+    // The window's timer: a flag that has fallen ends the game; the clocks
+    // shown follow every tick.
     void 時計を確認() override;
+    void 時計を表示() override;
     // When the army to move has run out of time: the game ends with
     // "時間切れになりました" and the other army winning (true).
     bool 時間切れ判定();
@@ -230,9 +232,12 @@ public:
 
     // The player's aids (aids.cpp): worked out from the state and handed to
     // the window, with the move list; switched off, the window gets empty
-    // aids. 状態行 is what the last refused click left for the status
-    // line; empty, the line says whose turn it is.
+    // aids (but for the clocks of a game with a time control). 状態行 is
+    // what the last refused click left for the status line; empty, the
+    // line says whose turn it is.
     void 補助表示を更新() override;
+    // The aids alone, without the move list.
+    void 補助表示を渡す();
     std::string 状態行;
 
     // --- State --------------------------------------------------------------
@@ -319,6 +324,8 @@ private:
     // show it; a level chosen from the menu is also written to the settings.
     void レベル選択(int レベル);
     void レベルの印(int レベル);
+    // The clocks' lines of the aids (aids.cpp), while a game runs.
+    void 時計を表示に(補助表示& a);
     // The time control commands (clock_commands.cpp).
     void 持ち時間選択(int 候補);
     void 持ち時間の印();

@@ -81,6 +81,10 @@ public:
     // The window's timer, a few times a second while no modal box is open:
     // the controller ends the game when a flag has fallen.
     virtual void 時計を確認() {}
+    // At every tick of that timer, also while a box is open: the player's
+    // aids handed over again with the clocks as they are now (the move list
+    // is left alone, so a list the player scrolls stays where it is).
+    virtual void 時計を表示() {}
 
     // After each event the window passes on: hand the player's aids over
     // (WindowPort::showAids).

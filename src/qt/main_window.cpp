@@ -87,7 +87,7 @@ MainWindow::MainWindow() : canvas_(new Canvas(this)) {
     connect(ticker, &QTimer::timeout, this, [this] {
         if (!form_ || quitting_) return;
         if (!QApplication::activeModalWidget()) form_->時計を確認();
-        updateAids();
+        if (!quitting_) form_->時計を表示();
     });
     ticker->start(200);
     // The full opening size: left to itself a new window takes at most two

@@ -358,6 +358,35 @@ TEST_F(Clocks, ANewGameStartsTheClocksAfreshAndAChoiceAppliesToTheNext) {
     EXPECT_EQ(表示().下の時計, "先手 秒読み 26");
 }
 
+TEST_F(Clocks, WithTheAidsOffOnlyTheClocksOfATimeControlAreShown) {
+    form.AIDS_Click();
+    ASSERT_FALSE(port.isMenuChecked("AIDS"));
+    二人で始める(0);
+    EXPECT_EQ(表示(), 補助表示{}) << "without a time control the board is drawn as always";
+    form.初期設定();
+    二人で始める(1);
+    待つ(3);
+    form.時計を表示();
+    EXPECT_EQ(port.aids.下の時計, "先手 残り 9:57");
+    EXPECT_EQ(port.aids.手番軍, 0) << "the other aids stay off";
+    EXPECT_EQ(port.aids.状態行, "");
+}
+
+TEST_F(Clocks, TheTicksHandTheClocksOverAndLeaveTheMoveListAlone) {
+    二人で始める(1);
+    下の歩();
+    form.補助表示を更新();
+    ASSERT_FALSE(port.moveList.empty());
+    port.moveList.clear();
+    port.moveListCurrent = -1;
+    待つ(4);
+    form.時計を確認();
+    form.時計を表示();
+    EXPECT_EQ(port.aids.上の時計, "後手 残り 9:56");
+    EXPECT_TRUE(port.moveList.empty()) << "a list the player scrolls is not moved back";
+    EXPECT_EQ(port.moveListCurrent, -1);
+}
+
 TEST_F(Clocks, TheTimeControlIsCheckedInTheMenuAndKeptInTheSettingsFile) {
     auto 設定ファイル = [] {
         std::ifstream in("Bexoru.ini", std::ios::binary);
