@@ -244,6 +244,14 @@
 <message><source>中将棋</source><translation>Chu Shogi</translation></message>
 <message><source>Bexoru 解説</source><translation>Bexoru help</translation></message>
 <message><source>解説ページが見つかりません</source><translation>The help page cannot be found</translation></message>
+<message><source>消費</source><translation>used</translation></message>
+<message><source>秒読み</source><translation>byoyomi</translation></message>
+<message><source>残り</source><translation>left</translation></message>
+<message><source>時間切れになりました</source><translation>The time has run out</translation></message>
+<message><source>持ち時間</source><translation>Time control</translation></message>
+<message><source>なし</source><translation>None</translation></message>
+<message><source>%1分 + 秒読み%2秒</source><translation>%1 min + byoyomi %2 s</translation></message>
+<message><source>秒読み%1秒</source><translation>Byoyomi %1 s</translation></message>
 </context>
 <context>
 <name>Piece</name>
