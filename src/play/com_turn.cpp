@@ -99,7 +99,7 @@ void Form1::com_ban着手(const 探索結果& r) {
         port.messageBox(詰め_題, 詰め_文);
     } else {
         const 駒数 数 = 盤上駒数(盤面);
-        if ((数.MAN駒数 < 2 || 数.COM駒数 < 2) && 数.COM駒数 > 数.MAN駒数) {
+        if (状態.規則 == ルール::本来 && (数.MAN駒数 < 2 || 数.COM駒数 < 2) && 数.COM駒数 > 数.MAN駒数) {
             port.messageBox(駒枯れ_題, 駒枯れ_文);
             終了(結果_引き分け);
             return;
@@ -117,6 +117,8 @@ void Form1::com_ban着手(const 探索結果& r) {
             port.messageBox("", 王手太子_文);
         }
     }
+
+    if (標準の終局判定(+1)) return;
 
     描画.描画_移動結果(表示.結果表示X_COM, 表示.結果表示Y_COM, 手.移動先X, 手.移動先Y, 手.成駒, 表示.文字色);
     状態.手番 = 状態.MAN側;

@@ -33,6 +33,15 @@ inline constexpr std::string_view 王手太子_文 = "   ** 王手(太子) **";
 inline constexpr std::string_view 指し手なし_題 = "終局";
 inline constexpr std::string_view 指し手なし_文 = "ｺﾝﾋﾟｭｰﾀには指せる手がありません";
 
+// The ends of a game under the standard rules, after either side's move: an
+// army left with nothing but royal pieces loses, and so does the side whose
+// move brings the same position (and side to move) about for the fourth time.
+inline constexpr std::string_view 裸王_題 = "終局";
+inline constexpr std::string_view 裸王_文 = "裸王になりました";
+inline constexpr std::string_view 千日手_題 = "終局";
+inline constexpr std::string_view 千日手_文 = "千日手になりました";
+inline constexpr int 千日手の回数 = 4;
+
 // Levels 4 to 6 think off the window thread. A command that would change the
 // game while the computer thinks is refused with this message; Escape stops
 // the thinking and says so.

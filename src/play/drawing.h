@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "board/board.h"
+#include "board/game_state.h"
 #include "board/presentation.h"
 #include "port/clock.h"
 #include "port/window_port.h"
@@ -89,6 +90,10 @@ public:
     void 消去_移動結果(double c, double r);
     // The level caption "LEVEL" and the level number.
     void 描画_レベル(int IN_LEVEL);
+    // The rule set under the title: "標準ルール" for the standard rules; for
+    // the game's own rules the place is only cleared (a full redraw leaves
+    // nothing there, so it need not be called then).
+    void 描画_規則(ルール 規則);
     // Clears the side panel and draws the whole board, its coordinates and the title.
     void 画面_再描画();
 

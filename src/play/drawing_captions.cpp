@@ -72,4 +72,13 @@ void 描画器::描画_レベル(int IN_LEVEL) {
     描画_数値(c, r, IN_LEVEL, 表示_.文字色, 0, 12);
 }
 
+void 描画器::描画_規則(ルール 規則) {
+    // Between the title and the move number, inside the panel a full redraw clears.
+    const double c = 14.6, r = 2.3;
+    描画_四角形(c - 0.1, r - 0.1, 1900, 360, 表示_.背景色);
+    if (規則 != ルール::標準) return;
+    描画_数値(c + 影, r + 影, 規則表示_標準, 表示_.黒色, 0, 10);
+    描画_数値(c, r, 規則表示_標準, 表示_.文字色, 0, 10);
+}
+
 }  // namespace bexoru

@@ -46,6 +46,9 @@ void Form1::初期設定() {
     状態.二手目状態 = 二手目状態型::一手目;
     時計.新規(持ち時間);
     描画.画面_再描画();
+    // A new game is played by the rule set chosen last.
+    状態.規則 = 選んだ規則;
+    if (状態.規則 == ルール::標準) 描画.描画_規則(状態.規則);
 }
 
 void Form1::拒否(std::string_view 題, std::string_view 文) {

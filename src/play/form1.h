@@ -99,6 +99,8 @@ public:
     void SIDOU_Click() override;
     void BGM_Click() override;
     void ENGLISH_Click() override;
+    void RULE_HON_Click() override;
+    void RULE_STD_Click() override;
     void IDOU_HLP_Click() override;
     void KAISETU_Click() override;
     void VER_Click() override;
@@ -246,6 +248,11 @@ public:
     // the settings file) and the clocks of the game on the board.
     持ち時間設定 持ち時間;
     対局時計 時計;
+    // The rule set chosen under ｵﾌﾟｼｮﾝ → ルール and kept in the settings file:
+    // every new game (初期設定) is played by it. The game on the board keeps its own
+    // (状態.規則) until it ends.
+    ルール 選んだ規則 = ルール::本来;
+
     // Board and move log.
     盤面型 盤面;
     棋譜記録 記録;
@@ -299,6 +306,13 @@ private:
     void 着手完了(駒コード 取駒, 駒コード 一手目の取駒);
     // After the person's move: true when the game ended (game_end.cpp).
     bool 終局判定(駒コード 取駒, 駒コード 一手目の取駒, int MAN駒数, int COM駒数);
+    // Under the standard rules, after a move of the army 指した軍 (+1 the
+    // upper army, -1 the lower): a bare King, or the position for the fourth
+    // time, ends the game. true when it ended; always false under the game's
+    // own rules.
+    bool 標準の終局判定(int 指した軍);
+    // The name 終了 announces as the winner for an army (+1 upper, -1 lower).
+    std::string_view 勝者の名(int 軍) const;
 
     // The first step of a double move and the question (double_moves.cpp).
     bool 一手目と問い(int& 移動元X, int& 移動元Y, int 移動先X, int 移動先Y, 駒コード 駒, 駒コード 二手目模様);
@@ -318,6 +332,14 @@ private:
     void 棋譜を載せる(const 棋譜読込結果& 結果);
     void 交換書出(bool PGN);
     void 交換読込(bool PGN);
+
+    // The rule commands (option_commands.cpp): the menu's check marks, and
+    // the choice itself, which a game in progress keeps for the next game.
+    void 規則の印(ルール 規則);
+    void 規則選択(ルール 規則);
+    // Whether a game has begun on the board (moves were made, a record was
+    // loaded, or a start command was given): its rule set is fixed.
+    bool 対局が始まった() const;
 
     // The three level commands (levels.cpp).
     // The level commands (levels.cpp): check the item, set the level and

@@ -1,11 +1,15 @@
 // The options of the ｵﾌﾟｼｮﾝ menu that survive between runs: move guidance
 // (SIDOU, toggled in src/play/move_guidance.cpp), the background music, the
 // move list and the player's aids (toggled in src/play/move_list.cpp), the
-// window's language (ENGLISH),
-// kept in the settings file (src/settings/locations.h says which) with the
-// computer's level (chosen in src/play/levels.cpp) and the time control
-// (src/play/clock_commands.cpp).
+// window's language (ENGLISH) and the rule set, kept in the settings file
+// (src/settings/locations.h says which) with the computer's level (chosen in
+// src/play/levels.cpp) and the time control (src/play/clock_commands.cpp).
+//
+// The rule set is fixed for a game once it has begun: a choice made during a
+// game is kept for the next one, and the player is told so. Before a game
+// the choice applies at once and the side panel shows it.
 
+#include "play/display_texts.h"
 #include "play/form1.h"
 #include "settings/settings_file.h"
 
@@ -55,6 +59,12 @@ void Form1::読込_環境設定ファイル() {
     if (!時計.始動済()) 時計.新規(持ち時間);
     // The start drew the board's captions before the language was known.
     if (結果.設定.英語) 画面を描き直す();
+    選んだ規則 = 結果.設定.標準ルール ? ルール::標準 : ルール::本来;
+    規則の印(選んだ規則);
+    if (!対局が始まった() && 状態.規則 != 選んだ規則) {
+        状態.規則 = 選んだ規則;
+        描画.描画_規則(状態.規則);
+    }
 }
 
 // A failed write leaves the old file and the options as the player set them
@@ -69,6 +79,7 @@ void Form1::書込_環境設定ファイル() {
     設定.持ち時間 = 持ち時間.持ち時間;
     設定.秒読み = 持ち時間.秒読み;
     設定.英語 = port.isMenuChecked("ENGLISH");
+    設定.標準ルール = 選んだ規則 == ルール::標準;
     書く(置き場所(*this).書く, 設定);
 }
 
@@ -92,6 +103,38 @@ void Form1::ENGLISH_Click() {
     // What is drawn is drawn again, now in the chosen language.
     画面を描き直す();
     書込_環境設定ファイル();
+}
+
+void Form1::RULE_HON_Click() {
+    規則選択(ルール::本来);
+}
+
+void Form1::RULE_STD_Click() {
+    規則選択(ルール::標準);
+}
+
+void Form1::規則の印(ルール 規則) {
+    port.setMenuChecked("RULE_HON", 規則 == ルール::本来);
+    port.setMenuChecked("RULE_STD", 規則 == ルール::標準);
+}
+
+bool Form1::対局が始まった() const {
+    return 状態.手番 != 未対局 || 状態.再生中 || 記録.記録終端 > 0;
+}
+
+void Form1::規則選択(ルール 規則) {
+    規則の印(規則);
+    const bool 変わった = 選んだ規則 != 規則;
+    選んだ規則 = 規則;
+    if (変わった) 書込_環境設定ファイル();
+    if (状態.規則 == 規則) return;
+    if (対局が始まった()) {
+        const std::string_view 名 = 規則 == ルール::標準 ? 規則名_標準 : 規則名_本来;
+        port.messageBox(規則変更_題, std::string(規則変更_文) + std::string(名) + "で指します");
+        return;
+    }
+    状態.規則 = 規則;
+    描画.描画_規則(状態.規則);
 }
 
 }  // namespace bexoru

@@ -118,7 +118,8 @@ void Form1::Command1_Click() {
             break;
     }
     std::string 理由;
-    if (!棋譜ファイル書込(先, 終局した対局 ? 回復棋譜テキスト(控え->手々) : 棋譜テキスト(記録), 理由)) {
+    if (!棋譜ファイル書込(先, 終局した対局 ? 回復棋譜テキスト(控え->手々, 控え->規則) : 棋譜テキスト(記録, 状態.規則),
+                          理由)) {
         // The panel stays open with the name, to try another name or folder.
         拒否("棋譜保存", "棋譜を書き込めませんでした: " + 理由);
         return;
@@ -162,11 +163,18 @@ void Form1::棋譜を載せる(const 棋譜読込結果& 結果) {
 
     起動時初期化();
     状態.再生中 = true;
+    // The record is replayed, and played on, under the rules it was played by.
+    const ルール 規則 = 棋譜の規則(結果);
+    if (状態.規則 != 規則) {
+        状態.規則 = 規則;
+        描画.描画_規則(規則);
+    }
 
-    // The header lines as they stand; the program's own files leave them empty.
+    // The header lines as they stand; the program's own files leave them
+    // empty, but for the standard rules' marker, which the panel shows.
     constexpr double 見出し位置[3][2] = {{800, 6350}, {3700, 100}, {3700, 6350}};
     for (std::size_t i = 0; i < 3; ++i)
-        if (!結果.見出し[i].empty())
+        if (!結果.見出し[i].empty() && 結果.見出し[i] != 標準ルール見出し)
             port.printText(見出し位置[i][0], 見出し位置[i][1], 結果.見出し[i], 12, 表示.文字色);
 
     const int 数 = static_cast<int>(結果.手々.size());

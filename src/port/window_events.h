@@ -58,6 +58,9 @@ public:
     virtual void BGM_Click() = 0;
     // ｵﾌﾟｼｮﾝ → English: the window's texts in English or back in Japanese.
     virtual void ENGLISH_Click() = 0;
+    // ｵﾌﾟｼｮﾝ → ルール: the game's own rules or the standard rules.
+    virtual void RULE_HON_Click() = 0;
+    virtual void RULE_STD_Click() = 0;
     virtual void IDOU_HLP_Click() = 0;
     virtual void KAISETU_Click() = 0;
     virtual void VER_Click() = 0;

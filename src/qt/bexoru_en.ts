@@ -252,6 +252,16 @@
 <message><source>なし</source><translation>None</translation></message>
 <message><source>%1分 + 秒読み%2秒</source><translation>%1 min + byoyomi %2 s</translation></message>
 <message><source>秒読み%1秒</source><translation>Byoyomi %1 s</translation></message>
+<message><source>ルール</source><translation>Rules</translation></message>
+<message><source>本来ルール</source><translation>Bexoru's own rules</translation></message>
+<message><source>標準ルール</source><translation>Standard rules</translation></message>
+<message><source>(標準ルール)</source><translation>(standard rules)</translation></message>
+<message><source>対局中はルールを変えられません。次の対局から</source><translation>The rules cannot change during a game. The next game is played by </translation></message>
+<message><source>で指します</source><translation> from the next game</translation></message>
+<message><source>対局中はルールを変えられません。次の対局から本来ルールで指します</source><translation>The rules cannot change during a game. The next game is played by Bexoru's own rules</translation></message>
+<message><source>対局中はルールを変えられません。次の対局から標準ルールで指します</source><translation>The rules cannot change during a game. The next game is played by the standard rules</translation></message>
+<message><source>裸王になりました</source><translation>A bare King: only royal pieces are left</translation></message>
+<message><source>千日手になりました</source><translation>The same position has occurred for the fourth time (sennichite)</translation></message>
 </context>
 <context>
 <name>Piece</name>

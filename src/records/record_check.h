@@ -19,6 +19,8 @@
 // - a declined second step, which logs its first step twice: the second
 //   time the piece already stands on the destination and is named as
 //   captured there.
+// Each step is checked under the rule set the record names (棋譜の規則), or
+// the one given.
 // Handicaps and reversed boards are not in the format: the game does not
 // write records of them.
 
@@ -33,7 +35,8 @@ namespace bexoru {
 // (its line in the file) and empties 手々. A result already refused is left
 // as it is.
 void 棋譜照合(棋譜読込結果& 結果);
-// The same from another position (tests and tools start records elsewhere).
-void 棋譜照合(棋譜読込結果& 結果, const 盤面型& 初形);
+// The same from another position (tests and tools start records elsewhere),
+// under the rules given.
+void 棋譜照合(棋譜読込結果& 結果, const 盤面型& 初形, ルール 規則);
 
 }  // namespace bexoru

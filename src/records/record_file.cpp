@@ -168,8 +168,19 @@ std::string 棋譜行(const 指し手& 手) {
     return 行;
 }
 
-std::string 棋譜テキスト(const 棋譜記録& 記録) {
-    std::string text = "\r\n\r\n\r\n";
+std::string 棋譜見出し(ルール 規則) {
+    if (規則 == ルール::標準) return std::string(標準ルール見出し) + "\r\n\r\n\r\n";
+    return "\r\n\r\n\r\n";
+}
+
+ルール 棋譜の規則(const 棋譜読込結果& 結果) {
+    for (const std::string& 行 : 結果.見出し)
+        if (行 == 標準ルール見出し) return ルール::標準;
+    return ルール::本来;
+}
+
+std::string 棋譜テキスト(const 棋譜記録& 記録, ルール 規則) {
+    std::string text = 棋譜見出し(規則);
     const int 終端 = std::min(std::max(記録.記録終端, 0), 記録最大);
     for (int n = 1; n <= 終端; ++n) {
         text += 棋譜行(記録.手[static_cast<std::size_t>(n)]);

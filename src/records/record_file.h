@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "board/game_state.h"
 #include "board/move.h"
 #include "board/move_log.h"
 
@@ -28,10 +29,17 @@ inline constexpr std::string_view 棋譜拡張子 = ".棋譜";
 // bytes); a larger file is not read at all.
 inline constexpr std::size_t 棋譜ファイル上限 = 1 << 20;
 
+// A game played under the standard rules is written with this text as its
+// first header line. Readers that know nothing of it take it as any header
+// (a title they show or pass over); ours read the game under those rules.
+inline constexpr std::string_view 標準ルール見出し = "標準ルール";
+
 // The 17-character line of one entry (no line end).
 std::string 棋譜行(const 指し手& 手);
-// The whole file: three empty header lines, then entries 1..記録終端.
-std::string 棋譜テキスト(const 棋譜記録& 記録);
+// The three header lines: empty, or the standard rules' marker first.
+std::string 棋譜見出し(ルール 規則);
+// The whole file: the header lines, then entries 1..記録終端.
+std::string 棋譜テキスト(const 棋譜記録& 記録, ルール 規則 = ルール::本来);
 
 // Why a file was not taken.
 enum class 棋譜不備 {
@@ -76,8 +84,13 @@ std::string 文字列復号(std::string_view 行);
 // no entries (手がない). The board is not consulted.
 棋譜読込結果 棋譜解析(std::string_view bytes);
 
+// The rule set a record was played under: the standard rules when one of its
+// header lines is 標準ルール見出し, the game's own rules otherwise.
+ルール 棋譜の規則(const 棋譜読込結果& 結果);
+
 // Reads a file whole, refusing one larger than 棋譜ファイル上限 (不備 set, 手々
-// empty), then parses it and checks it against the board (棋譜照合).
+// empty), then parses it and checks it against the board (棋譜照合) under the
+// rules it names (棋譜の規則).
 棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path);
 
 // What stands at the path a record is to be written to.

@@ -23,6 +23,9 @@ namespace fs = std::filesystem;
 constexpr std::string_view 鍵々[] = {"turn",  "man",      "com",         "mode",     "moves",    "current", "entries",
                                      "level", "handicap", "handicapped", "reversed", "finished", "saved"};
 constexpr std::string_view 盤の見出し = "board";
+// Written only for a game under the standard rules.
+constexpr std::string_view 規則の鍵 = "rules";
+constexpr std::string_view 標準の値 = "standard";
 
 std::optional<int> 整数(std::string_view t) {
     int v = 0;
@@ -57,8 +60,8 @@ fs::path 既定の回復フォルダ(const char* xdg_data_home, const char* home
     return {};
 }
 
-std::string 回復棋譜テキスト(const std::vector<指し手>& 手々) {
-    std::string text = "\r\n\r\n\r\n";
+std::string 回復棋譜テキスト(const std::vector<指し手>& 手々, ルール 規則) {
+    std::string text = 棋譜見出し(規則);
     for (const 指し手& 手 : 手々) {
         text += 棋譜行(手);
         text += "\r\n";
@@ -89,6 +92,12 @@ std::string 回復状態テキスト(const 回復対局& 対局) {
         text += std::to_string(値々[i]);
         text += '\n';
     }
+    if (対局.規則 == ルール::標準) {
+        text += 規則の鍵;
+        text += '=';
+        text += 標準の値;
+        text += '\n';
+    }
     text += 盤の見出し;
     text += '\n';
     text += format_board_text(対局.盤面);
@@ -97,6 +106,8 @@ std::string 回復状態テキスト(const 回復対局& 対局) {
 
 std::optional<回復対局> 回復状態解析(std::string_view text) {
     std::map<std::string_view, int, std::less<>> 値;
+    ルール 規則 = ルール::本来;
+    bool 規則あり = false;
     std::size_t pos = 0;
     bool 盤まで来た = false;
     while (pos < text.size()) {
@@ -113,6 +124,12 @@ std::optional<回復対局> 回復状態解析(std::string_view text) {
         const std::size_t eq = 行.find('=');
         if (eq == std::string_view::npos) return std::nullopt;
         const std::string_view 鍵 = 行.substr(0, eq);
+        if (鍵 == 規則の鍵) {
+            if (規則あり || 行.substr(eq + 1) != 標準の値) return std::nullopt;
+            規則あり = true;
+            規則 = ルール::標準;
+            continue;
+        }
         if (std::find(std::begin(鍵々), std::end(鍵々), 鍵) == std::end(鍵々) || 値.contains(鍵)) return std::nullopt;
         const auto v = 整数(行.substr(eq + 1));
         if (!v) return std::nullopt;
@@ -146,6 +163,7 @@ std::optional<回復対局> 回復状態解析(std::string_view text) {
     r.反転済 = 反転済 == 1;
     r.終局 = 終局 == 1;
     r.保存済 = 保存済 == 1;
+    r.規則 = 規則;
     return r;
 }
 
@@ -160,7 +178,7 @@ bool 回復記録書込(const fs::path& folder, const 回復対局& 対局, std:
         // The games are the user's own business.
         ::chmod(folder.c_str(), 0700);
     }
-    return 棋譜ファイル書込(folder / 回復棋譜名, 回復棋譜テキスト(対局.手々), 理由) &&
+    return 棋譜ファイル書込(folder / 回復棋譜名, 回復棋譜テキスト(対局.手々, 対局.規則), 理由) &&
            棋譜ファイル書込(folder / 回復状態名, 回復状態テキスト(対局), 理由);
 }
 

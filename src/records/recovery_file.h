@@ -7,7 +7,9 @@
 //   前回の対局.状態    what a record cannot hold: the position on the board,
 //                      whose turn it is, the game mode and sides, the move
 //                      number, the level and the flags, as "key=value" lines
-//                      followed by the board text
+//                      followed by the board text; "rules=standard" is
+//                      written only for a game under the standard rules (a
+//                      file without the line is a game under the game's own)
 //
 // Each is written to a temporary file in the folder and renamed over the old
 // one, the record first. A crash between the two renames leaves a state one
@@ -46,8 +48,9 @@ struct 回復対局 {
     int ハンデレベル = 0;
     bool ハンデ済 = false;
     bool 反転済 = false;
-    bool 終局 = false;    // the game has ended; it is kept only to be saved
-    bool 保存済 = false;  // its record was saved or loaded as it stands
+    bool 終局 = false;           // the game has ended; it is kept only to be saved
+    bool 保存済 = false;         // its record was saved or loaded as it stands
+    ルール 規則 = ルール::本来;  // the rule set the game is played by
 };
 
 // Where the records are kept: $XDG_DATA_HOME/bexoru, or ~/.local/share/bexoru
@@ -55,9 +58,9 @@ struct 回復対局 {
 // neither is known (no recovery record is kept then).
 std::filesystem::path 既定の回復フォルダ(const char* xdg_data_home, const char* home);
 
-// The record text of the entries: three empty header lines and one line per
-// entry, as the record writer makes it.
-std::string 回復棋譜テキスト(const std::vector<指し手>& 手々);
+// The record text of the entries: the header lines (the standard rules'
+// marker, or empty) and one line per entry, as the record writer makes it.
+std::string 回復棋譜テキスト(const std::vector<指し手>& 手々, ルール 規則 = ルール::本来);
 // The state file's text, and its reading (without the log: 手々 stays empty).
 std::string 回復状態テキスト(const 回復対局& 対局);
 std::optional<回復対局> 回復状態解析(std::string_view text);

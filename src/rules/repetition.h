@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "board/move_log.h"
 
 namespace bexoru {
 
@@ -33,8 +34,17 @@ private:
     int 最後の回数_ = 0;
 };
 
+// How often the position on the board, with the same side to move, has
+// occurred in the game of the log (entries 1..記録数), counting itself: the
+// log's moves are taken back from the board one by one, the two entries of a
+// double move as one move. Worked out from the log each time, so taking moves
+// back, stepping forth again or loading a game cannot leave it out of step.
+int 局面の回数(const 盤面型& 盤面, const 棋譜記録& 記録);
+
 // The army (+1 upper, −1 lower) left with only royal pieces (王, 太子) while the
 // other army still has a piece besides its royal ones; 0 when there is none.
 int 裸王の軍(const 盤面型& 盤面);
+// Whether both armies are left with royal pieces only.
+bool 両軍とも王族だけ(const 盤面型& 盤面);
 
 }  // namespace bexoru

@@ -24,6 +24,8 @@ constexpr std::string_view キー_英語 = "English";
 constexpr std::string_view キー_持ち時間 = "持ち時間";
 constexpr std::string_view 値_ON = "ON";
 constexpr std::string_view 値_OFF = "OFF";
+constexpr std::string_view キー_ルール = "ルール";
+constexpr std::string_view 値_標準 = "標準";
 // A settings file is three short lines; anything past this is not read.
 constexpr std::size_t 読込上限 = 64 * 1024;
 
@@ -110,6 +112,8 @@ void 持ち時間の値(std::string_view 値, 環境設定& 設定) {
             設定.英語 = 値 == 値_ON;
         else if (キー == キー_持ち時間)
             持ち時間の値(値, 設定);
+        else if (キー == キー_ルール)
+            設定.標準ルール = 値 == 値_標準;
     }
     return 設定;
 }
@@ -125,6 +129,7 @@ std::string 環境設定の文(const 環境設定& 設定) {
     if (設定.持ち時間 > 0 || 設定.秒読み > 0)
         文 += std::string(キー_持ち時間) + "=" + std::to_string(設定.持ち時間) + "+" + std::to_string(設定.秒読み) +
               "\r\n";
+    if (設定.標準ルール) 文 += std::string(キー_ルール) + "=" + std::string(値_標準) + "\r\n";
     return 文;
 }
 

@@ -12,8 +12,10 @@
 // it or names anything else. The move list ("棋譜一覧") and the player's aids
 // ("補助表示") are on unless the file says "OFF" for them. The time control
 // ("持ち時間=M+B": main time and byoyomi in seconds) is none unless the file
-// names a sound one; it is written only when one is chosen. Only a missing
-// or unreadable file gives the defaults. The key
+// names a sound one; it is written only when one is chosen. The rule set ("ルール") is the standard rules only when the file
+// says "標準"; anything else, or no line, is the game's own rules, and the
+// line is written only for the standard rules. Only a missing or unreadable
+// file gives the defaults. The key
 // "移動指導" is recognised in UTF-8 and in Shift-JIS (files written by the
 // Windows program). Writing replaces the file in one step: the text goes to a
 // temporary file of an unforeseeable name created in the same folder (never
@@ -47,6 +49,7 @@ struct 環境設定 {
     // The time control of the next game, in seconds; both 0: none.
     int 持ち時間 = 0;
     int 秒読み = 0;
+    bool 標準ルール = false;  // new games are played by the standard rules
     friend bool operator==(const 環境設定&, const 環境設定&) = default;
 };
 
@@ -65,9 +68,9 @@ struct 環境設定読込結果 {
 
 // The file's text for these settings: "移動指導=ON|OFF", "BGM=ON|OFF",
 // "COMレベル=N", "棋譜一覧=ON|OFF" and "補助表示=ON|OFF", each ending CR LF,
-// then "English=ON" only while English is chosen and "持ち時間=M+B" only when a
-// time control is chosen, so a file of a player who never chose either stays as
-// it always was.
+// then "English=ON" only while English is chosen, "持ち時間=M+B" only when a
+// time control is chosen and "ルール=標準" only under the standard rules, so a
+// file of a player who never chose any of them stays as it always was.
 std::string 環境設定の文(const 環境設定& 設定);
 
 // Writes the settings through a temporary file renamed over the old one.

@@ -59,7 +59,7 @@ public:
     棋譜読込結果 照合() const {
         棋譜読込結果 r;
         r.手々 = 手々;
-        棋譜照合(r, 初形);
+        棋譜照合(r, 初形, ルール::本来);
         return r;
     }
 
@@ -203,6 +203,61 @@ TEST(RecordCheck, PromotionsFollowThePromotionRules) {
     棋譜作り 王(局面);
     王.指す(9, 6, 9, 5).指す(12, 1, 12, 2).行({9, 5, 9, 4, -39, -38, 0});
     止まる(王, 棋譜不備::成りが違う, 6, "a King that promotes");
+}
+
+}  // namespace
+}  // namespace bexoru
+
+namespace bexoru {
+namespace {
+
+// Both Lions come face to face; the upper Lion takes the lower one, which
+// its Pawn defends, and declines the second step. Only the standard rules
+// let a Lion take an adjacent defended Lion.
+constexpr std::string_view 隣の獅子の手々 =
+    " 610 6 8-34-34  0\r\n 7 3 7 5 34 34  0\r\n 1 9 1 8 -1 -1  0\r\n 7 5 6 7 34 34  0\r\n"
+    " 2 9 2 8 -1 -1  0\r\n 6 7 6 8 34 34-34\r\n 6 7 6 8 34 34 34\r\n";
+
+TEST(RecordCheck, TheStandardRulesMarkerChoosesTheRulesARecordIsCheckedBy) {
+    const std::string 本来 = "\r\n\r\n\r\n" + std::string(隣の獅子の手々);
+    const std::string 標準 = std::string(標準ルール見出し) + "\r\n\r\n\r\n" + std::string(隣の獅子の手々);
+
+    棋譜読込結果 r = 棋譜解析(標準);
+    EXPECT_EQ(棋譜の規則(r), ルール::標準);
+    棋譜照合(r);
+    EXPECT_EQ(r.不備, 棋譜不備::なし);
+    EXPECT_EQ(r.手々.size(), 7u);
+
+    r = 棋譜解析(本来);
+    EXPECT_EQ(棋譜の規則(r), ルール::本来);
+    棋譜照合(r);
+    EXPECT_EQ(r.不備, 棋譜不備::指せない手);
+    EXPECT_EQ(r.不備行, 9) << "the capture of the defended Lion";
+
+    // A reader that passes over the header lines reads the marked file as
+    // the unmarked one: the same entries, and the header is only a title.
+    const 棋譜読込結果 marked = 棋譜解析(標準), plain = 棋譜解析(本来);
+    EXPECT_EQ(marked.不備, 棋譜不備::なし);
+    EXPECT_EQ(marked.手々, plain.手々);
+    EXPECT_EQ(marked.見出し[0], "標準ルール");
+    盤面型 初形;
+    初期配置(初形);
+    棋譜読込結果 旧 = 棋譜解析(標準);
+    棋譜照合(旧, 初形, ルール::本来);
+    EXPECT_EQ(旧.不備行, 9) << "checked by the game's own rules, as an old reader would";
+
+    // The marker is the first header line only when the writer is asked for it.
+    棋譜記録 log;
+    log.手[1] = 指し手{6, 9, 6, 8, -1, -1, 0};
+    log.記録終端 = 1;
+    EXPECT_EQ(棋譜テキスト(log), "\r\n\r\n\r\n 6 9 6 8 -1 -1  0\r\n");
+    EXPECT_EQ(棋譜テキスト(log, ルール::標準), "標準ルール\r\n\r\n\r\n 6 9 6 8 -1 -1  0\r\n");
+    // A marker in another header line, or in Shift-JIS, counts; a title
+    // that only begins like it does not.
+    EXPECT_EQ(棋譜の規則(棋譜解析("\r\n標準ルール\r\n\r\n 6 9 6 8 -1 -1  0\r\n")), ルール::標準);
+    EXPECT_EQ(棋譜の規則(棋譜解析("\x95\x57\x8f\x80\x83\x8b\x81\x5b\x83\x8b\r\n\r\n\r\n 6 9 6 8 -1 -1  0\r\n")),
+              ルール::標準);
+    EXPECT_EQ(棋譜の規則(棋譜解析("標準ルールの対局\r\n\r\n\r\n 6 9 6 8 -1 -1  0\r\n")), ルール::本来);
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ protected:
         EXPECT_EQ(a.反転済, b.反転済);
         EXPECT_EQ(a.終局, b.終局);
         EXPECT_EQ(a.保存済, b.保存済);
+        EXPECT_EQ(a.規則, b.規則);
     }
     static std::string 中身(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
@@ -125,6 +126,31 @@ TEST_F(RecoveryFile, AGameComesBackAsItWasWritten) {
     EXPECT_FALSE(fs::exists(folder_ / 回復棋譜名));
     EXPECT_FALSE(fs::exists(folder_ / 回復状態名));
     EXPECT_FALSE(回復記録読込(folder_));
+}
+
+TEST_F(RecoveryFile, AGameUnderTheStandardRulesKeepsThem) {
+    回復対局 g = 対局例();
+    g.規則 = ルール::標準;
+    std::string why;
+    ASSERT_TRUE(回復記録書込(folder_, g, why)) << why;
+    同じ(*回復記録読込(folder_), g);
+    EXPECT_NE(中身(folder_ / 回復状態名).find("\nrules=standard\n"), std::string::npos);
+    EXPECT_TRUE(中身(folder_ / 回復棋譜名).starts_with("標準ルール\r\n\r\n\r\n"));
+
+    // A state without the line is a game under the game's own rules; any
+    // other value, or the line twice, is not ours.
+    const std::string text = 回復状態テキスト(g);
+    const std::size_t at = text.find("rules=standard\n");
+    std::string without = text;
+    without.erase(at, std::string("rules=standard\n").size());
+    ASSERT_TRUE(回復状態解析(without));
+    EXPECT_EQ(回復状態解析(without)->規則, ルール::本来);
+    std::string other = text;
+    other.replace(at, std::string("rules=standard").size(), "rules=original");
+    EXPECT_FALSE(回復状態解析(other));
+    std::string twice = text;
+    twice.insert(at, "rules=standard\n");
+    EXPECT_FALSE(回復状態解析(twice));
 }
 
 TEST_F(RecoveryFile, ARecordNewerThanItsStateLeavesItsLastEntriesForward) {
