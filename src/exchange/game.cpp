@@ -148,8 +148,12 @@ std::optional<std::string> rule_check(盤面型& board, const 棋譜記録& log,
     return std::nullopt;
 }
 
-Replay::Replay(const Diagram& start)
-    : board_(start.board), log_(std::make_unique<棋譜記録>()), side_(start.side), first_number_(start.move_number) {
+Replay::Replay(const Diagram& start, ルール rules)
+    : board_(start.board),
+      log_(std::make_unique<棋譜記録>()),
+      side_(start.side),
+      first_number_(start.move_number),
+      rules_(rules) {
     // As after a new game: the entry before the first reads as a harmless Pawn.
     log_->手[0].成駒 = +1;
     start_royals_[0] = royals(board_, lower_army);
@@ -217,7 +221,7 @@ void Replay::make(const Move& m) {
     ++moves_;
 }
 
-FromRecord game_of_record(const std::vector<指し手>& entries) {
+FromRecord game_of_record(const std::vector<指し手>& entries, ルール rules) {
     FromRecord out;
     Game& game = out.result.game;
     bool side_known = false;
@@ -249,7 +253,7 @@ FromRecord game_of_record(const std::vector<指し手>& entries) {
         }
         game.moves.push_back(m);
     }
-    auto replay = std::make_unique<Replay>(game.start);
+    auto replay = std::make_unique<Replay>(game.start, rules);
     for (std::size_t k = 0; k < game.moves.size(); ++k) {
         if (auto why = replay->play(game.moves[k])) {
             out.result.error = GameError{
@@ -261,7 +265,7 @@ FromRecord game_of_record(const std::vector<指し手>& entries) {
     return out;
 }
 
-RecordText record_of_game(const Game& game) {
+RecordText record_of_game(const Game& game, ルール rules) {
     RecordText out;
     Diagram standard = start_diagram();
     if (game.start.board != standard.board) {
@@ -269,14 +273,14 @@ RecordText record_of_game(const Game& game) {
                     to_sfen(game.start);
         return out;
     }
-    auto replay = std::make_unique<Replay>(game.start);
+    auto replay = std::make_unique<Replay>(game.start, rules);
     for (std::size_t k = 0; k < game.moves.size(); ++k) {
         if (auto why = replay->play(game.moves[k])) {
             out.error = "move " + std::to_string(k + 1) + ": " + *why;
             return out;
         }
     }
-    out.text = 棋譜テキスト(replay->log());
+    out.text = 棋譜テキスト(replay->log(), rules);
     return out;
 }
 

@@ -35,10 +35,11 @@ struct Game {
     std::vector<Move> moves;
 };
 
-// A position being played through, with the move log the game keeps.
+// A position being played through, with the move log the game keeps, under
+// one rule set.
 class Replay {
 public:
-    explicit Replay(const Diagram& start);
+    explicit Replay(const Diagram& start, ルール rules = ルール::本来);
     Replay(const Replay& other);
     Replay& operator=(const Replay& other);
     ~Replay();
@@ -114,15 +115,16 @@ struct FromRecord {
     int blank_entries = 0;
     int declined_second_steps = 0;
 };
-FromRecord game_of_record(const std::vector<指し手>& entries);
+FromRecord game_of_record(const std::vector<指し手>& entries, ルール rules = ルール::本来);
 
 // The record text (.棋譜) of a game: refused, with the reason, when the game
 // does not start from the starting position (a record holds no other) or
-// when a move is refused by the rules.
+// when a move is refused by the rules. A game under the standard rules is
+// written with their marker (records/record_file.h).
 struct RecordText {
     std::string text;
     std::optional<std::string> error;
 };
-RecordText record_of_game(const Game& game);
+RecordText record_of_game(const Game& game, ルール rules = ルール::本来);
 
 }  // namespace bexoru::exchange

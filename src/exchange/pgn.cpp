@@ -287,7 +287,7 @@ GameResult refused(std::string message, int line, int move) {
 
 }  // namespace
 
-GameResult parse_pgn(std::string_view text) {
+GameResult parse_pgn(std::string_view text, ルール rules) {
     Reader in{text};
     GameResult r;
     const auto at_line = [](int line) { return "line " + std::to_string(line) + ": "; };
@@ -332,7 +332,7 @@ GameResult parse_pgn(std::string_view text) {
     }
 
     // The moves.
-    auto replay = std::make_unique<Replay>(r.game.start);
+    auto replay = std::make_unique<Replay>(r.game.start, rules);
     int k = 0;
     while (!in.done()) {
         const char c = in.peek();

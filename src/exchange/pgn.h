@@ -33,6 +33,8 @@ std::string san(Replay& position, const Move& m);
 // The whole PGN text of a game. Tags given replace the defaults of the same name.
 std::string pgn_text(const Game& game, const std::vector<PgnTag>& tags = {});
 
-GameResult parse_pgn(std::string_view text);
+// Reads a game and plays every move through the rules of the set given; a
+// refusal names the line and the move.
+GameResult parse_pgn(std::string_view text, ルール rules = ルール::本来);
 
 }  // namespace bexoru::exchange

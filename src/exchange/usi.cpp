@@ -92,7 +92,7 @@ std::string usi_game_text(const Game& game) {
     return s + "\n";
 }
 
-GameResult parse_usi_game(std::string_view text) {
+GameResult parse_usi_game(std::string_view text, ルール rules) {
     const std::vector<Token> t = tokens_of(text);
     std::size_t i = 0;
     GameResult r;
@@ -115,7 +115,7 @@ GameResult parse_usi_game(std::string_view text) {
     }
     if (i < t.size() && t[i].text == "moves") ++i;
 
-    auto replay = std::make_unique<Replay>(r.game.start);
+    auto replay = std::make_unique<Replay>(r.game.start, rules);
     for (int k = 1; i < t.size(); ++i, ++k) {
         const Token& tok = t[i];
         const std::string place =

@@ -28,7 +28,7 @@ std::optional<Move> parse_usi_move(std::string_view text);
 std::string usi_game_text(const Game& game);
 // Reads a game and plays every move through the rules. On a refusal the
 // result names the line and the move, and holds no moves.
-GameResult parse_usi_game(std::string_view text);
+GameResult parse_usi_game(std::string_view text, ルール rules = ルール::本来);
 
 // XBoard's coordinate form of a move in the position it is played in (a
 // pass needs the board to be told from a capture without moving).

@@ -2,7 +2,9 @@
 // the clipboard, and the game written to or read from a USI or PGN file
 // chosen in a file dialog. A game read is made into a record text and loaded
 // as 読込 loads a record file, so it is checked the same way and stepped with
-// 進 and 戻; the game on the board stays until the whole file has passed.
+// 進 and 戻; the game on the board stays until the whole file has passed. A
+// game read is checked under the standard rules, which other programs play
+// by, and is played on under them.
 
 #include <filesystem>
 #include <fstream>
@@ -15,6 +17,7 @@
 #include "exchange/notation.h"
 #include "exchange/pgn.h"
 #include "exchange/usi.h"
+#include "play/display_texts.h"
 #include "play/form1.h"
 #include "records/record_check.h"
 #include "records/record_file.h"
@@ -110,7 +113,8 @@ void Form1::交換書出(bool PGN) {
     } else {
         for (int n = 1; n <= 記録.記録終端; ++n) 手々.push_back(記録.手[static_cast<std::size_t>(n)]);
     }
-    const exchange::FromRecord 変換 = exchange::game_of_record(手々);
+    const ルール 規則 = 終局した対局 ? 控え->規則 : 状態.規則;
+    const exchange::FromRecord 変換 = exchange::game_of_record(手々, 規則);
     if (!変換.result.ok()) {
         拒否(f.書出題, "棋譜を書き出せません: " + 変換.result.error->message);
         return;
@@ -158,9 +162,13 @@ void Form1::交換読込(bool PGN) {
         拒否(f.読込題, 理由);
         return;
     }
-    const exchange::GameResult 読んだ = PGN ? exchange::parse_pgn(*bytes) : exchange::parse_usi_game(*bytes);
+    // Other programs play by the standard rules: their games are checked,
+    // and played on, under them.
+    constexpr ルール 規則 = ルール::標準;
+    const exchange::GameResult 読んだ =
+        PGN ? exchange::parse_pgn(*bytes, 規則) : exchange::parse_usi_game(*bytes, 規則);
     if (!読んだ.ok()) {
-        拒否(f.読込題, "読み込めません: " + 読んだ.error->message);
+        拒否(f.読込題, "読み込めません (" + std::string(規則名_標準) + "): " + 読んだ.error->message);
         return;
     }
     if (読んだ.game.start.board != exchange::start_diagram().board) {
@@ -171,7 +179,7 @@ void Form1::交換読込(bool PGN) {
         port.messageBox(f.読込題, "ﾌｧｲﾙに指し手がありません");
         return;
     }
-    const exchange::RecordText 記録文 = exchange::record_of_game(読んだ.game);
+    const exchange::RecordText 記録文 = exchange::record_of_game(読んだ.game, 規則);
     if (記録文.error) {
         拒否(f.読込題, "棋譜にできません: " + *記録文.error);
         return;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "board/starting_position.h"
 #include "records/record_check.h"
 
 namespace bexoru {
@@ -277,7 +278,7 @@ std::string 文字列復号(std::string_view 行) {
     return 結果;
 }
 
-棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path) {
+棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path, std::optional<ルール> 規則) {
     棋譜読込結果 結果;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
@@ -301,7 +302,10 @@ std::string 文字列復号(std::string_view 行) {
         return 結果;
     }
     結果 = 棋譜解析(bytes);
-    棋譜照合(結果);
+    if (結果.不備 != 棋譜不備::なし) return 結果;
+    盤面型 初形;
+    初期配置(初形);
+    棋譜照合(結果, 初形, 規則.value_or(棋譜の規則(結果)));
     return 結果;
 }
 

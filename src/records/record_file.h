@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,7 +92,8 @@ std::string 文字列復号(std::string_view 行);
 // Reads a file whole, refusing one larger than 棋譜ファイル上限 (不備 set, 手々
 // empty), then parses it and checks it against the board (棋譜照合) under the
 // rules it names (棋譜の規則).
-棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path);
+// 規則, when given, takes the place of the rules the record names.
+棋譜読込結果 棋譜ファイル読込(const std::filesystem::path& path, std::optional<ルール> 規則 = std::nullopt);
 
 // What stands at the path a record is to be written to.
 enum class 既存棋譜 {

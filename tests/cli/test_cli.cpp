@@ -846,10 +846,46 @@ TEST(CliRecord, ASelfPlayedRecordComesBackByteForByteThroughUsiAndPgn) {
     for (const char* via : {"usi", "pgn"}) {
         const Outcome out = run_with_input({"record", "-", "--to", via}, original);
         ASSERT_EQ(out.status, 0) << out.err;
-        const Outcome back = run_with_input({"record", "-", "--from", via, "--to", "kifu"}, out.out);
+        // Played by the game's own rules, so read back by them (USI and PGN
+        // are read by the standard rules unless told otherwise).
+        const Outcome back =
+            run_with_input({"record", "-", "--from", via, "--to", "kifu", "--rules", "original"}, out.out);
         ASSERT_EQ(back.status, 0) << back.err;
         EXPECT_EQ(back.out, original) << via;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliRecord, MovesAreJudgedByTheRulesTheGameNamesOrTheOptionGives) {
+    // The upper Lion takes the lower one next to it, which a Pawn defends:
+    // only the standard rules allow it.
+    const std::string moves =
+        " 610 6 8-34-34  0\r\n 7 3 7 5 34 34  0\r\n 1 9 1 8 -1 -1  0\r\n 7 5 6 7 34 34  0\r\n"
+        " 2 9 2 8 -1 -1  0\r\n 6 7 6 8 34 34-34\r\n 6 7 6 8 34 34 34\r\n";
+    const std::string marked = "標準ルール\r\n\r\n\r\n" + moves, plain = "\r\n\r\n\r\n" + moves;
+    EXPECT_EQ(run_with_input({"record", "-"}, marked).status, 0);
+    const Outcome own = run_with_input({"record", "-"}, plain);
+    EXPECT_EQ(own.status, 2);
+    EXPECT_NE(own.err.find("line 9: the rules do not allow this step (under the original rules)"), std::string::npos)
+        << own.err;
+    EXPECT_EQ(run_with_input({"record", "-", "--rules", "standard"}, plain).status, 0);
+    EXPECT_EQ(run_with_input({"record", "-", "--rules", "original"}, marked).status, 2);
+
+    // The same game in USI: the standard rules unless told otherwise, and a
+    // record written from it carries their mark.
+    const Outcome usi = run_with_input({"record", "-", "--to", "usi"}, marked);
+    ASSERT_EQ(usi.status, 0) << usi.err;
+    const Outcome kifu = run_with_input({"record", "-", "--from", "usi", "--to", "kifu"}, usi.out);
+    ASSERT_EQ(kifu.status, 0) << kifu.err;
+    EXPECT_EQ(kifu.out.substr(0, kifu.out.find("\r\n")), "標準ルール");
+    const Outcome refused = run_with_input({"record", "-", "--from", "usi", "--rules", "original"}, usi.out);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("move 6"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("(under the original rules)"), std::string::npos) << refused.err;
+    EXPECT_NE(run_with_input({"record", "-", "--rules", "strict"}, marked).err.find("--rules"), std::string::npos);
 }
 
 }  // namespace

@@ -50,9 +50,7 @@ protected:
         bool 再生中;
         friend bool operator==(const 写し&, const 写し&) = default;
     };
-    写し 今() const {
-        return {form.盤面, form.記録.記録終端, form.記録.記録数, form.状態.手数, form.状態.再生中};
-    }
+    写し 今() const { return {form.盤面, form.記録.記録終端, form.記録.記録数, form.状態.手数, form.状態.再生中}; }
 };
 
 bool 含む(const std::vector<std::string>& 箱, const std::string& 文) {
@@ -198,4 +196,26 @@ TEST_F(Exchange, ARefusedFileLeavesTheGameOnTheBoardAsItWas) {
 }
 
 }  // namespace
+TEST_F(Exchange, AGameReadIsJudgedAndPlayedOnByTheStandardRules) {
+    // The upper Lion takes the lower one next to it, which a Pawn defends:
+    // the game's own rules refuse it, the standard rules allow it.
+    const std::string 開始 =
+        "sfen lfcsgekgscfl/a1b1txot1b1a/mvrhdqndhrvm/pppppppppppp/3i4i3/12/12/3I4I3/"
+        "PPPPPPPPPPPP/MVRHDNQDHRVM/A1B1TOXT1B1A/LFCSGKEGSCFL b - 1 moves ";
+    置く("lions.usi", 開始 + "7j7h 6c6e 12i12h 6e7g 11i11h 7g7h\n");
+    port.chooseNext(道("lions.usi"));
+    form.USI_READ_Click();
+    EXPECT_EQ(見た().箱, (箱々{"棋譜| 読み込みました", "棋譜|棋譜を '進 'で進めて下さい"}));
+    EXPECT_EQ(form.状態.規則, ルール::標準);
+    EXPECT_EQ(form.記録.記録終端, 6);
+
+    // A move the standard rules refuse is named, with the rule set.
+    置く("bad.usi", 開始 + "7j7h 6c6e 12i12h 6e7g 11i11h 1a1e\n");
+    port.chooseNext(道("bad.usi"));
+    form.USI_READ_Click();
+    const auto r = 見た();
+    ASSERT_EQ(r.箱.size(), 1u);
+    EXPECT_TRUE(r.箱[0].starts_with("USI読込|読み込めません (標準ルール): line 1, move 6")) << r.箱[0];
+}
+
 }  // namespace bexoru

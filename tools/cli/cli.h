@@ -97,6 +97,8 @@ std::string quoted(std::string_view word);
 // the command for any other value.
 inline constexpr OptionSpec rules_option{"rules", "SET"};
 ルール parse_rules(const Arguments& args, std::string_view command);
+// The rule set --rules names, or nothing when the option is not given.
+std::optional<ルール> given_rules(const Arguments& args, std::string_view command);
 
 // A column or row number 1..12; `what` names it in the refusal ("column X").
 int parse_square_coordinate(std::string_view text, std::string_view what);

@@ -170,8 +170,13 @@ StudyGame::StudyGame(const 盤面型& position, bool second_step_pending) : boar
 }
 
 ルール parse_rules(const Arguments& args, std::string_view command) {
+    return given_rules(args, command).value_or(ルール::本来);
+}
+
+std::optional<ルール> given_rules(const Arguments& args, std::string_view command) {
     const auto text = args.value("rules");
-    if (!text || *text == "original") return ルール::本来;
+    if (!text) return std::nullopt;
+    if (*text == "original") return ルール::本来;
     if (*text == "standard") return ルール::標準;
     throw Refusal(std::string(command) + ": --rules " + quoted(*text) + " is neither 'original' nor 'standard'");
 }

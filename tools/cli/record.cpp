@@ -60,7 +60,12 @@ constexpr std::size_t exchange_input_limit = 4 << 20;
 constexpr OptionSpec record_options[] = {
     {"from", "F"},
     {"to", "T"},
+    rules_option,
 };
+
+std::string_view rules_name(ルール rules) {
+    return rules == ルール::標準 ? "standard" : "original";
+}
 
 bool double_mover(駒コード c) {
     const int a = std::abs(c);
@@ -85,9 +90,13 @@ int print_record(const 棋譜読込結果& r, Io& io) {
 
 // A game read from USI or PGN, or a record converted; warnings of what a
 // conversion changes go to stderr.
-exchange::Game game_of(const std::string& name, const std::string& from, const std::string& text, Io& io) {
-    const exchange::GameResult r = from == "usi" ? exchange::parse_usi_game(text) : exchange::parse_pgn(text);
-    if (!r.ok()) throw Refusal("record: " + name + ": " + r.error->message);
+exchange::Game game_of(const std::string& name, const std::string& from, const std::string& text, ルール rules,
+                       Io& io) {
+    const exchange::GameResult r =
+        from == "usi" ? exchange::parse_usi_game(text, rules) : exchange::parse_pgn(text, rules);
+    if (!r.ok())
+        throw Refusal("record: " + name + ": " + r.error->message + " (under the " + std::string(rules_name(rules)) +
+                      " rules)");
     (void)io;
     return r.game;
 }
@@ -101,6 +110,10 @@ int run_record(const Arguments& args, Io& io) {
         throw Refusal("record: --from must be 'kifu', 'usi' or 'pgn', not " + cli::quoted(from));
     if (!to.empty() && to != "kifu" && to != "usi" && to != "pgn")
         throw Refusal("record: --to must be 'kifu', 'usi' or 'pgn', not " + cli::quoted(to));
+    // A record names its rules (the game's own unless it is marked); other
+    // programs' games are played by the standard rules.
+    const std::optional<ルール> given = given_rules(args, "record");
+    ルール rules = given.value_or(ルール::標準);
 
     exchange::Game game;
     if (from == "kifu") {
@@ -111,14 +124,21 @@ int run_record(const Arguments& args, Io& io) {
                 r.不備 = 棋譜不備::大きすぎる;
             } else {
                 r = 棋譜解析(bytes);
-                棋譜照合(r);
+                if (r.不備 == 棋譜不備::なし) {
+                    盤面型 start;
+                    初期配置(start);
+                    棋譜照合(r, start, given.value_or(棋譜の規則(r)));
+                }
             }
         } else {
-            r = 棋譜ファイル読込(std::string(path));
+            r = 棋譜ファイル読込(std::string(path), given);
         }
-        if (r.不備 != 棋譜不備::なし) throw Refusal("record: " + name + ": " + refusal_of(r));
+        rules = given.value_or(棋譜の規則(r));
+        if (r.不備 != 棋譜不備::なし)
+            throw Refusal("record: " + name + ": " + refusal_of(r) + " (under the " + std::string(rules_name(rules)) +
+                          " rules)");
         if (to.empty()) return print_record(r, io);
-        const exchange::FromRecord converted = exchange::game_of_record(r.手々);
+        const exchange::FromRecord converted = exchange::game_of_record(r.手々, rules);
         if (!converted.result.ok()) throw Refusal("record: " + name + ": " + converted.result.error->message);
         if (converted.declined_second_steps > 0)
             io.err << "bexoru-cli: record: note: " << converted.declined_second_steps
@@ -128,7 +148,7 @@ int run_record(const Arguments& args, Io& io) {
                    << " blank line(s) of the record are left out\n";
         game = converted.result.game;
     } else {
-        game = game_of(name, from, read_input(path, io, "record", exchange_input_limit), io);
+        game = game_of(name, from, read_input(path, io, "record", exchange_input_limit), rules, io);
     }
 
     if (to == "usi") {
@@ -136,11 +156,11 @@ int run_record(const Arguments& args, Io& io) {
     } else if (to == "pgn") {
         io.out << exchange::pgn_text(game);
     } else if (to == "kifu") {
-        const exchange::RecordText rec = exchange::record_of_game(game);
+        const exchange::RecordText rec = exchange::record_of_game(game, rules);
         if (rec.error) throw Refusal("record: " + name + ": cannot be a game record: " + *rec.error);
         io.out << rec.text;
     } else {
-        auto replay = std::make_unique<exchange::Replay>(game.start);
+        auto replay = std::make_unique<exchange::Replay>(game.start, rules);
         for (const exchange::Move& m : game.moves) replay->play(m);
         io.out << "moves " << game.moves.size() << "\nsfen " << exchange::to_sfen(replay->diagram()) << '\n'
                << format_board_text(replay->board());
@@ -152,7 +172,7 @@ int run_record(const Arguments& args, Io& io) {
 
 const Command record_command{
     .name = "record",
-    .synopsis = "FILE [--from kifu|usi|pgn] [--to kifu|usi|pgn]",
+    .synopsis = "FILE [--from kifu|usi|pgn] [--to kifu|usi|pgn] [--rules original|standard]",
     .summary = "check a game record (.棋譜) and print its last position",
     .details =
         "Reads the game record FILE ('-' for standard input) and checks it as the game\n"
@@ -169,13 +189,19 @@ const Command record_command{
         "  --from F   read FILE as F: 'kifu' (the game record, the default), 'usi' (an\n"
         "             SFEN and USI moves: 'sfen SFEN moves 7g7f ...' or 'startpos moves\n"
         "             ...') or 'pgn' (PGN as XBoard writes it, [Variant \"chu\"]). Every\n"
-        "             move is checked by the game's rules; a move they refuse is named by\n"
-        "             its line and number. Without --to, prints 'moves N', the SFEN of\n"
-        "             the last position and its board text.\n"
+        "             move is checked by the rules; a move they refuse is named by its\n"
+        "             line and number, the reason and the rule set. Without --to, prints\n"
+        "             'moves N', the SFEN of the last position and its board text.\n"
         "  --to T     write the game to standard output as T: 'kifu', 'usi' or 'pgn'.\n"
         "             A record holds only games from the starting position; what a\n"
         "             conversion cannot carry (a declined second step, a blank line of a\n"
-        "             record) is said on stderr. See docs/formats.md.\n",
+        "             record) is said on stderr. See docs/formats.md.\n"
+        "  --rules R  judge the moves by R: 'original' (the game's own rules) or\n"
+        "             'standard' (docs/rules.md). By default a record is judged by the\n"
+        "             rules it names (a record marked 標準ルール by the standard rules,\n"
+        "             others by the game's own) and USI and PGN games, which other\n"
+        "             programs write, by the standard rules. A record written with\n"
+        "             --to kifu under the standard rules carries their mark.\n",
     .options = record_options,
     .min_positional = 1,
     .max_positional = 1,
