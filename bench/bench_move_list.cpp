@@ -26,7 +26,8 @@ void 長い対局(Form1& form) {
     form.盤面(6, 10) = -駒::獅子;
     int n = 0;
     auto 記す = [&](指し手 手) { form.記録.手[static_cast<std::size_t>(++n)] = 手; };
-    for (int 手 = 0; n < 496 - 3; ++手) {
+    // n grows inside 記す; the count of turns only bounds the loop for the compiler.
+    for (int 手 = 0; 手 < 496 && n < 496 - 3; ++手) {
         const bool 行き = 手 % 2 == 0;
         if (手 % 4 == 3) {
             記す({6, 10, 6, 9, -駒::獅子, -駒::獅子, 空});
