@@ -30,6 +30,7 @@
 #include "qt/record_panel.h"
 #include "qt/translations.h"
 #include "support/recording_port.h"
+#include "support/modal_guard.h"
 
 namespace bexoru::qt {
 namespace {
@@ -289,15 +290,8 @@ public:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // A modal box would wait for a click that never comes: close it and fail.
     QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
-            modal->close();
-        }
-    });
-    guard.start(200);
+    bexoru::qt::guard_against_modal_boxes(guard);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new bexoru::qt::ShownTexts);
     return RUN_ALL_TESTS();
