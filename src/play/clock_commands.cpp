@@ -18,7 +18,6 @@
 // A time control chosen during a game applies from the next game, or at
 // once while no clock has run yet.
 
-#include "play/com_turn.h"
 #include "play/form1.h"
 
 namespace bexoru {
@@ -43,15 +42,7 @@ bool Form1::時間切れ判定() {
     思考を中断();
     時計.止める(clock.seconds());
     port.messageBox(時間切れ_題, 時間切れ_文);
-    std::string_view 勝者;
-    if (状態.対局モード == 対局_COM) {
-        勝者 = *軍 > 0 ? 結果_MAN勝ち : 結果_COM勝ち;
-    } else {
-        // Named by turn token, as the side labels name the armies.
-        const int 勝った札 = *軍 > 0 ? 状態.MAN側 : 状態.COM側;
-        勝者 = 勝った札 == 先手 ? "先手" : "後手";
-    }
-    終了(勝者);
+    終了(勝者の名(-*軍));
     return true;
 }
 
