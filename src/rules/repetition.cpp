@@ -19,25 +19,6 @@ std::uint64_t 局面キー(const 盤面型& 盤面, int 手番) {
     return h;
 }
 
-int 千日手履歴::記録する(std::uint64_t キー) {
-    順_.push_back(キー);
-    最後の回数_ = ++回数_[キー];
-    return 最後の回数_;
-}
-
-void 千日手履歴::戻す() {
-    if (順_.empty()) return;
-    if (--回数_[順_.back()] == 0) 回数_.erase(順_.back());
-    順_.pop_back();
-    最後の回数_ = 順_.empty() ? 0 : 回数_[順_.back()];
-}
-
-void 千日手履歴::消す() {
-    順_.clear();
-    回数_.clear();
-    最後の回数_ = 0;
-}
-
 namespace {
 
 // The Soaring Eagle, the Horned Falcon and both Lions may move twice.

@@ -3,8 +3,6 @@
 // (sennichite), and an army left with nothing but royal pieces (a bare King).
 
 #include <cstdint>
-#include <unordered_map>
-#include <vector>
 
 #include "board/board.h"
 #include "board/move_log.h"
@@ -15,24 +13,6 @@ namespace bexoru {
 // (the turn token 先手 or 後手). Different positions may share a key only by
 // a 64-bit hash collision.
 std::uint64_t 局面キー(const 盤面型& 盤面, int 手番);
-
-// The keys of the positions of one game, in order, each with how often it
-// has occurred so far.
-class 千日手履歴 {
-public:
-    // Adds a position; answers how often it has now occurred.
-    int 記録する(std::uint64_t キー);
-    // Takes the last position back (a move taken back in a replay).
-    void 戻す();
-    void 消す();
-    // Whether the last position occurred for the fourth time.
-    bool 千日手() const { return 最後の回数_ >= 4; }
-
-private:
-    std::vector<std::uint64_t> 順_;
-    std::unordered_map<std::uint64_t, int> 回数_;
-    int 最後の回数_ = 0;
-};
 
 // How often the position on the board, with the same side to move, has
 // occurred in the game of the log (entries 1..記録数), counting itself: the

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -221,21 +222,31 @@ TEST(StandardRules, Promotion) {
 }
 
 TEST(StandardRules, RepetitionEndsOnTheFourthOccurrence) {
-    千日手履歴 h;
-    EXPECT_EQ(h.記録する(1), 1);
-    EXPECT_EQ(h.記録する(2), 1);
-    EXPECT_EQ(h.記録する(1), 2);
-    EXPECT_EQ(h.記録する(2), 2);
-    EXPECT_EQ(h.記録する(1), 3);
-    EXPECT_FALSE(h.千日手());
-    EXPECT_EQ(h.記録する(2), 3);
-    EXPECT_EQ(h.記録する(1), 4);
-    EXPECT_TRUE(h.千日手());
-    h.戻す();
-    EXPECT_FALSE(h.千日手());
-    EXPECT_EQ(h.記録する(3), 1);
-    h.消す();
-    EXPECT_EQ(h.記録する(1), 1);
+    {
+        // Both Kings step out and back: the start comes round once every four moves.
+        盤面型 盤面{};
+        盤面(1, 12) = -駒::王;
+        盤面(12, 1) = 駒::王;
+        const auto 記録 = std::make_unique<棋譜記録>();
+        auto 指す = [&](int X1, int Y1, int X2, int Y2) {
+            const 駒コード c = 盤面(X1, Y1);
+            記録->手[static_cast<std::size_t>(++記録->記録数)] = {X1, Y1, X2, Y2, c, c, 盤面(X2, Y2)};
+            盤面(X2, Y2) = c;
+            盤面(X1, Y1) = 空;
+        };
+        EXPECT_EQ(局面の回数(盤面, *記録), 1);
+        for (int 回 = 2; 回 <= 4; ++回) {
+            指す(1, 12, 1, 11);
+            EXPECT_EQ(局面の回数(盤面, *記録), 回 - 1);
+            指す(12, 1, 12, 2);
+            指す(1, 11, 1, 12);
+            指す(12, 2, 12, 1);
+            EXPECT_EQ(局面の回数(盤面, *記録), 回);
+        }
+        // Four moves taken back: the same board, counted once fewer.
+        記録->記録数 -= 4;
+        EXPECT_EQ(局面の回数(盤面, *記録), 3);
+    }
 
     // The key tells the side to move apart: the same board with the other side to move is another position.
     盤面型 盤面{};
