@@ -17,8 +17,8 @@ std::optional<獅子禁手> 標準の獅子取り(規則局面& 局面, int X1, 
     const bool 獅子が動く = 獅子か(whole_kind(移動駒));
 
     if (!獅子が動く) {
-        const bool 獅子を取られた = 獅子か(最後.取駒) && (最後.取駒 > 0) != (的 > 0);
-        if (n >= 1 && 獅子を取られた && !獅子か(whole_kind(最後.移動駒))) return 禁手_返し討ち;
+        const 指し手* 取った手 = 獅子を取った手(記録, -sign_of(的), 二手目);
+        if (取った手 && !獅子か(whole_kind(取った手->移動駒))) return 禁手_返し討ち;
         return std::nullopt;
     }
     if ((移動駒 > 0) == (的 > 0)) return std::nullopt;

@@ -27,15 +27,26 @@ bool 獅子取り返し禁止(const 棋譜記録& 記録, 駒コード 先の駒
 // The standard rules' counter-strike: right after a piece other than a Lion
 // took one of the mover's Lions, the mover may take no Lion with a piece other
 // than a Lion. A Kirin that promotes as it takes the Lion is not a Lion yet.
-bool 獅子返し討ち禁止(const 棋譜記録& 記録, 駒コード 先の駒, 駒コード 移動駒) {
+bool 獅子返し討ち禁止(const 棋譜記録& 記録, 駒コード 先の駒, 駒コード 移動駒, bool 二手目) {
     if (!獅子か(先の駒) || 獅子か(whole_kind(移動駒))) return false;
-    const int n = 記録.記録数;
-    if (n < 1 || n > 記録最大) return false;
-    const 指し手& 最後 = 記録.手[static_cast<std::size_t>(n)];
-    return 獅子か(最後.取駒) && (最後.取駒 > 0) != (先の駒 > 0) && !獅子か(whole_kind(最後.移動駒));
+    const 指し手* 取った手 = 獅子を取った手(記録, -sign_of(先の駒), 二手目);
+    return 取った手 && !獅子か(whole_kind(取った手->移動駒));
 }
 
 }  // namespace
+
+const 指し手* 獅子を取った手(const 棋譜記録& 記録, int 符号, bool 二手目) {
+    int i = 記録.記録数;
+    if (i < 1 || i > 記録最大) return nullptr;
+    if (二手目) --i;
+    // At most the two entries of one turn, while they are the other side's.
+    for (int k = 0; k < 2 && i >= 1; ++k, --i) {
+        const 指し手& 手 = 記録.手[static_cast<std::size_t>(i)];
+        if (sign_of(手.移動駒) != -符号) break;
+        if (獅子か(手.取駒) && sign_of(手.取駒) == 符号) return &手;
+    }
+    return nullptr;
+}
 
 bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒) {
     return 移動チェック(局面, X1, Y1, X2, Y2, 移動駒, 局面.状態.二手目状態);
@@ -49,7 +60,9 @@ bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, �
     if ((移動駒 >= 1 && 先の駒 >= 1) || (移動駒 <= -1 && 先の駒 <= -1)) return false;
     if (X1 == X2 && Y1 == Y2) return false;
     const bool 標準 = 局面.状態.規則 == ルール::標準;
-    if (標準 ? 獅子返し討ち禁止(局面.記録, 先の駒, 移動駒) : 獅子取り返し禁止(局面.記録, 先の駒)) return false;
+    if (標準 ? 獅子返し討ち禁止(局面.記録, 先の駒, 移動駒, 二手目状態 == 二手目状態型::二手目)
+             : 獅子取り返し禁止(局面.記録, 先の駒))
+        return false;
 
     // The pattern of the moving code.
     const int 番号 = 動き番号(移動駒, 二手目状態);

@@ -25,6 +25,13 @@ bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, �
 // move. The guard survey judges every guard by its whole move.
 bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒, 二手目状態型 二手目状態);
 
+// The standard counter-strike's look-back: the log entry of the other side's
+// last turn that took a Lion of the side 符号 (+1 upper, -1 lower), or null.
+// A double move is two entries (a declined second step logs its first step
+// again); during the mover's second step (二手目) the last entry is its own
+// first step and is passed over.
+const 指し手* 獅子を取った手(const 棋譜記録& 記録, int 符号, bool 二手目);
+
 // Whether a piece of the side whose turn token is 手番 could move onto the
 // Lion's square (獅X, 獅Y) once the capturing piece on (X1, Y1) and the Lion
 // are lifted off the board. The board is the same afterwards in every case.

@@ -32,7 +32,14 @@ bool 調査_駒成(const 盤面型& 盤面, int /*X1*/, int Y1, int X2, int Y2, 
         const bool 先が陣 = 上 ? 上軍の成り陣(Y2) : 下軍の成り陣(Y2);
         const 駒コード 先の駒 = 盤面.at(X2, Y2);
         const bool 取る = 上 ? 先の駒 <= -1 : 先の駒 >= 1;
-        if (!(先が陣 && !元が陣) && !(取る && (元が陣 || 先が陣))) return false;
+        const bool 入る = 先が陣 && !元が陣;
+        const bool 歩香 = std::abs(移動駒) == 駒::歩 || std::abs(移動駒) == 駒::香;
+        const bool 最終段 = Y2 == (上 ? 上軍の最終段 : 下軍の最終段);
+        // Any piece may promote entering the zone, or taking with a move that
+        // begins or ends in it; a Pawn or Lance already inside may promote by
+        // taking only on the last row.
+        const bool 取って成れる = 取る && (歩香 ? 最終段 : 元が陣 || 先が陣);
+        if (!入る && !取って成れる) return false;
         成駒結果 = 移動駒 + sign_of(移動駒);
         return true;
     }

@@ -123,10 +123,7 @@ private:
         const int target = to2 == from ? 0 : p_.at(to2);
         if (target == kOff || own(target)) return;
         if (standard_) {
-            // The move check asks the counter-strike of the first step alone;
-            // other programs ask it of the whole turn, so the search does too.
-            if (kind_ != Generate::all && strike_refuses(target, p_.at(from), p_.last_captured(), p_.last_by_lion()))
-                return;
+            if (strike_refuses(target, p_.at(from), p_.last_captured(), p_.last_by_lion())) return;
             if (is_lion(target) && is_lion(p_.at(from)) && distant_lion_refused(from, to2, taken, from, mid)) return;
         } else if (lookback_refuses(target, taken, p_.last_moved())) {
             return;
@@ -241,7 +238,7 @@ private:
             if (standard_) {
                 if (strike_refuses(target, code, p_.last_captured(), p_.last_by_lion())) return;
                 if (is_lion(target) && is_lion(whole_kind(code)) &&
-                    distant_lion_refused(p_.pending_from(), to, p_.last_captured(), at, 0))
+                    distant_lion_refused(p_.pending_from(), to, p_.pending_taken(), at, 0))
                     return;
             } else if (lookback_refuses(target, p_.last_captured(), p_.prev_moved())) {
                 return;
@@ -300,8 +297,10 @@ int promotion_choices(int code, int Y1, int Y2, int captured, ルール rules) {
         case 駒::仲:
         case 駒::象:
             if (rules == ルール::標準) {
-                // Entering the zone, or a capture beginning or ending in it; never forced.
-                may = (in_zone_to && !in_zone_from) || (captured * code < 0 && (in_zone_to || in_zone_from));
+                // Entering the zone, or a capture beginning or ending in it (for a Pawn
+                // or Lance already inside, only a capture on the last row); never forced.
+                may = (in_zone_to && !in_zone_from) ||
+                      (captured * code < 0 && (pawn_or_lance ? Y2 == last_row : in_zone_to || in_zone_from));
                 return 1 | (may ? 2 : 0);
             }
             may = in_zone_to &&

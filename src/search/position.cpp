@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "rules/move_check.h"
+
 namespace bexoru::search {
 
 namespace {
@@ -84,8 +86,17 @@ Position Position::from_game(const 盤面型& board, const 棋譜記録& log, in
     const int n = log.記録数;
     if (n >= 1 && n <= 記録最大) {
         const auto i = static_cast<std::size_t>(n);
-        p.set_lookback(log.手[i].取駒, log.手[i].成駒, log.手[i - 1].成駒, is_lion(whole_kind(log.手[i].移動駒)));
+        if (rules == ルール::標準) {
+            // The counter-strike reads the other side's whole last turn, both
+            // steps of a double move, and not the mover's own pending first step.
+            const 指し手* took = 獅子を取った手(log, side > 0 ? kUpper : kLower, step_code != 0);
+            p.set_lookback(took ? took->取駒 : 0, log.手[i].成駒, log.手[i - 1].成駒,
+                           took && is_lion(whole_kind(took->移動駒)));
+        } else {
+            p.set_lookback(log.手[i].取駒, log.手[i].成駒, log.手[i - 1].成駒, is_lion(whole_kind(log.手[i].移動駒)));
+        }
         if (step_code != 0) {
+            p.pending_taken_ = static_cast<std::int8_t>(log.手[i].取駒);
             p.pending_code_ = static_cast<std::int16_t>(step_code);
             p.pending_at_ = static_cast<std::uint8_t>(square_of(log.手[i].移動先X, log.手[i].移動先Y));
             p.pending_from_ = static_cast<std::uint8_t>(square_of(log.手[i].移動元X, log.手[i].移動元Y));
@@ -235,7 +246,8 @@ Undo Position::make(const Move& m) {
         // Two log entries: the first step, then the second.
         prev_moved_ = static_cast<std::int8_t>(piece);
         last_moved_ = static_cast<std::int8_t>(piece);
-        last_captured_ = u.captured2;
+        // The standard counter-strike follows a Lion taken by either step.
+        last_captured_ = standard() && is_lion(u.captured1) ? u.captured1 : u.captured2;
         last_by_lion_ = is_lion(piece);
     }
     side_ = -side_;

@@ -122,6 +122,8 @@ public:
     int pending_at() const { return pending_at_; }
     int pending_from() const { return pending_from_; }
     int pending_code() const { return pending_code_; }
+    // What the pending double move's first step took.
+    int pending_taken() const { return pending_taken_; }
     // Pieces and royal pieces (King and Crown Prince) of an army.
     int pieces(int side) const { return pieces_[index(side)]; }
     int royals(int side) const { return royals_[index(side)]; }
@@ -167,6 +169,7 @@ private:
     std::int16_t pending_code_ = 0;
     std::uint8_t pending_at_ = 0;
     std::uint8_t pending_from_ = 0;
+    std::int8_t pending_taken_ = 0;
     std::array<std::array<std::uint8_t, kMaxArmy>, 2> list_{};
     std::array<std::uint8_t, kSquares> slot_{};
     std::array<int, 2> pieces_{};

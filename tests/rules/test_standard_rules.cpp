@@ -100,6 +100,52 @@ TEST(StandardRules, CounterStrikeBindsEveryLionNotOnlyTheSameCode) {
                    &by_kirin);
 }
 
+// The counter-strike follows the other side's whole turn: a double move is two
+// log entries, and during the mover's own second step the last entry is its
+// first step.
+TEST(StandardRules, CounterStrikeLooksAtTheOtherSidesWholeTurn) {
+    // The upper Falcon took the lower Lion with its first step, then stepped
+    // back (or declined the second step, which logs the first step again).
+    棋譜記録 stepped_back = 獅子を取られた記録(駒::鷹, -駒::獅子);
+    stepped_back.記録数 = 3;
+    stepped_back.手[3] = {3, 5, 3, 4, 駒::鷹, 駒::鷹, 空};
+    棋譜記録 declined = 獅子を取られた記録(駒::鷹, -駒::獅子);
+    declined.記録数 = 3;
+    declined.手[3] = {3, 4, 3, 5, 駒::鷹, 駒::鷹, 駒::鷹};
+    for (const 棋譜記録* 記録 : {&stepped_back, &declined}) {
+        両方で確かめる({"a Silver after a Falcon's double move took our Lion", {{6, 6, 33}, {6, 7, -9}}, 6, 7, 6, 6,
+                        true, false},
+                       記録);
+        両方で確かめる({"a Lion after a Falcon's double move took our Lion", {{6, 6, 33}, {6, 7, -34}}, 6, 7, 6, 6,
+                        true, true},
+                       記録);
+    }
+
+    // The lower Falcon's second step, right after the upper Gold took the
+    // lower Lion: the log ends with the Falcon's own first step.
+    for (ルール r : {ルール::本来, ルール::標準}) {
+        test::規則盤 b;
+        b.状態.規則 = r;
+        b.記録 = 獅子を取られた記録(駒::金, -駒::獅子);
+        b.記録.記録数 = 3;
+        b.記録.手[3] = {6, 8, 6, 7, -駒::鷹, -駒::鷹, 空};
+        b.置く(6, 7, -駒::鷹);
+        b.置く(6, 6, 駒::獅子_成);
+        b.状態.二手目状態 = 二手目状態型::二手目;
+        const bool 標準 = r == ルール::標準;
+        EXPECT_EQ(b.可否(6, 7, 6, 6, -駒::仲), !標準) << (標準 ? "standard" : "own");
+        const auto 禁 = 調査_獅子取り(b.局面, 6, 7, 6, 6, -駒::鷹);
+        EXPECT_EQ(禁.has_value(), 標準);
+        if (禁) {
+            EXPECT_EQ(禁->文, 禁手_返し討ち.文);
+        }
+        // The whole move of the same Falcon, asked before its first step.
+        b.状態.二手目状態 = 二手目状態型::一手目;
+        b.記録.記録数 = 2;
+        EXPECT_EQ(b.可否(6, 7, 6, 6, -駒::鷹), !標準);
+    }
+}
+
 TEST(StandardRules, RefusalsExplainThemselves) {
     struct 例 {
         const char* name;
@@ -200,7 +246,11 @@ TEST(StandardRules, Promotion) {
         {"Silver captures outside the zone", -9, 6, 5, true, false, false, true, true},
         {"Pawn moves onto the last row inside the zone", -1, 2, 1, false, true, false, false, true},
         {"Pawn captures onto the last row", -1, 2, 1, true, true, true, false, true},
-        {"Pawn captures inside the zone", -1, 4, 3, true, false, true, true, true},
+        // A Pawn or Lance inside the zone promotes by a capture only on the last row.
+        {"Pawn captures inside the zone", -1, 4, 3, true, false, false, true, true},
+        {"Pawn captures entering the zone", -1, 5, 4, true, true, true, true, true},
+        {"Lance captures inside the zone", -3, 4, 2, true, false, false, true, true},
+        {"Lance captures onto the last row", -3, 3, 1, true, true, true, false, true},
         {"Lance enters onto the last row", -3, 8, 1, false, true, true, false, true},
     };
     for (const auto& e : cases) {
@@ -246,6 +296,33 @@ TEST(StandardRules, RepetitionEndsOnTheFourthOccurrence) {
         // Four moves taken back: the same board, counted once fewer.
         記録->記録数 -= 4;
         EXPECT_EQ(局面の回数(盤面, *記録), 3);
+    }
+
+    {
+        // A double move is one move, also one that ends where it began: the
+        // upper King steps out and back while the lower Falcon and Eagle each
+        // step forward and back.
+        盤面型 盤面{};
+        盤面(1, 12) = -駒::王;
+        盤面(12, 1) = 駒::王;
+        盤面(6, 8) = -駒::鷹;
+        盤面(8, 8) = -駒::鷲;
+        const auto 記録 = std::make_unique<棋譜記録>();
+        auto 記す = [&](int X1, int Y1, int X2, int Y2, 駒コード c) {
+            記録->手[static_cast<std::size_t>(++記録->記録数)] = {X1, Y1, X2, Y2, c, c, 盤面(X2, Y2)};
+            const 駒コード 駒 = 盤面(X1, Y1);
+            盤面(X1, Y1) = 空;
+            盤面(X2, Y2) = 駒;
+        };
+        for (int 回 = 2; 回 <= 3; ++回) {
+            記す(12, 1, 12, 2, 駒::王);
+            記す(6, 8, 6, 7, -駒::鷹);
+            記す(6, 7, 6, 8, -駒::鷹);
+            記す(12, 2, 12, 1, 駒::王);
+            記す(8, 8, 9, 7, -駒::鷲);
+            記す(9, 7, 8, 8, -駒::鷲);
+            EXPECT_EQ(局面の回数(盤面, *記録), 回);
+        }
     }
 
     // The key tells the side to move apart: the same board with the other side to move is another position.

@@ -131,6 +131,50 @@ TEST(RuleSets, AKirinPromotingAsItTakesTheLionIsNotALionYet) {
     EXPECT_TRUE(generates(q, "7 8 7 9"));
 }
 
+// The counter-strike follows a Lion taken by either step of a double move,
+// whether the turn is made on the board or read back from the game's log.
+TEST(RuleSets, TheCounterStrikeFollowsALionTakenByAFirstStep) {
+    const auto sq = [](int X, int Y) { return static_cast<std::uint8_t>(square_of(X, Y)); };
+    // The lower Falcon on (6, 5) takes the upper Lion on (6, 4) and steps back.
+    Position p = board_with({{6, 5, -駒::鷹}, {6, 4, 駒::獅子}, {7, 8, 駒::金}, {7, 9, -駒::獅子}}, kLower, ルール::標準);
+    const Move hit_and_back{sq(6, 5), sq(6, 4), sq(6, 5), 0};
+    ASSERT_TRUE(generates(p, to_text(hit_and_back)));
+    const Undo u = p.make(hit_and_back);
+    EXPECT_EQ(p.hash(), p.compute_hash());
+    EXPECT_FALSE(generates(p, "7 8 7 9"));
+    p.unmake(hit_and_back, u);
+
+    // The same turn as the game logs it: the first step, then the second.
+    盤面型 board{};
+    board(1, 1) = 駒::王;
+    board(12, 12) = -駒::王;
+    board(6, 5) = -駒::鷹;
+    board(7, 8) = 駒::金;
+    board(7, 9) = -駒::獅子;
+    棋譜記録 log{};
+    log.手[0].成駒 = +1;
+    log.記録数 = 2;
+    log.手[1] = {6, 5, 6, 4, -駒::鷹, -駒::鷹, 駒::獅子};
+    log.手[2] = {6, 4, 6, 5, -駒::鷹, -駒::鷹, 空};
+    EXPECT_FALSE(generates(Position::from_game(board, log, kUpper, 0, ルール::標準), "7 8 7 9"));
+    EXPECT_TRUE(generates(Position::from_game(board, log, kUpper, 0, ルール::本来), "7 8 7 9"));
+
+    // The upper Falcon's pending second step right after the lower Gold took
+    // the upper Lion: its own first step is not the other side's turn.
+    盤面型 pending{};
+    pending(1, 1) = 駒::王;
+    pending(12, 12) = -駒::王;
+    pending(6, 6) = 駒::鷹;
+    pending(6, 7) = -駒::獅子;
+    棋譜記録 struck{};
+    struck.手[0].成駒 = +1;
+    struck.記録数 = 2;
+    struck.手[1] = {3, 6, 3, 5, -駒::金, -駒::金, 駒::獅子};
+    struck.手[2] = {6, 5, 6, 6, 駒::鷹, 駒::鷹, 空};
+    EXPECT_FALSE(generates(Position::from_game(pending, struck, kUpper, 駒::仲, ルール::標準), "6 6 6 7"));
+    EXPECT_TRUE(generates(Position::from_game(pending, struck, kUpper, 駒::仲, ルール::本来), "6 6 6 7"));
+}
+
 TEST(RuleSets, PromotionUnderEachSet) {
     // A Silver inside the zone takes on its way out: only the standard rules let it promote.
     const auto out_of_zone = [](ルール rules) {
@@ -138,9 +182,12 @@ TEST(RuleSets, PromotionUnderEachSet) {
     };
     EXPECT_TRUE(out_of_zone(ルール::標準).count("5 9 4 8 +"));
     EXPECT_FALSE(out_of_zone(ルール::本来).count("5 9 4 8 +"));
-    // A capture inside the zone by a Pawn: standard only.
-    EXPECT_TRUE(moves_of(board_with({{5, 10, 駒::歩}, {5, 11, -駒::金}}, kUpper, ルール::標準)).count("5 10 5 11 +"));
-    EXPECT_FALSE(moves_of(board_with({{5, 10, 駒::歩}, {5, 11, -駒::金}}, kUpper, ルール::本来)).count("5 10 5 11 +"));
+    // A Pawn inside the zone promotes by a capture on the last row only, under
+    // either set (HaChu refuses the capture short of it).
+    for (ルール rules : {ルール::標準, ルール::本来}) {
+        EXPECT_FALSE(moves_of(board_with({{5, 10, 駒::歩}, {5, 11, -駒::金}}, kUpper, rules)).count("5 10 5 11 +"));
+        EXPECT_TRUE(moves_of(board_with({{5, 11, 駒::歩}, {5, 12, -駒::金}}, kUpper, rules)).count("5 11 5 12 +"));
+    }
     // A Pawn that entered unpromoted reaches the last row: the game's own
     // rules make it promote, the standard rules neither force nor allow it.
     const auto last_row = [](ルール rules) { return moves_of(board_with({{5, 11, 駒::歩}}, kUpper, rules)); };
