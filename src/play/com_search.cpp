@@ -20,6 +20,8 @@
 // - an answer that comes back while a modal box is open waits until the box
 //   is closed, so no move is ever played inside another command.
 
+#include <utility>
+
 #include "play/com_turn.h"
 #include "play/form1.h"
 #include "play/search_levels.h"
@@ -41,8 +43,10 @@ Form1::~Form1() {
 
 void Form1::探索を始める() {
     auto 仕事 = std::make_shared<探索の仕事>();
-    仕事->局面 = search::Position::from_game(盤面, 記録, search::kUpper);
+    探索の問い 問い = 対局の探索の問い(盤面, 記録, 状態.規則);
+    仕事->局面 = 問い.局面;
     仕事->制限 = 探索レベルの制限(状態.レベル, COM手番.探索節点数);
+    仕事->制限.history = std::move(問い.履歴);
     仕事->制限.stop = 仕事->停止.get();
     仕事->制限 = 時計で削る(仕事->制限, 時計.この手の残り(1, clock.seconds()));
     COM手番.最後の持ち時間_ms = 仕事->制限.movetime_ms;

@@ -19,6 +19,12 @@ search::Limits 探索レベルの制限(int レベル, std::int64_t 節点数) {
     return limits;
 }
 
+探索の問い 対局の探索の問い(const 盤面型& 盤面, const 棋譜記録& 記録, ルール 規則) {
+    探索の問い 問い{search::Position::from_game(盤面, 記録, search::kUpper, 0, 規則), {}};
+    if (規則 == ルール::標準) 問い.履歴 = search::earlier_positions(盤面, 記録, search::kUpper, 規則);
+    return 問い;
+}
+
 search::Limits 時計で削る(search::Limits 制限, double 残り秒) {
     if (!std::isfinite(残り秒)) return 制限;
     const double 使える_ms = std::max(1.0, (残り秒 * 1000.0 - 100.0) * 0.9);

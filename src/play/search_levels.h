@@ -5,6 +5,7 @@
 // at every level.
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/search.h"
 #include "search/engine.h"
@@ -27,6 +28,16 @@ std::int64_t 探索レベルの持ち時間(int レベル);
 // The budget of a searching level: its time, or a node budget in its place
 // when 節点数 is above 0 (the same moves on every run).
 search::Limits 探索レベルの制限(int レベル, std::int64_t 節点数 = 0);
+
+// What a searching level is asked in a game: the position of the board and
+// log for the computer's (upper) army under the game's rule set, and under the
+// standard rules the game's earlier positions, so that the computer neither
+// repeats a position a fourth time nor misses the other side doing so.
+struct 探索の問い {
+    search::Position 局面;
+    std::vector<std::uint64_t> 履歴;
+};
+探索の問い 対局の探索の問い(const 盤面型& 盤面, const 棋譜記録& 記録, ルール 規則);
 
 // The budget cut to what the clock leaves the computer for this move, 残り秒
 // (infinite without a time control): a tenth and 100 ms are kept back for

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace bexoru {
 
@@ -29,11 +30,8 @@ bool 二手駒(駒コード c) {
 
 }  // namespace
 
-int 局面の回数(const 盤面型& 盤面, const 棋譜記録& 記録) {
+void 以前の局面(const 盤面型& 盤面, const 棋譜記録& 記録, const std::function<void(const 盤面型&, int)>& 見る) {
     盤面型 前 = 盤面;
-    // The side to move only alternates, so the position now is taken as +1.
-    const std::uint64_t 今 = 局面キー(前, +1);
-    int 回数 = 1;
     int 側 = +1;
     int n = std::clamp(記録.記録数, 0, 記録最大);
     while (n >= 1) {
@@ -47,8 +45,15 @@ int 局面の回数(const 盤面型& 盤面, const 棋譜記録& 記録) {
             if (n < 1 || !二手駒(c) || 記録.手[static_cast<std::size_t>(n + 1)].移動駒 != c) break;
         }
         側 = -側;
-        if (局面キー(前, 側) == 今) ++回数;
+        見る(前, 側);
     }
+}
+
+int 局面の回数(const 盤面型& 盤面, const 棋譜記録& 記録) {
+    // The side to move only alternates, so the position now is taken as +1.
+    const std::uint64_t 今 = 局面キー(盤面, +1);
+    int 回数 = 1;
+    以前の局面(盤面, 記録, [&](const 盤面型& 前, int 側) { 回数 += 局面キー(前, 側) == 今; });
     return 回数;
 }
 

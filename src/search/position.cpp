@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "rules/move_check.h"
+#include "rules/repetition.h"
 
 namespace bexoru::search {
 
@@ -307,6 +308,14 @@ void Position::unmake_null(const Undo& u) {
     for (int Y = 1; Y <= 盤サイズ; ++Y)
         for (int X = 1; X <= 盤サイズ; ++X) b(X, Y) = at(X, Y);
     return b;
+}
+
+std::vector<std::uint64_t> earlier_positions(const 盤面型& board, const 棋譜記録& log, int side, ルール rules) {
+    std::vector<std::uint64_t> keys;
+    以前の局面(board, log, [&](const 盤面型& before, int same) {
+        keys.push_back(Position::from_board(before, same > 0 ? side : -side, rules).hash());
+    });
+    return keys;
 }
 
 }  // namespace bexoru::search

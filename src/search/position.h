@@ -21,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "board/board.h"
 #include "board/game_state.h"
@@ -177,6 +178,12 @@ private:
     std::array<int, 2> material_{};
     std::uint64_t hash_ = 0;
 };
+
+// The game's positions before the one on the board, keyed as the search keys
+// a position with nothing to look back on (the board and the side to move),
+// one for each time each occurred: what Limits::history takes for the
+// standard rules' repetition. `side` is the army to move now.
+std::vector<std::uint64_t> earlier_positions(const 盤面型& board, const 棋譜記録& log, int side, ルール rules);
 
 // Zobrist keys: piece code on a square, the side to move, the Lion look-back.
 std::uint64_t piece_key(int sq, int code);

@@ -304,6 +304,45 @@ TEST(SearchingLevelsAtOnce, AWindowWithoutWorkersPlaysTheTurnAtOnce) {
     EXPECT_EQ(form.状態.手番, 先手);
 }
 
+// The search plays by the game's rule set: an upper Pawn that entered the
+// zone unpromoted may step onto the last row but not promote there under the
+// standard rules, where the game's own rules make it promote. The game's
+// earlier positions go with the question under the standard rules only.
+TEST(SearchingLevelsAtOnce, TheSearchPlaysByTheGamesRules) {
+    for (ルール rules : {ルール::本来, ルール::標準}) {
+        SCOPED_TRACE(rules == ルール::標準 ? "standard" : "own");
+        SilentWindow window;
+        SilentSound sound;
+        JumpingClock clock;
+        Form1 form(window, sound, clock);
+        form.状態.MAN側 = 先手;
+        form.状態.COM側 = 後手;
+        form.状態.手番 = 後手;
+        form.状態.対局モード = 対局_COM;
+        form.状態.レベル = 4;
+        form.状態.規則 = rules;
+        form.盤面(1, 1) = 駒::王;
+        form.盤面(12, 12) = -駒::王;
+        form.盤面(6, 11) = 駒::歩;
+        form.盤面(11, 12) = -駒::金;
+        form.盤面(1, 12) = -駒::金;
+        勢力調査_両軍(form.盤面, form.com図, form.man図);
+        form.COM手番.探索節点数 = 節点数;
+        form.com_ban();
+        ASSERT_EQ(form.記録.記録数, 1);
+        const 指し手& played = form.記録.手[1];
+        if (played.移動元X == 6 && played.移動元Y == 11) {
+            EXPECT_EQ(played.成駒 == 駒::歩 + 1, rules == ルール::本来);
+        } else {
+            EXPECT_EQ(rules, ルール::標準) << "the game's own rules play the promotion";
+        }
+
+        const 探索の問い 問い = 対局の探索の問い(form.盤面, form.記録, rules);
+        EXPECT_EQ(問い.局面.rules(), rules);
+        EXPECT_EQ(問い.履歴.size(), rules == ルール::標準 ? 1U : 0U);
+    }
+}
+
 // The same position played twice: at level 4 through the worker, and by the
 // turn of levels 1 to 3 given the engine's answer. Everything the player
 // sees and hears after the thinking notice, and the game afterwards, must be

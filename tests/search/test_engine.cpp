@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -86,6 +87,43 @@ TEST(SearchEngine, MakesNoFourthRepetitionUnderTheStandardRules) {
         Engine again(1);
         EXPECT_EQ(again.search(p, l).best, move_of(6, 5, 6, 6));
     }
+}
+
+// The history the protocols and the window give the search: the game's
+// positions before the one now, read back from its log, each with the side
+// that was to move, a double move one move.
+TEST(SearchEngine, TheGamesEarlierPositionsComeFromItsLog) {
+    盤面型 board{};
+    board(1, 1) = 駒::王;
+    board(12, 12) = -駒::王;
+    board(6, 8) = -駒::鷹;
+    const 盤面型 start = board;
+    棋譜記録 log{};
+    log.手[0].成駒 = +1;
+    auto play = [&](int X1, int Y1, int X2, int Y2) {
+        const 駒コード c = board(X1, Y1);
+        log.手[static_cast<std::size_t>(++log.記録数)] = {X1, Y1, X2, Y2, c, c, board(X2, Y2)};
+        board(X1, Y1) = 空;
+        board(X2, Y2) = c;
+    };
+    // Twice round: the upper King steps out and back, and between its steps
+    // the lower Falcon steps forward and back in one double move.
+    for (int round = 0; round < 2; ++round) {
+        play(1, 1, 1, 2);
+        play(6, 8, 6, 7);
+        play(6, 7, 6, 8);
+        play(1, 2, 1, 1);
+        play(6, 8, 6, 7);
+        play(6, 7, 6, 8);
+    }
+    EXPECT_EQ(board, start);
+    const std::uint64_t now = Position::from_board(board, kUpper, ルール::標準).hash();
+    const auto history = earlier_positions(board, log, kUpper, ルール::標準);
+    EXPECT_EQ(history.size(), 8U) << "four moves a round, each double move one of them";
+    EXPECT_EQ(std::count(history.begin(), history.end(), now), 2) << "the start, and after the first round";
+    // The same board with the lower army to move is another position.
+    const std::uint64_t other = Position::from_board(board, kLower, ルール::標準).hash();
+    EXPECT_EQ(std::count(history.begin(), history.end(), other), 2) << "each time the King is back";
 }
 
 TEST(SearchEngine, NeverPlaysAnExcludedMove) {

@@ -17,6 +17,11 @@ search::Position search_position(const exchange::Replay& game) {
     return search::Position::from_game(game.board(), game.log(), game.side(), 0, game.rules());
 }
 
+std::vector<std::uint64_t> game_history(const exchange::Replay& game) {
+    if (game.rules() != ルール::標準) return {};
+    return search::earlier_positions(game.board(), game.log(), game.side(), game.rules());
+}
+
 std::vector<search::Move> outside_lion_rules(const exchange::Replay& game) {
     const search::Position p = search_position(game);
     const auto list = std::make_unique<search::MoveList>();

@@ -26,6 +26,10 @@ exchange::Move exchange_move(const search::Move& m);
 // Lion look-back from the log.
 search::Position search_position(const exchange::Replay& game);
 
+// The game's earlier positions for the search's repetition rule
+// (search::Limits::history): empty under the game's own rules.
+std::vector<std::uint64_t> game_history(const exchange::Replay& game);
+
 // The moves the search may choose from at the root that the Lion-capture
 // rules as the person meets them refuse (exchange::lion_rule_refusal): the
 // engines leave them out, since XBoard and HaChu refuse them too. Nothing

@@ -212,6 +212,7 @@ private:
 
         const search::Position p = search_position(*game_);
         limits.excluded = outside_lion_rules(*game_);
+        limits.history = game_history(*game_);
         if (p.royals(p.side()) == 0 || p.royals(-p.side()) == 0 || p.pieces(p.side()) == 0) {
             say("bestmove resign");
             return;

@@ -228,6 +228,7 @@ private:
         }
         const search::Position p = search_position(*game_);
         limits.excluded = outside_lion_rules(*game_);
+        limits.history = game_history(*game_);
         if (p.pieces(p.side()) == 0) return;
         const int generation = generation_;
         const auto root = std::make_shared<exchange::Replay>(*game_);

@@ -268,7 +268,7 @@ int play_game(const Options& o, int number, int our_side, search::Random& rng, s
             // (counted; the game goes on by the stricter rule).
             search::Limits limits = o.limits;
             if (o.rules == ルール::標準) {
-                for (const auto& [key, count] : g.seen) limits.history.insert(limits.history.end(), count, key);
+                limits.history = search::earlier_positions(g.board, g.log, g.side, o.rules);
                 search::Position after = p;
                 for (const Move& c : list) {
                     const search::Undo u = after.make(c);
