@@ -418,6 +418,41 @@ INSTANTIATE_TEST_SUITE_P(
                     Answer{"DepthZeroIsThePositionItself", {"perft", "walled_king.txt", "0"}, "1\n"}),
     name_of);
 
+// Counts published by the online site's rules library (shogiops, its Chu Shogi
+// perft tests), under the standard rules. Their lone pieces stand on an empty
+// board; ours need a King each, which add 3 moves in a corner (Lion 88 + 3,
+// Falcon 41 + 3, Eagle 40 + 3). docs/rules.md lists the whole comparison.
+INSTANTIATE_TEST_SUITE_P(
+    PublishedPerft, CliAnswers,
+    testing::Values(
+        Answer{"LoneLion", {"perft", "--sfen", "k11/12/12/12/12/12/5N6/12/12/12/12/11K b", "1", "--rules", "standard"},
+               "91\n"},
+        Answer{"LoneFalcon",
+               {"perft", "--sfen", "k11/12/12/12/12/12/5+H6/12/12/12/12/11K b", "1", "--rules", "standard"},
+               "44\n"},
+        Answer{"LoneEagle",
+               {"perft", "--sfen", "k11/12/12/12/12/12/5+D6/12/12/12/12/11K b", "1", "--rules", "standard"},
+               "43\n"},
+        Answer{"LionsAndAGuard",
+               {"perft", "--sfen", "k11/12/12/12/4B2l4/4S7/5N6/7n4/12/12/12/11K b - 1", "1", "--rules", "standard"},
+               "101\n"},
+        Answer{"LionsBeforeTheKings",
+               {"perft", "--sfen", "11k/12/12/12/12/4r7/12/12/9n2/4+o7/12/6B4K b -", "1", "--rules", "standard"},
+               "8\n"},
+        Answer{"MiddleGame",
+               {"perft", "--sfen",
+                "lfeg1k2s2l/a1vh1tdq1bfa/2r1dc2tv+C1/1sm1n4+R2/6gP3p/2PpPx1Gc2B/p2D4P2P/A2P3Q4/1+pV1T1G5/"
+                "2SR1+o3SMA/4KO1TEX1L/L1CF2D3F1 w - 292",
+                "1", "--rules", "standard"},
+               "222\n"},
+        Answer{"EndGame",
+               {"perft", "--sfen",
+                "l2s2rt2fl/avch3bsrca/q6k3v/1+X1f2e1p1h1/3g4i2P/x4g1p2P1/9C1A/3Md1S1dF1V/1+pG+o2H2M1L/RB3HO5/"
+                "AFCTK3G3/L3DERS2T1 w - 348",
+                "1", "--rules", "standard"},
+               "218\n"}),
+    name_of);
+
 // Levels 4 to 6 answer in the format of levels 1 to 3; with a node budget the
 // answer is the same on every run.
 INSTANTIATE_TEST_SUITE_P(
