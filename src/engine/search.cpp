@@ -2,13 +2,16 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "engine/influence.h"
 #include "engine/mate.h"
 #include "rules/candidate_squares.h"
 #include "rules/move_logging.h"
 #include "rules/promotion.h"
+#include "rules/repetition.h"
 
 namespace bexoru {
 
@@ -90,6 +93,28 @@ std::optional<二手目手> 二手目を探す(規則局面& 局面, 評価局�
         return 評価(e, 取得駒, 置く駒, X, Y, TX, TY);
     };
 
+    // Under the standard rules the side whose move brings a position about the
+    // fourth time loses: such a move is kept aside and played only when no
+    // other move is legal. The positions of the game with the person to move
+    // (after the computer's moves), by key.
+    std::vector<std::uint64_t> 相手番の局面;
+    if (状態.規則 == ルール::標準) {
+        以前の局面(元の盤面, 記録, [&](const 盤面型& 前, int 側) {
+            if (側 < 0) 相手番の局面.push_back(局面キー(前, -1));
+        });
+    }
+    const auto 四度目 = [&](int X, int Y, int TX, int TY, 駒コード 置く駒) {
+        if (相手番の局面.empty()) return false;
+        const 駒コード 元の駒 = 盤面(X, Y), 取得駒 = 盤面(TX, TY);
+        盤面(X, Y) = 空;
+        盤面(TX, TY) = 置く駒;
+        const std::uint64_t k = 局面キー(盤面, -1);
+        盤面(TX, TY) = 取得駒;
+        盤面(X, Y) = 元の駒;
+        return std::count(相手番の局面.begin(), 相手番の局面.end(), k) >= 3;
+    };
+    探索結果 控え;
+
     // Every legal move of the piece on (X, Y); true when it captured the human
     // King with a new best score, which ends the search.
     auto 一駒 = [&](int X, int Y, 駒コード 駒) {
@@ -121,9 +146,10 @@ std::optional<二手目手> 二手目を探す(規則局面& 局面, 評価局�
                 盤面(X, Y) = 駒;
                 assert(盤面 == 前.盤面控);
 
-                if (s > r.最高評価値) {
-                    r.最高評価値 = s;
-                    r.手 = 指し手{X, Y, TX, TY, 駒, 選んだ駒};
+                探索結果& 先 = 四度目(X, Y, TX, TY, 選んだ駒) ? 控え : r;
+                if (s > 先.最高評価値) {
+                    先.最高評価値 = s;
+                    先.手 = 指し手{X, Y, TX, TY, 駒, 選んだ駒};
                     if (取得駒 == -駒::王) return true;
                 }
             }
@@ -139,6 +165,10 @@ std::optional<二手目手> 二手目を探す(規則局面& 局面, 評価局�
         }
     }
 
+    if (!r.手 && 控え.手) {
+        r.手 = 控え.手;
+        r.最高評価値 = 控え.最高評価値;
+    }
     if (r.手) {
         r.二手目駒 = 二手目を求めるか(*r.手, r.最高評価値);
         if (r.二手目駒 != 空) r.二手目 = 二手目を探す(局面, e, *r.手, r.二手目駒, 評価, r.二手目試行数);

@@ -86,6 +86,32 @@ TEST(Search, PromotionIsChosenOnlyWhenStrictlyBetter) {
     }
 }
 
+// Under the standard rules the side whose move brings a position about the
+// fourth time loses. The Gold's step (5, 5) -> (4, 5) scores best, and the
+// position after it has come three times: the person's King stepped out and
+// back while the Gold stepped back and forth. The game's own rules know no
+// repetition; the standard ones try that move only when nothing else is legal.
+TEST(Search, UnderTheStandardRulesAFourthRepetitionIsPlayedOnlyWhenNothingElseIs) {
+    // The Gold stands on (X, Y) and steps to (X - 1, Y); the game so far has
+    // brought the position after that step about three times.
+    const auto ask = [](ルール rules, std::vector<配置> pieces, int X, int Y) {
+        探索局面 g(pieces);
+        g.状態.規則 = rules;
+        const 指し手 steps[] = {{1, 1, 2, 1, -駒::王, -駒::王}, {X - 1, Y, X, Y, 駒::金, 駒::金},
+                                {2, 1, 1, 1, -駒::王, -駒::王}, {X, Y, X - 1, Y, 駒::金, 駒::金}};
+        for (int i = 0; i < 11; ++i) g.記録.手[static_cast<std::size_t>(++g.記録.記録数)] = steps[i % 4];
+        台本評価 eval{{{X, Y, X - 1, Y, 点(9)}}};
+        const 探索結果 r = com探索(g.盤面, g.記録, g.状態, g.com, g.man, eval.関数());
+        return r.手 && r.手->移動元X == X && r.手->移動先X == X - 1 && r.手->移動先Y == Y;
+    };
+    for (ルール rules : {ルール::本来, ルール::標準}) {
+        SCOPED_TRACE(rules == ルール::標準 ? "standard" : "own");
+        EXPECT_EQ(ask(rules, {{5, 5, 駒::金}, {1, 1, -駒::王}}, 5, 5), rules == ルール::本来);
+        // Boxed in on the last row by its own Pawns, the Gold has that step alone.
+        EXPECT_TRUE(ask(rules, {{5, 12, 駒::金}, {6, 12, 駒::歩}, {5, 11, 駒::歩}, {1, 1, -駒::王}}, 5, 12));
+    }
+}
+
 TEST(Search, APawnReachingTheLastRowIsScoredPromotedOnly) {
     探索局面 g({{5, 11, 1}});
     台本評価 eval;
