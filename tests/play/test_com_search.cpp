@@ -284,24 +284,36 @@ TEST(SearchingLevelsGone, AnAnswerComingBackAfterTheGameIsGoneIsDropped) {
 }
 
 // A window that runs the work at once, as a window without an event loop of
-// its own does: the turn is played before com_ban returns.
-TEST(SearchingLevelsAtOnce, AWindowWithoutWorkersPlaysTheTurnAtOnce) {
+// its own does: the turn is played before com_ban returns. The computer
+// (後手, the upper army) plays level 4 with a node budget.
+struct 即時の窓 {
     SilentWindow window;
     SilentSound sound;
     JumpingClock clock;
-    Form1 form(window, sound, clock);
-    form.状態.MAN側 = 先手;
-    form.状態.COM側 = 後手;
-    form.状態.手番 = 後手;
-    form.状態.対局モード = 対局_COM;
-    form.状態.レベル = 4;
-    初期配置(form.盤面);
-    勢力調査_両軍(form.盤面, form.com図, form.man図);
-    form.COM手番.探索節点数 = 節点数;
-    form.com_ban();
-    EXPECT_FALSE(form.思考中());
-    EXPECT_EQ(form.記録.記録数, 1);
-    EXPECT_EQ(form.状態.手番, 先手);
+    Form1 form{window, sound, clock};
+
+    explicit 即時の窓(ルール rules = ルール::本来) {
+        form.状態.MAN側 = 先手;
+        form.状態.COM側 = 後手;
+        form.状態.手番 = 後手;
+        form.状態.対局モード = 対局_COM;
+        form.状態.レベル = 4;
+        form.状態.規則 = rules;
+        form.COM手番.探索節点数 = 節点数;
+    }
+    void 指させる() {
+        勢力調査_両軍(form.盤面, form.com図, form.man図);
+        form.com_ban();
+    }
+};
+
+TEST(SearchingLevelsAtOnce, AWindowWithoutWorkersPlaysTheTurnAtOnce) {
+    即時の窓 w;
+    初期配置(w.form.盤面);
+    w.指させる();
+    EXPECT_FALSE(w.form.思考中());
+    EXPECT_EQ(w.form.記録.記録数, 1);
+    EXPECT_EQ(w.form.状態.手番, 先手);
 }
 
 // The search plays by the game's rule set: an upper Pawn that entered the
@@ -311,24 +323,14 @@ TEST(SearchingLevelsAtOnce, AWindowWithoutWorkersPlaysTheTurnAtOnce) {
 TEST(SearchingLevelsAtOnce, TheSearchPlaysByTheGamesRules) {
     for (ルール rules : {ルール::本来, ルール::標準}) {
         SCOPED_TRACE(rules == ルール::標準 ? "standard" : "own");
-        SilentWindow window;
-        SilentSound sound;
-        JumpingClock clock;
-        Form1 form(window, sound, clock);
-        form.状態.MAN側 = 先手;
-        form.状態.COM側 = 後手;
-        form.状態.手番 = 後手;
-        form.状態.対局モード = 対局_COM;
-        form.状態.レベル = 4;
-        form.状態.規則 = rules;
+        即時の窓 w(rules);
+        Form1& form = w.form;
         form.盤面(1, 1) = 駒::王;
         form.盤面(12, 12) = -駒::王;
         form.盤面(6, 11) = 駒::歩;
         form.盤面(11, 12) = -駒::金;
         form.盤面(1, 12) = -駒::金;
-        勢力調査_両軍(form.盤面, form.com図, form.man図);
-        form.COM手番.探索節点数 = 節点数;
-        form.com_ban();
+        w.指させる();
         ASSERT_EQ(form.記録.記録数, 1);
         const 指し手& played = form.記録.手[1];
         if (played.移動元X == 6 && played.移動元Y == 11) {
