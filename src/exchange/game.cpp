@@ -156,6 +156,18 @@ Replay::Replay(const Diagram& start, ルール rules)
       rules_(rules) {
     // As after a new game: the entry before the first reads as a harmless Pawn.
     log_->手[0].成駒 = +1;
+    if (start.lion_taken) {
+        // The other army's last move, as far as the counter-strike asks: the
+        // piece on the square took a Lion of the army to move there (a Lion
+        // that stands there now was a Kirin when it took). It came from no
+        // square we know.
+        const 桝位置 at = *start.lion_taken;
+        const 駒コード taker = board_(at.X, at.Y);
+        const 駒コード before = std::abs(taker) == 駒::獅子_成 ? sign_of(taker) * 駒::麒 : taker;
+        log_->手[1] = {0, 0, at.X, at.Y, before, taker, static_cast<駒コード>(start.side * 駒::獅子)};
+        log_->記録数 = 1;
+        log_->記録終端 = 1;
+    }
     start_royals_[0] = royals(board_, lower_army);
     start_royals_[1] = royals(board_, upper_army);
 }
@@ -185,7 +197,11 @@ Replay& Replay::operator=(const Replay& other) {
 Replay::~Replay() = default;
 
 Diagram Replay::diagram() const {
-    return Diagram{board_, side_, first_number_ + moves_};
+    Diagram d{board_, side_, first_number_ + moves_, std::nullopt};
+    // Under the standard rules, where the counter-strike holds, the square of
+    // the Lion just taken, as the online site writes it.
+    if (rules_ == ルール::標準) d.lion_taken = 返し討ちの桝(*log_, side_);
+    return d;
 }
 
 int Replay::army_without_royal() const {
@@ -268,7 +284,7 @@ FromRecord game_of_record(const std::vector<指し手>& entries, ルール rules
 RecordText record_of_game(const Game& game, ルール rules) {
     RecordText out;
     Diagram standard = start_diagram();
-    if (game.start.board != standard.board) {
+    if (game.start.board != standard.board || game.start.lion_taken) {
         out.error = "a game record (.棋譜) holds only games from the starting position; this one starts from " +
                     to_sfen(game.start);
         return out;

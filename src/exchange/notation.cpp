@@ -154,7 +154,8 @@ std::string board_field(const 盤面型& board) {
 }
 
 std::string to_sfen(const Diagram& s) {
-    return board_field(s.board) + (s.side == lower_army ? " b - " : " w - ") + std::to_string(s.move_number);
+    const std::string hand = s.lion_taken ? usi_square(*s.lion_taken) : "-";
+    return board_field(s.board) + (s.side == lower_army ? " b " : " w ") + hand + ' ' + std::to_string(s.move_number);
 }
 
 std::string to_xboard_fen(const Diagram& s) {
@@ -175,8 +176,18 @@ DiagramResult parse_sfen(std::string_view text) {
     }
     if (f[1] != "b" && f[1] != "w") return refused("the side to move is 'b' or 'w', not " + excerpt(f[1]));
     r.diagram.side = f[1] == "b" ? lower_army : upper_army;
-    if (f.size() >= 3 && f[2] != "-")
-        return refused("Chu Shogi has no pieces in hand: the hand field is '-', not " + excerpt(f[2]));
+    if (f.size() >= 3 && f[2] != "-") {
+        const auto square = read_usi_square(f[2]);
+        if (!square || square->second != f[2].size())
+            return refused("Chu Shogi has no pieces in hand: the hand field is '-' or the square of a Lion just "
+                           "taken, not " +
+                           excerpt(f[2]));
+        const 桝位置 at = square->first;
+        if (r.diagram.board(at.X, at.Y) * r.diagram.side >= 0)
+            return refused("the square of the Lion just taken, " + excerpt(f[2]) +
+                           ", holds no piece of the army that moved last");
+        r.diagram.lion_taken = at;
+    }
     if (f.size() == 4) {
         const auto n = whole_number(f[3], 1, 1'000'000);
         if (!n) return refused("the move number is a whole number from 1, not " + excerpt(f[3]));

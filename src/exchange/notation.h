@@ -43,6 +43,10 @@ struct Diagram {
     盤面型 board{};
     int side = lower_army;
     int move_number = 1;  // SFEN's count of moves (one for each side's turn), from 1
+    // Where the other army's last move took a Lion of the army to move with a
+    // piece other than a Lion, so that the counter-strike holds for the next
+    // move: the online site writes this square in SFEN's hand field.
+    std::optional<桝位置> lion_taken = std::nullopt;
     friend bool operator==(const Diagram&, const Diagram&) = default;
 };
 
@@ -67,7 +71,9 @@ std::string to_sfen(const Diagram& s);
 std::string to_xboard_fen(const Diagram& s);
 
 // A whole SFEN: board, side, hand and move number; the hand and the move
-// number may be left off, as some programs write Chu Shogi positions.
+// number may be left off, as some programs write Chu Shogi positions. The
+// hand is '-', or the online site's counter-strike square (Diagram::lion_taken),
+// which must hold a piece of the army that moved last.
 // A Pawn or Lance on its army's last rank is refused, since it must have promoted.
 DiagramResult parse_sfen(std::string_view text);
 // XBoard's FEN: board and side, then optional castling, en passant, half-move

@@ -21,6 +21,7 @@
 #include "play/form1.h"
 #include "records/record_check.h"
 #include "records/record_file.h"
+#include "rules/move_check.h"
 
 namespace bexoru {
 
@@ -72,6 +73,8 @@ void Form1::SFEN_COPY_Click() {
     const bool 上手番 = 状態.手番 != 未対局 && 状態.手番 == 状態.COM側;
     図.side = 上手番 ? exchange::upper_army : exchange::lower_army;
     図.move_number = 状態.手数 + 1;
+    // Under the standard rules the square where the counter-strike binds, as the online site writes it.
+    if (状態.規則 == ルール::標準) 図.lion_taken = 返し討ちの桝(記録, 図.side);
     const std::string sfen = exchange::to_sfen(図);
     port.copyText(sfen);
     port.messageBox("SFENｺﾋﾟｰ", "局面をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰしました\n" + sfen);

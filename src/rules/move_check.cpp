@@ -48,6 +48,12 @@ const 指し手* 獅子を取った手(const 棋譜記録& 記録, int 符号, b
     return nullptr;
 }
 
+std::optional<桝位置> 返し討ちの桝(const 棋譜記録& 記録, int 符号) {
+    const 指し手* 手 = 獅子を取った手(記録, 符号, false);
+    if (!手 || 獅子か(whole_kind(手->移動駒)) || !盤内(手->移動先X, 手->移動先Y)) return std::nullopt;
+    return 桝位置{手->移動先X, 手->移動先Y};
+}
+
 bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, 駒コード 移動駒) {
     return 移動チェック(局面, X1, Y1, X2, Y2, 移動駒, 局面.状態.二手目状態);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The move check: the single authority on how every piece moves.
 
+#include <optional>
+
 #include "board/board.h"
 #include "board/game_state.h"
 #include "board/move_log.h"
@@ -31,6 +33,9 @@ bool 移動チェック(規則局面& 局面, int X1, int Y1, int X2, int Y2, �
 // again); during the mover's second step (二手目) the last entry is its own
 // first step and is passed over.
 const 指し手* 獅子を取った手(const 棋譜記録& 記録, int 符号, bool 二手目);
+// Where the counter-strike binds the side 符号 to move (a piece other than a
+// Lion took its Lion there in the other side's last turn); nothing otherwise.
+std::optional<桝位置> 返し討ちの桝(const 棋譜記録& 記録, int 符号);
 
 // Whether a piece of the side whose turn token is 手番 could move onto the
 // Lion's square (獅X, 獅Y) once the capturing piece on (X1, Y1) and the Lion

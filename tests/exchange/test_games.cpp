@@ -213,6 +213,41 @@ TEST(LionRules, TheEnginesStricterLionRulesAgainstTheMoveCheck) {
     EXPECT_EQ(board, r.board());
 }
 
+// A game from the online site's position with its counter-strike square: the
+// upper promoted Kirin on 8j has just taken the lower Lion, so under the
+// standard rules the lower Bishop may take neither upper Lion; without the
+// square it may take both.
+TEST(LionRules, TheCounterStrikeSquareOfAnSfenHoldsForTheFirstMove) {
+    const auto usi = [](const char* text) { return *parse_usi_move(text); };
+    for (const char* hand : {"8j", "-"}) {
+        const DiagramResult d =
+            parse_sfen(std::string("11k/12/12/12/12/4r7/12/12/9n2/4+o7/12/6B4K b ") + hand + " 1");
+        ASSERT_TRUE(d.ok());
+        Replay r(d.diagram, ルール::標準);
+        盤面型 board = r.board();
+        const bool struck = std::string(hand) == "8j";
+        EXPECT_EQ(rule_check(board, r.log(), r.side(), usi("6l8j"), ルール::標準).has_value(), struck) << hand;
+        EXPECT_EQ(rule_check(board, r.log(), r.side(), usi("6l3i"), ルール::標準).has_value(), struck) << hand;
+        // The position is written back with its square; the game's own rules know none.
+        EXPECT_EQ(r.diagram(), d.diagram) << hand;
+        EXPECT_FALSE(Replay(d.diagram, ルール::本来).diagram().lion_taken) << hand;
+        // After a move of the lower army the square no longer binds.
+        ASSERT_FALSE(r.play(usi("1l2l")));
+        ASSERT_FALSE(r.play(usi("1a2a")));
+        board = r.board();
+        EXPECT_FALSE(rule_check(board, r.log(), r.side(), usi("6l3i"), ルール::標準)) << hand;
+        EXPECT_FALSE(r.diagram().lion_taken) << hand;
+        // The Bishop takes the Lion on 3i: the upper army is struck, and the square is written.
+        ASSERT_FALSE(r.play(usi("6l3i")));
+        EXPECT_EQ(r.diagram().lion_taken, (桝位置{10, 9})) << hand;
+        EXPECT_NE(to_sfen(r.diagram()).find(" w 3i "), std::string::npos) << to_sfen(r.diagram());
+    }
+    // A game record holds only games from the start, with nothing to look back on.
+    Game g;
+    g.start.lion_taken = 桝位置{5, 10};
+    EXPECT_TRUE(record_of_game(g, ルール::標準).error.has_value());
+}
+
 TEST(RecordConversion, ARecordWhoseUpperArmyMovesFirstKeepsItsFirstMover) {
     // The computer moving first plays the upper army.
     const std::vector<指し手> entries{{6, 4, 6, 5, 1, 1, 0}, {7, 9, 7, 8, -1, -1, 0}};

@@ -94,6 +94,35 @@ TEST(Sfen, MalformedTextsAreRefusedWithThePlace) {
     }
 }
 
+// The online site writes, in place of the hand, the square where the last move
+// took a Lion with a piece other than a Lion (the counter-strike): it is read,
+// checked against the board and written back.
+TEST(Sfen, TheCounterStrikeSquareOfTheOnlineSite) {
+    const std::string text = "11k/12/12/12/12/4r7/12/12/9n2/4+o7/12/6B4K b 8j 1";
+    const DiagramResult r = parse_sfen(text);
+    ASSERT_TRUE(r.ok()) << r.error->message;
+    ASSERT_TRUE(r.diagram.lion_taken);
+    EXPECT_EQ(*r.diagram.lion_taken, (桝位置{5, 10}));
+    EXPECT_EQ(r.diagram.board(5, 10), 駒::獅子_成);
+    EXPECT_EQ(to_sfen(r.diagram), text);
+    EXPECT_FALSE(parse_sfen("11k/12/12/12/12/4r7/12/12/9n2/4+o7/12/6B4K b - 1").diagram.lion_taken);
+
+    const struct {
+        const char* text;
+        const char* says;
+    } refused[] = {
+        {"11k/12/12/12/12/4r7/12/12/9n2/4+o7/12/6B4K b 7j 1", "holds no piece of the army that moved"},
+        {"11k/12/12/12/12/4r7/12/12/9n2/4+o7/12/6B4K b 6l 1", "holds no piece of the army that moved"},
+        {"11k/12/12/12/12/4r7/12/12/9n2/4+o7/12/6B4K b 8jj 1", "no pieces in hand"},
+        {"11k/12/12/12/12/4r7/12/12/9n2/4+o7/12/6B4K b 13a 1", "no pieces in hand"},
+    };
+    for (const auto& c : refused) {
+        const DiagramResult bad = parse_sfen(c.text);
+        ASSERT_FALSE(bad.ok()) << c.text;
+        EXPECT_NE(bad.error->message.find(c.says), std::string::npos) << c.text << " -> " << bad.error->message;
+    }
+}
+
 TEST(XboardFen, TheStartAsXboardWritesItAndItsSides) {
     // XBoard's first mover ('w') is our lower army; the move number counts pairs.
     EXPECT_EQ(to_xboard_fen(start_diagram()),

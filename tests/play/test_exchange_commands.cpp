@@ -73,6 +73,30 @@ TEST_F(Exchange, SfenOfThePositionGoesToTheClipboardWithTheSideToMove) {
     EXPECT_EQ(port.of(Call::Copy).size(), 1u);
 }
 
+// Under the standard rules, right after the lower Silver took the upper Lion on
+// 7g, the upper army may not take a Lion with another piece: the SFEN names the
+// square as the online site does. The game's own rules write '-'.
+TEST_F(Exchange, SfenNamesTheCounterStrikeSquareUnderTheStandardRules) {
+    for (ルール rules : {ルール::標準, ルール::本来}) {
+        form.盤面 = 盤面型{};
+        form.盤面(1, 1) = 駒::王;
+        form.盤面(12, 12) = -駒::王;
+        form.盤面(6, 7) = -駒::銀;
+        form.盤面(3, 3) = -駒::獅子;
+        form.記録 = 棋譜記録{};
+        form.記録.手[0].成駒 = +1;
+        form.記録.手[1] = {6, 8, 6, 7, -駒::銀, -駒::銀, 駒::獅子};
+        form.記録.記録数 = form.記録.記録終端 = 1;
+        form.状態.規則 = rules;
+        form.状態.MAN側 = 先手;
+        form.状態.COM側 = 後手;
+        form.状態.手番 = 後手;
+        form.SFEN_COPY_Click();
+        const std::string hand = rules == ルール::標準 ? " w 7g " : " w - ";
+        EXPECT_NE(port.clipboard.find(hand), std::string::npos) << port.clipboard;
+    }
+}
+
 TEST_F(Exchange, UsiAndPgnAreWrittenToTheChosenFileAndReadBackForStepping) {
     三手指す();
     const 盤面型 終局面 = form.盤面;

@@ -80,6 +80,7 @@ struct CommandPosition {
     盤面型 board{};
     std::optional<int> side;
     std::size_t rest = 0;
+    std::optional<桝位置> lion_taken;  // an SFEN's counter-strike square
 };
 CommandPosition load_position(const Arguments& args, Io& io, std::string_view command, std::size_t after);
 

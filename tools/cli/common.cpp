@@ -118,6 +118,7 @@ CommandPosition load_position(const Arguments& args, Io& io, std::string_view co
         if (!r.ok()) throw Refusal(name + ": --sfen: " + r.error->message);
         out.board = r.diagram.board;
         out.side = r.diagram.side;
+        out.lion_taken = r.diagram.lion_taken;
         out.rest = 0;
         return out;
     }

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "exchange/game.h"
 #include "search/movegen.h"
 #include "searching.h"
 
@@ -21,8 +22,11 @@ int run_perft(const Arguments& args, Io& io) {
     const CommandPosition source = load_position(args, io, "perft", 1);
     const int depth = static_cast<int>(parse_count(args.positional[source.rest], "perft: DEPTH", 0, 8));
     if (source.side && args.value("side")) throw Refusal("perft: the SFEN says which side moves; no --side with it");
-    search::Position p = search::Position::from_board(
-        source.board, source.side ? *source.side : parse_side(args, "perft"), parse_rules(args, "perft"));
+    const int side = source.side ? *source.side : parse_side(args, "perft");
+    const ルール rules = parse_rules(args, "perft");
+    // An SFEN's counter-strike square stands in the log as the other side's last move.
+    const exchange::Replay game(exchange::Diagram{source.board, side, 1, source.lion_taken}, rules);
+    search::Position p = search::Position::from_game(game.board(), game.log(), side, 0, rules);
     require_playable(p, "perft");
 
     std::uint64_t total = 0;
@@ -55,7 +59,9 @@ const Command perft_command{
         "rules the computer plays: every kind, ranging moves, promotion (each choice is a\n"
         "move of its own), Lion, Falcon and Eagle double moves (each first and second\n"
         "step a move of its own, a capture without moving and the pass included) and the\n"
-        "Lion-capture rules. The log is empty; the count does not stop where a King is\n"
+        "Lion-capture rules. The log is empty but for an SFEN's counter-strike square\n"
+        "(the online site's hand field: the other side's last move took a Lion there);\n"
+        "the count does not stop where a King is\n"
         "taken. Prints the number, or with --divide one line per move,\n"
         "  X1 Y1 X2 Y2[ X3 Y3][ +]: N\n"
         "(origin, destination, the second step's destination, '+' for a promotion, and\n"
