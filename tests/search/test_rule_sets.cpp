@@ -24,6 +24,23 @@ Position board_with(std::initializer_list<std::tuple<int, int, int>> pieces, int
     return p;
 }
 
+// The same as the game keeps it: a board with both Kings in their corners,
+// and a log of the given entries.
+盤面型 game_board(std::initializer_list<std::tuple<int, int, int>> pieces) {
+    盤面型 board{};
+    board(1, 1) = 駒::王;
+    board(12, 12) = -駒::王;
+    for (const auto& [X, Y, code] : pieces) board(X, Y) = code;
+    return board;
+}
+
+棋譜記録 game_log(std::initializer_list<指し手> entries) {
+    棋譜記録 log{};
+    log.手[0].成駒 = +1;
+    for (const 指し手& e : entries) log.手[static_cast<std::size_t>(++log.記録数)] = e;
+    return log;
+}
+
 std::set<std::string> moves_of(const Position& p, Generate kind = Generate::all) {
     MoveList list;
     generate(p, list, kind);
@@ -145,32 +162,17 @@ TEST(RuleSets, TheCounterStrikeFollowsALionTakenByAFirstStep) {
     p.unmake(hit_and_back, u);
 
     // The same turn as the game logs it: the first step, then the second.
-    盤面型 board{};
-    board(1, 1) = 駒::王;
-    board(12, 12) = -駒::王;
-    board(6, 5) = -駒::鷹;
-    board(7, 8) = 駒::金;
-    board(7, 9) = -駒::獅子;
-    棋譜記録 log{};
-    log.手[0].成駒 = +1;
-    log.記録数 = 2;
-    log.手[1] = {6, 5, 6, 4, -駒::鷹, -駒::鷹, 駒::獅子};
-    log.手[2] = {6, 4, 6, 5, -駒::鷹, -駒::鷹, 空};
+    const 盤面型 board = game_board({{6, 5, -駒::鷹}, {7, 8, 駒::金}, {7, 9, -駒::獅子}});
+    const 棋譜記録 log =
+        game_log({{6, 5, 6, 4, -駒::鷹, -駒::鷹, 駒::獅子}, {6, 4, 6, 5, -駒::鷹, -駒::鷹, 空}});
     EXPECT_FALSE(generates(Position::from_game(board, log, kUpper, 0, ルール::標準), "7 8 7 9"));
     EXPECT_TRUE(generates(Position::from_game(board, log, kUpper, 0, ルール::本来), "7 8 7 9"));
 
     // The upper Falcon's pending second step right after the lower Gold took
     // the upper Lion: its own first step is not the other side's turn.
-    盤面型 pending{};
-    pending(1, 1) = 駒::王;
-    pending(12, 12) = -駒::王;
-    pending(6, 6) = 駒::鷹;
-    pending(6, 7) = -駒::獅子;
-    棋譜記録 struck{};
-    struck.手[0].成駒 = +1;
-    struck.記録数 = 2;
-    struck.手[1] = {3, 6, 3, 5, -駒::金, -駒::金, 駒::獅子};
-    struck.手[2] = {6, 5, 6, 6, 駒::鷹, 駒::鷹, 空};
+    const 盤面型 pending = game_board({{6, 6, 駒::鷹}, {6, 7, -駒::獅子}});
+    const 棋譜記録 struck =
+        game_log({{3, 6, 3, 5, -駒::金, -駒::金, 駒::獅子}, {6, 5, 6, 6, 駒::鷹, 駒::鷹, 空}});
     EXPECT_FALSE(generates(Position::from_game(pending, struck, kUpper, 駒::仲, ルール::標準), "6 6 6 7"));
     EXPECT_TRUE(generates(Position::from_game(pending, struck, kUpper, 駒::仲, ルール::本来), "6 6 6 7"));
 }
