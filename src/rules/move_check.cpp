@@ -1,15 +1,12 @@
 #include "rules/move_check.h"
 
+#include "rules/lion_capture_rules.h"
 #include "rules/move_patterns.h"
 #include "rules/ranging.h"
 
 namespace bexoru {
 
 namespace {
-
-constexpr bool 獅子か(駒コード c) {
-    return c == 駒::獅子 || c == 駒::獅子_成 || c == -駒::獅子 || c == -駒::獅子_成;
-}
 
 // The counter-capture rule: right after the opponent took one of the mover's
 // Lions, the mover may not take a Lion of exactly the opposite code, unless
